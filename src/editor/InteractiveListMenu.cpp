@@ -1,0 +1,11 @@
+#include "editor/InteractiveListMenu.h"
+
+TInteractiveListMenu::TInteractiveListMenu(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::NoFocus);
+    hide();
+}
+
+void TInteractiveListMenu::HideList() {
+    if (isVisible())
+        hide();
+}

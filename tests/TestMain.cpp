@@ -1,0 +1,62 @@
+// Test entry point: isolates every test program in a fresh folder before Qt starts.
+#include "TestSupport.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <string>
+#include <unistd.h>
+
+namespace {
+std::string g_root;
+}
+
+QString TestRootDir() { return QString::fromStdString(g_root); }
+
+QString WriteTestFile(const QString& name, const QByteArray& bytes) {
+    const QString path = QDir(TestRootDir()).filePath(name);
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return QString();
+    f.write(bytes);
+    return path;
+}
+
+QByteArray ReadTestFile(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return f.readAll();
+}
+
+int main(int argc, char** argv) {
+    char tmpl[] = "/tmp/kelvora-test-XXXXXX";
+    const char* made = mkdtemp(tmpl);
+    if (!made)
+        return 2;
+    g_root = made;
+    const std::string config = g_root + "/config", data = g_root + "/data", tmp = g_root + "/tmp";
+    for (const std::string& d : {config, data, tmp})
+        QDir().mkpath(QString::fromStdString(d));
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+    setenv("XDG_DATA_HOME", data.c_str(), 1);
+    setenv("TMPDIR", tmp.c_str(), 1);
+    setenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu", 0);
+    setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 0);
+
+    ::testing::InitGoogleTest(&argc, argv);
+    int rc;
+    {
+        QApplication app(argc, argv);
+        QApplication::setOrganizationName(QStringLiteral("Tolvane"));
+        QApplication::setApplicationName(QStringLiteral("Kelvora"));
+        rc = RUN_ALL_TESTS();
+    }
+    QDir(QString::fromStdString(g_root)).removeRecursively();
+    return rc;
+}

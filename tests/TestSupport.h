@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The fresh folder this test program runs in (XDG_CONFIG_HOME, XDG_DATA_HOME and TMPDIR
+// point below it).
+QString TestRootDir();
+
+// Writes bytes to a file below the test folder and returns its path.
+QString WriteTestFile(const QString& name, const QByteArray& bytes);
+QByteArray ReadTestFile(const QString& path);
