@@ -6,12 +6,19 @@
 TFormattingProcessor::TFormattingProcessor(QObject* owner) : QObject(owner) {}
 
 TFormattingProcessor::~TFormattingProcessor() {
-    if (editor_ && editor_->FormattingProcessor() == this)
-        editor_->DetachFormattingProcessor();
+    if (editor_) {
+        editor_->RemoveColouringListener(this);
+        if (editor_->FormattingProcessor() == this)
+            editor_->DetachFormattingProcessor();
+    }
 }
 
 void TFormattingProcessor::SetTextEditorEx(TTextEditorEx* editor) {
+    if (editor_)
+        editor_->RemoveColouringListener(this);
     editor_ = editor;
+    if (editor_)
+        editor_->AddColouringListener(this);
     LinesChanged(0);
 }
 

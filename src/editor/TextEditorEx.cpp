@@ -63,6 +63,8 @@ TTextEditorEx::TTextEditorEx(QWidget* parent) : QAbstractScrollArea(parent) {
 }
 
 TTextEditorEx::~TTextEditorEx() {
+    for (TFormattingProcessor* p : std::vector<TFormattingProcessor*>(colouringListeners_))
+        p->SetTextEditorEx(nullptr);
     Settings()->TextEditorEx = nullptr;
     OnChange = nullptr;
     OnSelChange = nullptr;

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class TFormattingProcessor;
 class TInteractiveListMenu;
@@ -152,6 +153,10 @@ public:
     void NotifyLinesChanged(int firstLine);
     // Called by a processor that is being destroyed.
     void DetachFormattingProcessor();
+    // Processors whose TextEditorEx is this editor hear of every line change, whether or not
+    // they are the one that paints; the editor clears their link when it goes.
+    void AddColouringListener(TFormattingProcessor* processor);
+    void RemoveColouringListener(TFormattingProcessor* processor);
 
 protected:
     bool event(QEvent* e) override;
@@ -198,6 +203,7 @@ private:
     void PaintRows(QPainter& p, const QRect& rect);
     void WheelCaretMove(int lines, bool extend);
     std::shared_ptr<TPaintCache> paintCache_;
+    std::vector<TFormattingProcessor*> colouringListeners_;
     int wheelAccum_ = 0;
     bool showControlPoints_ = false;
     bool linesChangedSincePaint_ = false;

@@ -122,8 +122,8 @@ void TTextEditorEx::Paint() {
 void TTextEditorEx::RepaintAll() {
     // Callers repaint everything after replacing the text (loading, undo, direct changes of
     // the lines): the colouring state of every line is then suspect.
-    if (linesChangedSincePaint_ && processor_)
-        processor_->LinesChanged(0);
+    if (linesChangedSincePaint_)
+        NotifyLinesChanged(0);
     viewport()->update();
 }
 
@@ -223,8 +223,17 @@ void TTextEditorEx::InstallPaintHooks() {
 }
 
 void TTextEditorEx::NotifyLinesChanged(int firstLine) {
-    if (processor_)
-        processor_->LinesChanged(std::max(firstLine, 0));
+    for (TFormattingProcessor* p : colouringListeners_)
+        p->LinesChanged(std::max(firstLine, 0));
+}
+
+void TTextEditorEx::AddColouringListener(TFormattingProcessor* processor) {
+    if (std::find(colouringListeners_.begin(), colouringListeners_.end(), processor) == colouringListeners_.end())
+        colouringListeners_.push_back(processor);
+}
+
+void TTextEditorEx::RemoveColouringListener(TFormattingProcessor* processor) {
+    std::erase(colouringListeners_, processor);
 }
 
 void TTextEditorEx::DetachFormattingProcessor() {
