@@ -228,7 +228,8 @@ void TTextEditorEx::NotifyLinesChanged(int firstLine) {
 }
 
 void TTextEditorEx::AddColouringListener(TFormattingProcessor* processor) {
-    if (std::find(colouringListeners_.begin(), colouringListeners_.end(), processor) == colouringListeners_.end())
+    if (std::find(colouringListeners_.begin(), colouringListeners_.end(), processor) ==
+        colouringListeners_.end())
         colouringListeners_.push_back(processor);
 }
 

@@ -77,7 +77,12 @@ struct ColourCase {
 
 TEST(FormattingTable, HtmlCharacterColours) {
     const ColourCase cases[] = {
-        {"attribute value", {"<a href=\"x\">t</a>"}, 0, "tnnnnnnnnvnt" "b" "tnnt"},
+        {"attribute value",
+         {"<a href=\"x\">t</a>"},
+         0,
+         "tnnnnnnnnvnt"
+         "b"
+         "tnnt"},
         {"text around a tag", {"x<b>y"}, 0, "btntb"},
         {"single quotes are tag text", {"<p class='x'>"}, 0, "tnnnnnnnnnnnt"},
         {"'>' in a value ends the tag", {"<a title=\"1>2\">z"}, 0, "tnnnnnnnnnvtbbtb"},
@@ -95,7 +100,12 @@ TEST(FormattingTable, HtmlCharacterColours) {
 TEST(FormattingTable, CssCharacterColours) {
     // For CSS, 't' is the brace colour and 'n' the bold selector colour.
     const ColourCase cases[] = {
-        {"one rule", {"p { color: red }"}, 0, "nnt" "bbbbbbbbbbbb" "t"},
+        {"one rule",
+         {"p { color: red }"},
+         0,
+         "nnt"
+         "bbbbbbbbbbbb"
+         "t"},
         {"text after a block", {"p { a } q"}, 0, "nntbbbtnn"},
         {"inside a block opened lines before", {"a {", "  b: c;", "}", "d"}, 1, "bbbbbbb"},
         {"closing brace line", {"a {", "  b: c;", "} e"}, 2, "tnn"},
@@ -188,16 +198,19 @@ void CheckAll(Fixture& f, TFormattingProcessor& p, bool css, const std::string& 
                 p.FormatLine(line, first, count, -1, out);
                 ASSERT_EQ(out.size(), static_cast<size_t>(count));
                 for (int i = 0; i < count; ++i) {
-                    const TCharFormat want = css ? ReferenceCss(f, line, first + i) : ReferenceHtml(f, line, first + i);
+                    const TCharFormat want =
+                        css ? ReferenceCss(f, line, first + i) : ReferenceHtml(f, line, first + i);
                     ASSERT_TRUE(SameCharFormat(out[static_cast<size_t>(i)], want))
-                        << what << " line " << line << " col " << first + i << " window " << first << "+" << count
-                        << " text: " << f.editor.Lines.Get(line).constData();
+                        << what << " line " << line << " col " << first + i << " window " << first
+                        << "+" << count << " text: " << f.editor.Lines.Get(line).constData();
                 }
             }
             TCharFormat one;
             p.FormatChar(f.editor.Lines.Get(line)[first], QPoint(first, line), false, one);
-            const TCharFormat want = css ? ReferenceCss(f, line, first) : ReferenceHtml(f, line, first);
-            ASSERT_TRUE(SameCharFormat(one, want)) << what << " FormatChar line " << line << " col " << first;
+            const TCharFormat want =
+                css ? ReferenceCss(f, line, first) : ReferenceHtml(f, line, first);
+            ASSERT_TRUE(SameCharFormat(one, want))
+                << what << " FormatChar line " << line << " col " << first;
         }
     }
 }
@@ -218,11 +231,16 @@ TEST(FormattingDifferential, LinePassesMatchTheCharacterRules) {
         // Edits through the editor keep the CSS line states current.
         for (int edit = 0; edit < 6; ++edit) {
             const int y = static_cast<int>(rng() % static_cast<unsigned>(f.editor.Lines.Count()));
-            const int x = static_cast<int>(rng() % static_cast<unsigned>(f.editor.Lines.Length(y) + 1));
+            const int x =
+                static_cast<int>(rng() % static_cast<unsigned>(f.editor.Lines.Length(y) + 1));
             f.editor.SetSelStart(f.editor.PosToOffset(QPoint(x, y)));
             switch (rng() % 4) {
-            case 0: f.editor.SetSelText(QByteArray(1, "{}a"[rng() % 3])); break;
-            case 1: f.editor.SetSelText("\r\n"); break;
+            case 0:
+                f.editor.SetSelText(QByteArray(1, "{}a"[rng() % 3]));
+                break;
+            case 1:
+                f.editor.SetSelText("\r\n");
+                break;
             case 2:
                 f.editor.SetSelLength(static_cast<int>(rng() % 4) + 1);
                 f.editor.DeleteSelection();
@@ -269,10 +287,31 @@ TEST(FormattingWords, WordAtPosition) {
         QByteArray word;
     };
     const Case cases[] = {
-        {"var x", 1, "var"},   {"var x", 3, ""},         {"var x", 4, "x"},  {"ab_cd", 0, "ab"},
-        {"ab_cd", 3, "cd"},    {"caf\xE9" "2", 0, "caf\xE9" "2"},          {"caf\xE9" "2", 4, "caf\xE9" "2"},
-        {"a\xD7" "b", 0, "a"}, {"a\xF7" "b", 2, "b"},    {"ab", 2, ""},      {"ab", -1, ""},
-        {"it's", 0, "it"},     {"a-b", 2, "b"},
+        {"var x", 1, "var"},
+        {"var x", 3, ""},
+        {"var x", 4, "x"},
+        {"ab_cd", 0, "ab"},
+        {"ab_cd", 3, "cd"},
+        {"caf\xE9"
+         "2",
+         0,
+         "caf\xE9"
+         "2"},
+        {"caf\xE9"
+         "2",
+         4,
+         "caf\xE9"
+         "2"},
+        {"a\xD7"
+         "b",
+         0, "a"},
+        {"a\xF7"
+         "b",
+         2, "b"},
+        {"ab", 2, ""},
+        {"ab", -1, ""},
+        {"it's", 0, "it"},
+        {"a-b", 2, "b"},
     };
     for (const Case& c : cases) {
         TTextEditorEx editor;
@@ -304,7 +343,10 @@ TEST(FormattingOwner, ProcessorWithoutEditorIsRefused) {
         editor.SetFormattingProcessor(&p);
         FAIL() << "no exception";
     } catch (const EKelvoraError& e) {
-        EXPECT_EQ(e.Message(), QStringLiteral("Ingen TTextEditorEx har konfigurerats som ägare med egenskapen TextEditorEx."));
+        EXPECT_EQ(
+            e.Message(),
+            QStringLiteral(
+                "Ingen TTextEditorEx har konfigurerats som ägare med egenskapen TextEditorEx."));
     }
     EXPECT_EQ(editor.FormattingProcessor(), nullptr);
     TCharFormat f;
