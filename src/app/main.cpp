@@ -1,8 +1,9 @@
-#include <QApplication>
+#include "app/KelvoraApplication.h"
+
 #include <QLabel>
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    TKelvoraApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Tolvane"));
     QApplication::setApplicationName(QStringLiteral("Kelvora"));
     QLabel label(QStringLiteral("Kelvora"));
