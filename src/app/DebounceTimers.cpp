@@ -1,0 +1,27 @@
+#include "app/DebounceTimers.h"
+
+TDebounceTimers::TDebounceTimers(TClock* clock, QObject* parent)
+    : APU(1000, false, clock, parent), ASU(1000, false, clock, parent),
+      AUU(1000, false, clock, parent) {
+    const auto busy = [this] { return Busy && Busy(); };
+    APU.Guard = busy;
+    AUU.Guard = busy;
+}
+
+void TDebounceTimers::EditorChanged(const TEditorActivity& state) {
+    if (state.AutoPreviewUpdate && !state.EditMode)
+        APU.Restart();
+    if (!state.StartingUp && !state.SwitchingTab && !state.ClosingDocument)
+        AUU.Restart();
+}
+
+void TDebounceTimers::SelectionMoved(bool previewMode) {
+    if (!previewMode)
+        ASU.Restart();
+}
+
+void TDebounceTimers::Poll() {
+    APU.Poll();
+    ASU.Poll();
+    AUU.Poll();
+}
