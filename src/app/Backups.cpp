@@ -84,6 +84,8 @@ TBackupService::TResult TBackupService::BackupDoc() {
     for (size_t i = 0; i < docs->size(); ++i) {
         const TBackupDocument& doc = (*docs)[i];
         const QString path = QDir(folder).filePath(BackupName(static_cast<int>(i), doc.FileName));
+        if (!doc.Modified)
+            continue;
         const auto last = written_.find(path);
         if (last != written_.end() && last->second.Count() == doc.Lines.Count() &&
             last->second.SharesAllWith(doc.Lines) && QFileInfo::exists(path)) {

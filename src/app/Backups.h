@@ -14,12 +14,15 @@ class TClock;
 struct TBackupDocument {
     QString FileName; // full path, or the given name of a new document
     LineStore::Snapshot Lines;
+    // A document without unsaved changes has its file (or nothing) to come back to: it is not
+    // written, so that it cannot overwrite what an earlier run that did not end left behind.
+    bool Modified = true;
 };
 
 // The background backup of the open documents into the "backup" folder: one file per document,
 // named by its tab index, a blank and its file name without folder ("0 Nytt dokument"). Only
-// documents whose lines changed since their last backup are written, each atomically from a
-// snapshot, so the document table and the editor are only read.
+// modified documents whose lines changed since their last backup are written, each atomically
+// from a snapshot, so the document table and the editor are only read.
 class TBackupService {
 public:
     // The documents in tab order, or nothing while a tab switch or a close is under way.

@@ -1,8 +1,7 @@
 #include "app/DebounceTimers.h"
 
-TDebounceTimers::TDebounceTimers(TClock* clock, QObject* parent)
-    : APU(1000, false, clock, parent), ASU(1000, false, clock, parent),
-      AUU(1000, false, clock, parent) {
+TDebounceTimers::TDebounceTimers(TClock* clock)
+    : APU(1000, false, clock), ASU(1000, false, clock), AUU(1000, false, clock) {
     const auto busy = [this] { return Busy && Busy(); };
     APU.Guard = busy;
     AUU.Guard = busy;

@@ -19,7 +19,7 @@ struct TEditorActivity {
 // close is under way (Busy).
 class TDebounceTimers {
 public:
-    explicit TDebounceTimers(TClock* clock = nullptr, QObject* parent = nullptr);
+    explicit TDebounceTimers(TClock* clock = nullptr);
 
     TAppTimer APU;
     TAppTimer ASU;

@@ -20,7 +20,7 @@ protected:
                 return std::nullopt;
             std::vector<TBackupDocument> docs;
             for (const auto& d : docs_)
-                docs.push_back({d.first, d.second->TakeSnapshot()});
+                docs.push_back({d.first, d.second->TakeSnapshot(), modified_});
             return docs;
         };
         service_.ReportFailure = [this](const QString& m) { messages_ << m; };
@@ -39,6 +39,7 @@ protected:
     TBackupService service_;
     std::vector<std::pair<QString, std::unique_ptr<LineStore>>> docs_;
     bool busy_ = false;
+    bool modified_ = true;
     QStringList messages_;
 };
 
@@ -82,6 +83,25 @@ TEST_F(BackupTest, WritesOnlyWhatChangedSinceItsLastBackup) {
     service_.BackupDoc();
     EXPECT_EQ(service_.LastWritten(), 1);
     EXPECT_EQ(ReadTestFile(Backup("2 c.txt")), QByteArray("c\r\n"));
+}
+
+TEST_F(BackupTest, LeavesWhatAnUnfinishedRunLeftUntilTheDocumentChanges) {
+    // The last run ended without closing: its backup of a new document is in the folder.
+    ASSERT_TRUE(QDir().mkpath(service_.Folder()));
+    QFile left(Backup("0 Nytt dokument"));
+    ASSERT_TRUE(left.open(QIODevice::WriteOnly));
+    left.write("unsaved work\r\n");
+    left.close();
+
+    LineStore& fresh = Open("Nytt dokument", "template\r\n");
+    modified_ = false;
+    EXPECT_EQ(service_.BackupDoc(), TBackupService::TResult::Unchanged);
+    EXPECT_EQ(ReadTestFile(Backup("0 Nytt dokument")), QByteArray("unsaved work\r\n"));
+
+    fresh.Put(0, "new work");
+    modified_ = true;
+    EXPECT_EQ(service_.BackupDoc(), TBackupService::TResult::Written);
+    EXPECT_EQ(ReadTestFile(Backup("0 Nytt dokument")), QByteArray("new work\r\n"));
 }
 
 TEST_F(BackupTest, WritesTheLinesAsTheyWereWhenCollected) {
