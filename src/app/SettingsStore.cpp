@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QHash>
 #include <QVariant>
+#include <QWidget>
 #include <algorithm>
 #include <limits>
 
@@ -741,4 +742,16 @@ void TakeFromEditor(TSettingsValues* values, const TTextEditorEx& editor) {
         values->FontSize = editor.EditorFont.pointSize();
     values->TextXSpace = editor.TextXSpace();
     values->TextYSpace = editor.TextYSpace();
+}
+
+void TakeWindowState(TSettingsValues* values, const QWidget& window) {
+    values->Maximized = window.isMaximized();
+    const QSize size = window.isMaximized() || window.isFullScreen()
+                           ? window.normalGeometry().size()
+                           : window.size();
+    // A window shown maximized from the start has no normal size of its own yet.
+    if (size.isEmpty())
+        return;
+    values->Width = size.width();
+    values->Height = size.height();
 }

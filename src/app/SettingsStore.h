@@ -10,6 +10,7 @@
 #include <variant>
 #include <vector>
 
+class QWidget;
 class TTextEditorEx;
 
 // One keyword group of the user-defined colouring processor.
@@ -213,7 +214,7 @@ inline const QString kSettingsGroup = QStringLiteral("Settings");
 inline const QString kSettingsReadFailedText =
     QStringLiteral("Det gick inte att hämta programinställningar från registret.");
 inline const QString kSettingsWriteFailedText =
-    QStringLiteral("Det gick inte att spara programinställningarna i registret.");
+    QStringLiteral("Det gick inte att spara programinställningar i registret.");
 // TpPath when the Mervanta store has a Settings group without it.
 inline const QString kDefaultTextToolPath = QStringLiteral("C:\\Program\\Mervanta\\Mervanta.exe");
 
@@ -226,6 +227,7 @@ struct TSettingsReadResult {
     // At least one value was stored with a type or text that cannot be read; it took its
     // default and reading went on. Show kSettingsReadFailedText once when the window appears.
     bool SettingsReadFailed = false;
+    // The names of those values; the store's file name when the file could not be parsed.
     QStringList BadValues;
 };
 
@@ -262,3 +264,6 @@ QStringList FromCommaText(const QString& text);
 void ApplyToEditor(const TSettingsValues& values, TTextEditorEx* editor);
 // Takes back what the editor may have changed while running (zoomed font size, overwrite mode).
 void TakeFromEditor(TSettingsValues* values, const TTextEditorEx& editor);
+// Takes the main window's state for writing: Maximized, and as Width and Height its normal
+// size (the size it returns to), never the maximized size.
+void TakeWindowState(TSettingsValues* values, const QWidget& window);

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 namespace {
@@ -172,6 +173,9 @@ struct TStoredCase {
     bool Bad;
 };
 
+// Stands for the preview file of the data folder, which is known only once the test runs.
+const QVariant kPreview = QStringLiteral("<data folder>/_preview.html");
+
 void PrintTo(const TStoredCase& c, std::ostream* os) {
     *os << c.Line;
 }
@@ -185,16 +189,15 @@ TEST_P(StoredValueTest, ReadsAs) {
     const TSettingsReadResult r = Read();
     const TSettingDescriptor* d = FindSettingDescriptor(c.Name);
     ASSERT_NE(d, nullptr);
-    EXPECT_EQ(FieldValue(r.Values, *d), c.Expected) << c.Line;
+    const QVariant expected =
+        c.Expected == kPreview ? QVariant(AppPaths::DataFile("_preview.html")) : c.Expected;
+    EXPECT_EQ(FieldValue(r.Values, *d), expected) << c.Line;
     EXPECT_EQ(r.SettingsReadFailed, c.Bad) << c.Line;
     EXPECT_EQ(r.BadValues.contains(c.Name), c.Bad) << c.Line;
 }
 
 QVariant Colour(quint32 c) {
     return QVariant::fromValue<quint32>(c);
-}
-QVariant Preview() {
-    return AppPaths::DataFile("_preview.html");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -243,8 +246,8 @@ INSTANTIATE_TEST_SUITE_P(
         TStoredCase{"caEdit=\"htm html\"", "caEdit", QStringList{"htm", "html"}, false},
         TStoredCase{"BrwFileName=a, b", "BrwFileName", "a, b", false},
         // Empty texts.
-        TStoredCase{"PreviewSaveFile=", "PreviewSaveFile", Preview(), false},
-        TStoredCase{"PreviewOpenFile=", "PreviewOpenFile", Preview(), false},
+        TStoredCase{"PreviewSaveFile=", "PreviewSaveFile", kPreview, false},
+        TStoredCase{"PreviewOpenFile=", "PreviewOpenFile", kPreview, false},
         TStoredCase{"PreviewOpenFile=/tmp/p.html", "PreviewOpenFile", "/tmp/p.html", false},
         TStoredCase{"FontName=", "FontName", "Courier New", false},
         TStoredCase{"ItalicTag=", "ItalicTag", "EM", false},
@@ -462,6 +465,24 @@ TEST_F(SettingsStoreTest, EditorTakesItsValuesAndGivesBackTheZoom) {
     EXPECT_EQ(back.FontSize, 14);
     ASSERT_TRUE(WriteSettings(*Open(), back));
     EXPECT_EQ(Read().Values.FontSize, 14);
+}
+
+TEST(WindowStateTest, TheNormalSizeIsTakenNotTheMaximizedOne) {
+    S v;
+    QWidget window;
+    window.resize(640, 480);
+    window.show();
+    TakeWindowState(&v, window);
+    EXPECT_FALSE(v.Maximized);
+    EXPECT_EQ(v.Width, 640);
+    EXPECT_EQ(v.Height, 480);
+
+    window.showMaximized();
+    ASSERT_TRUE(window.isMaximized());
+    TakeWindowState(&v, window);
+    EXPECT_TRUE(v.Maximized);
+    EXPECT_EQ(v.Width, 640);
+    EXPECT_EQ(v.Height, 480);
 }
 
 } // namespace
