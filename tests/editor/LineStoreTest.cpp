@@ -49,9 +49,13 @@ void ExpectSameAs(const LineStore& store, const Ref& ref, std::mt19937& rng, con
 void SpotCheck(const LineStore& store, const Ref& ref, std::mt19937& rng) {
     ASSERT_EQ(store.Count(), static_cast<int>(ref.size()));
     qint64 total = 0;
-    for (const QByteArray& l : ref)
+    int widest = 0;
+    for (const QByteArray& l : ref) {
         total += l.size() + 2;
+        widest = std::max(widest, static_cast<int>(l.size()));
+    }
     ASSERT_EQ(store.TextLength(), total);
+    ASSERT_EQ(store.WidestLine(), widest);
     if (ref.empty())
         return;
     std::uniform_int_distribution<int> line(0, static_cast<int>(ref.size()) - 1);
