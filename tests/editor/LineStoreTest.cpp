@@ -104,7 +104,7 @@ TEST(LineStoreIndex, AgreesWithAPlainListAfterRandomEdits) {
     };
     std::vector<Saved> saved;
 
-    std::uniform_int_distribution<int> op(0, 99);
+    std::uniform_int_distribution<int> op(0, 104);
     for (int step = 0; step < 4000; ++step) {
         const int n = static_cast<int>(ref.size());
         auto at = [&](int hi) {
@@ -149,7 +149,21 @@ TEST(LineStoreIndex, AgreesWithAPlainListAfterRandomEdits) {
             saved.push_back({store.TakeSnapshot(), ref});
             if (saved.size() > 6)
                 saved.erase(saved.begin());
-        } else if (!saved.empty()) { // restore one
+        } else if (which >= 100 && n > 0) { // shorten or remove the widest line
+            const int i =
+                static_cast<int>(std::max_element(ref.begin(), ref.end(),
+                                                  [](const QByteArray& x, const QByteArray& y) {
+                                                      return x.size() < y.size();
+                                                  }) -
+                                 ref.begin());
+            if (which % 2) {
+                ref.erase(ref.begin() + i);
+                store.Delete(i);
+            } else {
+                ref[static_cast<size_t>(i)] = "short";
+                store.Replace(i, 1, {"short"});
+            }
+        } else if (which < 100 && !saved.empty()) { // restore one
             const Saved& s = saved[static_cast<size_t>(at(static_cast<int>(saved.size()) - 1))];
             ref = s.lines;
             store.RestoreSnapshot(s.snap);
