@@ -34,7 +34,8 @@ bool LineStore::Snapshot::SharesAllWith(const Snapshot& other) const {
 LineStore::LineStore() = default;
 LineStore::~LineStore() = default;
 
-void LineStore::Changed() {
+void LineStore::Changed(int fromLine) {
+    changeFrom_ = fromLine;
     if (OnChange)
         OnChange();
 }
@@ -155,7 +156,7 @@ void LineStore::Put(int index, const QByteArray& line) {
         else if (oldLen == widest_ && line.size() < oldLen)
             widestValid_ = false;
     }
-    Changed();
+    Changed(index);
 }
 
 void LineStore::Add(const QByteArray& line) {
@@ -173,7 +174,7 @@ void LineStore::Clear() {
     count_ = 0;
     total_ = 0;
     InvalidateIndex();
-    Changed();
+    Changed(0);
 }
 
 void LineStore::Rebuild(std::vector<QByteArray>&& lines) {
@@ -244,7 +245,7 @@ void LineStore::Replace(int index, int count, std::vector<QByteArray> lines) {
         return;
     if (count == count_) {
         Rebuild(std::move(lines));
-        Changed();
+        Changed(index);
         return;
     }
     // The chunks changed in place, with their sizes before the change: unless the chunks
@@ -355,7 +356,7 @@ void LineStore::Replace(int index, int count, std::vector<QByteArray> lines) {
                 widest_ = std::max(widest_, chunks_[t.chunk]->widest);
         }
     }
-    Changed();
+    Changed(index);
 }
 
 QByteArray LineStore::Text() const {
@@ -561,7 +562,7 @@ void LineStore::RestoreSnapshot(const Snapshot& snapshot) {
     total_ = snapshot.total_;
     style_ = snapshot.style_;
     InvalidateIndex();
-    Changed();
+    Changed(0);
 }
 
 void LineStore::Swap(LineStore& other) {
@@ -571,8 +572,8 @@ void LineStore::Swap(LineStore& other) {
     std::swap(style_, other.style_);
     InvalidateIndex();
     other.InvalidateIndex();
-    Changed();
-    other.Changed();
+    Changed(0);
+    other.Changed(0);
 }
 
 void LineStore::ForEach(int first, int last,

@@ -48,6 +48,9 @@ public:
 
     // The change notification, run once after every change.
     std::function<void()> OnChange;
+    // The first line that the change being notified may have touched (lines before it are
+    // as they were).
+    int LastChangeFrom() const { return changeFrom_; }
 
     int Count() const { return count_; }
     bool IsEmpty() const { return count_ == 0; }
@@ -104,7 +107,7 @@ public:
     void ForEach(int first, int last, const std::function<void(int, const QByteArray&)>& fn) const;
 
 private:
-    void Changed();
+    void Changed(int fromLine);
     // Chunk holding a line, the line's index within it, and the lines and bytes before it.
     size_t ChunkOf(int index, int* within, qint64* bytesBefore = nullptr) const;
     // Chunk holding an offset, with the lines and bytes before it; the offset is in the text.
@@ -127,4 +130,5 @@ private:
     int count_ = 0;
     qint64 total_ = 0;
     BreakStyle style_ = BreakStyle::CrLf;
+    int changeFrom_ = 0;
 };
