@@ -73,10 +73,9 @@ int FilterIndexFor(const QString& fileName) {
         int index;
     };
     static const Entry entries[] = {
-        {".htm", 1},  {".html", 1}, {".shtml", 1}, {".js", 2},   {".vbs", 3},
-        {".css", 4},  {".cgi", 5},  {".pl", 5},    {".c", 5},    {".asp", 6},
-        {".aspx", 6}, {".php", 7},  {".php3", 7},  {".php4", 7}, {".php5", 7},
-        {".inc", 8},  {".txt", 9},
+        {".htm", 1},  {".html", 1}, {".shtml", 1}, {".js", 2},  {".vbs", 3},  {".css", 4},
+        {".cgi", 5},  {".pl", 5},   {".c", 5},     {".asp", 6}, {".aspx", 6}, {".php", 7},
+        {".php3", 7}, {".php4", 7}, {".php5", 7},  {".inc", 8}, {".txt", 9},
     };
     for (const Entry& e : entries)
         if (ext == QLatin1String(e.ext))

@@ -73,7 +73,9 @@ QSettings ReopenStore() {
                      QStringLiteral("Kelvora"));
 }
 
-QString ReopenKey(int i) { return QStringLiteral("Reopen/Reopen%1").arg(i); }
+QString ReopenKey(int i) {
+    return QStringLiteral("Reopen/Reopen%1").arg(i);
+}
 
 bool InList(const QStringList& list, const QString& ext) {
     return list.contains(ext, Qt::CaseInsensitive);
@@ -126,7 +128,9 @@ Tmain::Tmain(QWidget* parent) : QMainWindow(parent) {
     NewDocTab(0, QStringLiteral("Nytt dokument"));
 }
 
-Tmain::~Tmain() { CodeEditor->OnChange = nullptr; }
+Tmain::~Tmain() {
+    CodeEditor->OnChange = nullptr;
+}
 
 // --- actions and menus ---------------------------------------------------------------------
 
@@ -244,7 +248,9 @@ void Tmain::SetStatusPanel(int index, const QString& text) {
 
 // --- the document table ----------------------------------------------------------------------
 
-int Tmain::CurrentTab() const { return FilesList->currentIndex(); }
+int Tmain::CurrentTab() const {
+    return FilesList->currentIndex();
+}
 
 TFileData& Tmain::Current() {
     const int t = CurrentTab();
@@ -254,7 +260,9 @@ TFileData& Tmain::Current() {
     return OpenFiles[static_cast<size_t>(t)];
 }
 
-const TFileData& Tmain::Current() const { return const_cast<Tmain*>(this)->Current(); }
+const TFileData& Tmain::Current() const {
+    return const_cast<Tmain*>(this)->Current();
+}
 
 void Tmain::SelectTab(int index) {
     const QSignalBlocker block(FilesList);
@@ -281,7 +289,8 @@ void Tmain::NewDocTab(int mode, const QString& name) {
     }
     auto lines = std::make_unique<LineStore>();
     if (!lines->LoadFromFile(name, nullptr)) {
-        kvMessageBox(QStringLiteral("Det gick inte att öppna filen \"%1\".").arg(DocFileName(name)));
+        kvMessageBox(
+            QStringLiteral("Det gick inte att öppna filen \"%1\".").arg(DocFileName(name)));
         Abort();
     }
     TFileData& record = OpenFiles.emplace_back();
@@ -345,7 +354,9 @@ void Tmain::SetModified() {
     UpdateTab(t);
 }
 
-void Tmain::CodeEditorChange() { SetModified(); }
+void Tmain::CodeEditorChange() {
+    SetModified();
+}
 
 void Tmain::UpdateTab(int index) {
     if (index < 0 || index >= OpenFilesCount() || index >= FilesList->count())
@@ -392,21 +403,24 @@ void Tmain::InitInteractiveFormatting() {
         CodeEditor->RepaintAll();
 }
 
-void Tmain::ClearDoc() { CodeEditor->Clear(); }
+void Tmain::ClearDoc() {
+    CodeEditor->Clear();
+}
 
 void Tmain::InitDocTabs() {
     const QList<QAction*> items = mnuDocTabs->actions();
     for (qsizetype i = items.size() - 1; i >= 0; --i) {
         if (items[i]->data().toInt() != 0) {
+            // The item may be the one whose click is being handled.
             mnuDocTabs->removeAction(items[i]);
-            delete items[i];
+            items[i]->deleteLater();
         }
     }
     const int current = CurrentTab();
     for (int i = 0; i < FilesList->count() && i < OpenFilesCount(); ++i) {
         const QString& fileName = OpenFiles[static_cast<size_t>(i)].FileName;
-        auto* item = new QAction(QStringLiteral("%1: %2").arg(i + 1).arg(MenuText(DocFileName(fileName))),
-                                 mnuDocTabs);
+        auto* item = new QAction(
+            QStringLiteral("%1: %2").arg(i + 1).arg(MenuText(DocFileName(fileName))), mnuDocTabs);
         item->setStatusTip(QStringLiteral("Visar dokumentfliken för filen %1.").arg(fileName));
         item->setData(1000 + i);
         if (i < 9)
@@ -430,7 +444,9 @@ void Tmain::GotoTabFromTag(int tag) {
 
 // --- commands --------------------------------------------------------------------------------
 
-void Tmain::NewDoc() { NewDocTab(0, QStringLiteral("Nytt dokument")); }
+void Tmain::NewDoc() {
+    NewDocTab(0, QStringLiteral("Nytt dokument"));
+}
 
 void Tmain::PrevDoc() {
     if (CurrentTab() > 0) {
@@ -503,7 +519,9 @@ void Tmain::closeEvent(QCloseEvent* e) {
 
 // --- files -----------------------------------------------------------------------------------
 
-void Tmain::SetFilterIndex() { filterIndex_ = FileFilters::FilterIndexFor(Current().FileName); }
+void Tmain::SetFilterIndex() {
+    filterIndex_ = FileFilters::FilterIndexFor(Current().FileName);
+}
 
 QString Tmain::RunOpenDialog(const QString& fileName, const QStringList& filters, int index) {
     QString selected = filters.value(std::clamp(index, 1, static_cast<int>(filters.size())) - 1);
@@ -513,9 +531,8 @@ QString Tmain::RunOpenDialog(const QString& fileName, const QStringList& filters
 
 void Tmain::OpenDoc() {
     SetFilterIndex();
-    const QString chosen =
-        RunOpenDialog(openDialogFile_, FileFilters::QtFilters(FileFilters::FilterCount),
-                      filterIndex_);
+    const QString chosen = RunOpenDialog(
+        openDialogFile_, FileFilters::QtFilters(FileFilters::FilterCount), filterIndex_);
     if (chosen.isEmpty())
         return;
     openDialogFile_ = chosen;
@@ -568,9 +585,9 @@ TSaveResult Tmain::SaveDocAs() {
         if (DocFileExt(name).isEmpty())
             name += FileFilters::DefaultExtension(chosen);
         if (QFileInfo::exists(name)) {
-            LastQuestionResult = kvQuestionBox(
-                QStringLiteral("Filen \"%1\" finns redan.").arg(DocFileName(name)),
-                QStringLiteral("Vill du ersätta den?"));
+            LastQuestionResult =
+                kvQuestionBox(QStringLiteral("Filen \"%1\" finns redan.").arg(DocFileName(name)),
+                              QStringLiteral("Vill du ersätta den?"));
             if (LastQuestionResult == Dialogs::mrNo)
                 continue;
             if (LastQuestionResult != Dialogs::mrYes)

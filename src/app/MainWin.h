@@ -72,8 +72,7 @@ public:
     QStringList WebExtensionsList;
     bool InteractiveFormattingEnabled = true;
     bool ShowReopenEnabled = true;
-    QStringList synHTMLext, synCSSext, synJSext, synSUBext, synPASCALext, synTXTEXext,
-        synCUSText;
+    QStringList synHTMLext, synCSSext, synJSext, synSUBext, synPASCALext, synTXTEXext, synCUSText;
 
     // --- documents and tabs -------------------------------------------------------------------
     // Mode 0: a new empty document named name; mode 1: the file name. A file that cannot be

@@ -22,11 +22,11 @@ TEST(FileFiltersTest, FilterIndexOfEveryExtension) {
         int index;
     };
     const Case cases[] = {
-        {"Nytt dokument", 11}, {"/w/a.htm", 1},  {"/w/a.HTML", 1}, {"/w/a.shtml", 1},
-        {"/w/a.js", 2},        {"/w/a.vbs", 3},  {"/w/a.css", 4},  {"/w/a.cgi", 5},
-        {"/w/a.pl", 5},        {"/w/a.c", 5},    {"/w/a.cpp", 10}, {"/w/a.asp", 6},
-        {"/w/a.aspx", 6},      {"/w/a.php", 7},  {"/w/a.php3", 7}, {"/w/a.php4", 7},
-        {"/w/a.php5", 7},      {"/w/a.inc", 8},  {"/w/a.txt", 9},  {"/w/README", 10},
+        {"Nytt dokument", 11}, {"/w/a.htm", 1},         {"/w/a.HTML", 1}, {"/w/a.shtml", 1},
+        {"/w/a.js", 2},        {"/w/a.vbs", 3},         {"/w/a.css", 4},  {"/w/a.cgi", 5},
+        {"/w/a.pl", 5},        {"/w/a.c", 5},           {"/w/a.cpp", 10}, {"/w/a.asp", 6},
+        {"/w/a.aspx", 6},      {"/w/a.php", 7},         {"/w/a.php3", 7}, {"/w/a.php4", 7},
+        {"/w/a.php5", 7},      {"/w/a.inc", 8},         {"/w/a.txt", 9},  {"/w/README", 10},
         {"/w/a.pas", 10},      {"Ny webbsida.html", 1},
     };
     for (const Case& c : cases)
@@ -34,7 +34,7 @@ TEST(FileFiltersTest, FilterIndexOfEveryExtension) {
 }
 
 TEST(FileFiltersTest, DefaultExtensionOnlyForTheTypedFilters) {
-    const char* const expected[] = {".html", ".js", ".vbs", ".css", ".cgi",
+    const char* const expected[] = {".html", ".js",  ".vbs", ".css", ".cgi",
                                     ".asp",  ".php", ".inc", ".txt"};
     for (int i = 1; i <= 9; ++i)
         EXPECT_EQ(FileFilters::DefaultExtension(i), QLatin1String(expected[i - 1])) << i;
