@@ -1,9 +1,8 @@
 #pragma once
 
+#include <QMenu>
 #include <QPointer>
 #include <QTabBar>
-
-class QMenu;
 
 // The document tab strip: a tab bar with a context menu per tab. currentChanged is its
 // OnChange; the program blocks it while it changes the tabs itself.
