@@ -18,6 +18,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <string_view>
 
 namespace {
 
@@ -36,34 +37,46 @@ private:
     bool& flag_;
 };
 
-// The text between the first `open` and the first `close` after it, line breaks dropped and
-// cut to MaxTitleLength bytes; false when either tag is missing. Stops at the end tag.
-bool FindTitle(const LineStore& lines, const QByteArray& open, const QByteArray& close,
-               QByteArray* title) {
-    const int count = lines.Count();
-    int line = 0;
-    qsizetype from = -1;
-    for (; line < count; ++line) {
-        const qsizetype at = lines.Get(line).indexOf(open);
-        if (at >= 0) {
+// Looks for the text between the first `open` tag and the first `close` tag after it, line
+// breaks dropped and cut to MaxTitleLength bytes.
+struct TitleSearch {
+    TitleSearch(std::string_view openTag, std::string_view closeTag)
+        : open(openTag), close(closeTag) {}
+    std::string_view open, close;
+    bool inside = false;
+    bool found = false;
+    QByteArray title;
+
+    bool Done() const { return found; }
+    void Scan(std::string_view line) {
+        size_t from = 0;
+        if (!inside) {
+            const size_t at = line.find(open);
+            if (at == std::string_view::npos)
+                return;
+            inside = true;
             from = at + open.size();
-            break;
         }
+        const size_t end = line.find(close, from);
+        const size_t stop = end == std::string_view::npos ? line.size() : end;
+        if (title.size() < MaxTitleLength)
+            title.append(line.data() + from,
+                         std::min<qsizetype>(static_cast<qsizetype>(stop - from),
+                                             MaxTitleLength - title.size()));
+        found = end != std::string_view::npos;
     }
-    if (from < 0)
-        return false;
-    title->clear();
-    for (; line < count; ++line, from = 0) {
-        const QByteArray& text = lines.Get(line);
-        const qsizetype end = text.indexOf(close, from);
-        const qsizetype stop = end >= 0 ? end : text.size();
-        if (title->size() < MaxTitleLength)
-            title->append(text.constData() + from,
-                          std::min<qsizetype>(stop - from, MaxTitleLength - title->size()));
-        if (end >= 0)
-            return true;
+};
+
+// Both spellings of the title in one pass over the lines; it stops once both are found.
+void FindTitles(const LineStore& lines, TitleSearch* upper, TitleSearch* lower) {
+    for (int i = 0, count = lines.Count(); i < count && !(upper->Done() && lower->Done()); ++i) {
+        const QByteArray& line = lines.Get(i);
+        const std::string_view text(line.constData(), static_cast<size_t>(line.size()));
+        if (!upper->Done())
+            upper->Scan(text);
+        if (!lower->Done())
+            lower->Scan(text);
     }
-    return false;
 }
 
 constexpr int ReopenCount = 4;
@@ -370,11 +383,11 @@ void Tmain::ChangeAppTitle() {
     const QString fileName = Current().FileName;
     QString caption = QStringLiteral("Kelvora - ") + DocFileName(fileName);
     if (InList(WebExtensionsList, DocFileExt(fileName))) {
-        QByteArray title;
-        if (FindTitle(CodeEditor->Lines, "<TITLE>", "</TITLE>", &title))
-            caption += QStringLiteral(" [") + Cp1252::Decode(title) + QLatin1Char(']');
-        if (FindTitle(CodeEditor->Lines, "<title>", "</title>", &title))
-            caption += QStringLiteral(" [") + Cp1252::Decode(title) + QLatin1Char(']');
+        TitleSearch upper("<TITLE>", "</TITLE>"), lower("<title>", "</title>");
+        FindTitles(CodeEditor->Lines, &upper, &lower);
+        for (const TitleSearch* t : {&upper, &lower})
+            if (t->found)
+                caption += QStringLiteral(" [") + Cp1252::Decode(t->title) + QLatin1Char(']');
     }
     setWindowTitle(caption);
 }
