@@ -8,8 +8,14 @@
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 
-// Shared setup of the benchmark programs: an offscreen Qt application whose settings and
-// data live in a temporary folder.
+// Benchmarks run offscreen: no display is needed and nothing is shown.
+inline void UseOffscreenPlatform() {
+    if (!std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+}
+
+// Setup of the benchmark programs that need a whole window: an offscreen Qt application whose
+// settings and data live in a temporary folder.
 namespace BenchSupport {
 
 inline QTemporaryDir& Root() {
@@ -37,7 +43,7 @@ inline QString WriteFile(const QString& name, const QByteArray& bytes) {
 
 // Runs the registered benchmarks inside a QApplication.
 inline int Main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    UseOffscreenPlatform();
     const QByteArray root = Root().path().toLocal8Bit();
     for (const char* var : {"XDG_CONFIG_HOME", "XDG_DATA_HOME"})
         setenv(var, root.constData(), 1);

@@ -34,7 +34,7 @@ TExceptionMessageBox::TExceptionMessageBox(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Programfel"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    setFixedWidth(354);
+    setMinimumWidth(354);
 
     auto* panel = new QFrame(this);
     panel->setFrameShape(QFrame::StyledPanel);

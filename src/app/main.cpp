@@ -1,7 +1,6 @@
+#include "app/KelvoraApplication.h"
 #include "app/MainWin.h"
 #include "platform/SilentAbort.h"
-
-#include "app/KelvoraApplication.h"
 
 int main(int argc, char** argv) {
     TKelvoraApplication app(argc, argv);

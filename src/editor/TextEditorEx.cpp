@@ -1,7 +1,9 @@
 #include "editor/TextEditorEx.h"
 
+#include "editor/FormattingProcessor.h"
 #include "editor/InteractiveListMenu.h"
 #include "editor/Ruler.h"
+#include "platform/SilentAbort.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -17,12 +19,7 @@ TTextEditorEx::TTextEditorEx(QWidget* parent) : QAbstractScrollArea(parent) {
     scrollTimer_ = new QTimer(this);
     scrollTimer_->setInterval(1000);
     scrollTimer_->setSingleShot(false);
-    connect(scrollTimer_, &QTimer::timeout, this, [this] {
-        scrollTimer_->stop();
-        RulerFastMode = false;
-        if (ruler_)
-            ruler_->RepaintNumbers();
-    });
+    connect(scrollTimer_, &QTimer::timeout, this, [this] { ScrollTimerTimer(); });
 
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_InputMethodEnabled);
@@ -60,11 +57,14 @@ TTextEditorEx::TTextEditorEx(QWidget* parent) : QAbstractScrollArea(parent) {
     });
 
     Clear();
+    InstallPaintHooks();
     Creating = false;
     UpdateScrollBars();
 }
 
 TTextEditorEx::~TTextEditorEx() {
+    for (TFormattingProcessor* p : std::vector<TFormattingProcessor*>(colouringListeners_))
+        p->SetTextEditorEx(nullptr);
     Settings()->TextEditorEx = nullptr;
     OnChange = nullptr;
     OnSelChange = nullptr;
@@ -83,7 +83,14 @@ void TTextEditorEx::SetBorderStyle(TBorderStyle style) {
 }
 
 void TTextEditorEx::SetFormattingProcessor(TFormattingProcessor* processor) {
+    // A processor that has no editor to read could colour nothing: refused here, not later
+    // from a paint.
+    if (processor && !processor->TextEditorEx())
+        throw EKelvoraError(QStringLiteral("Exception"),
+                            QString::fromUtf8(TFormattingProcessor::NoEditorMessage()));
     processor_ = processor;
+    if (processor_)
+        processor_->LinesChanged(0);
     RepaintAll();
 }
 

@@ -8,10 +8,15 @@
 #include <QPoint>
 #include <QTimer>
 #include <functional>
+#include <memory>
+#include <vector>
 
 class TFormattingProcessor;
 class TInteractiveListMenu;
 class TRuler;
+struct TPaintCache;
+class QPainter;
+class QWheelEvent;
 
 using TFontSizeChangeEvent = std::function<void(int NewFontSize)>;
 using TAlgorithmProgressEvent = std::function<void(int NumTotal, int NumDone, int Progress)>;
@@ -126,6 +131,33 @@ public:
     void ScrollChanged(const QPoint& p) override;
     QObject* SenderObject() override { return this; }
 
+    // --- painting, colouring and scrolling ---------------------------------------------
+    // Set by the key handling when a character was typed at the end of its line; the next
+    // paint hands it to the colouring processor for that character and clears it.
+    bool JustTyped = false;
+    // Each routine updates exactly the region it names; Qt paints it in paintEvent.
+    void Paint();
+    void PaintChar(int line, int column);
+    void ClearCell(int line, int column);
+    void ClearRow(int line);
+    void PaintColumn(int column);
+    void RepaintColumn(int column);
+    // Scrolling goes through Qt, which repaints what is covered: never a full repaint.
+    bool NeedsFullRepaint() const { return false; }
+    // Draws the sample points of Settings()->SpeedJump until the next repaint of them.
+    void ShowControlPoints();
+    void ScrollTimerTimer();
+    // A scroll-bar request (QAbstractSlider::SliderAction) for either bar.
+    void ScrollBarAction(Qt::Orientation orientation, int action);
+    // Tells the processor that the lines from firstLine on may have changed.
+    void NotifyLinesChanged(int firstLine);
+    // Called by a processor that is being destroyed.
+    void DetachFormattingProcessor();
+    // Processors whose TextEditorEx is this editor hear of every line change, whether or not
+    // they are the one that paints; the editor clears their link when it goes.
+    void AddColouringListener(TFormattingProcessor* processor);
+    void RemoveColouringListener(TFormattingProcessor* processor);
+
 protected:
     bool event(QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
@@ -137,6 +169,7 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
     bool focusNextPrevChild(bool next) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
 
     // Fills a rectangle of the viewport's rows for later painting.
     QRect LineRect(int line) const;
@@ -164,4 +197,15 @@ private:
     QRect caretRect_;
     QPoint lastScroll_{0, 0};
     bool settingScrollBars_ = false;
+
+    // Painting state.
+    void InstallPaintHooks();
+    void PaintRows(QPainter& p, const QRect& rect);
+    void WheelCaretMove(int lines, bool extend);
+    std::shared_ptr<TPaintCache> paintCache_;
+    std::vector<TFormattingProcessor*> colouringListeners_;
+    int wheelAccum_ = 0;
+    bool showControlPoints_ = false;
+    bool linesChangedSincePaint_ = false;
+    bool inBarAction_ = false;
 };

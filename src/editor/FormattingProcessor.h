@@ -1,0 +1,70 @@
+#pragma once
+
+#include "platform/Graphics.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QPoint>
+#include <vector>
+
+class TTextEditorEx;
+
+// The colour and style of one character.
+struct TCharFormat {
+    TColor Color = clBlack;
+    TFontStyles Style = 0;
+};
+
+// Equal colour and equal style.
+inline bool SameCharFormat(const TCharFormat& a, const TCharFormat& b) {
+    return a.Color == b.Color && a.Style == b.Style;
+}
+
+// What a word is: the built-in word set, or the characters of WordChars that are not in
+// ExcludedChars.
+struct TWordDef {
+    bool UseDefault = true;
+    QByteArray WordChars;
+    QByteArray ExcludedChars;
+};
+
+// The base of the colouring processors: tells the colour and style of a character of its
+// editor's lines.
+class TFormattingProcessor : public QObject {
+public:
+    explicit TFormattingProcessor(QObject* owner = nullptr);
+    ~TFormattingProcessor() override;
+
+    TTextEditorEx* TextEditorEx() const { return editor_; }
+    void SetTextEditorEx(TTextEditorEx* editor);
+
+    // The format of the character Ch at Pos. Throws EKelvoraError without an editor.
+    virtual void FormatChar(char Ch, const QPoint& Pos, bool JustTyped, TCharFormat& Format);
+
+    // The formats of the cells first .. first + count - 1 of a line (all within the line),
+    // exactly as FormatChar would give them; the cell at justTypedColumn is the one just
+    // typed. Processors override it with one pass over the line.
+    virtual void FormatLine(int line, int first, int count, int justTypedColumn,
+                            std::vector<TCharFormat>& out);
+
+    // The lines from firstLine on may have changed (the editor calls this on every change).
+    virtual void LinesChanged(int firstLine) { (void)firstLine; }
+
+    // The built-in word set: digits, ASCII letters and the Latin-1 letters.
+    static bool IsWordChar(unsigned char ch);
+
+    static const char* NoEditorMessage();
+
+protected:
+    // The editor's font colour and style; throws without an editor.
+    TCharFormat BaseFormat() const;
+    // Repaints the visible characters of one line.
+    void RepaintLine(int line);
+    QByteArray GetWordAt(const QPoint& Pos) const;
+    QByteArray GetWordAtByDef(const QPoint& Pos, const TWordDef& Def) const;
+
+private:
+    template <typename IsWord> QByteArray WordAt(const QPoint& pos, IsWord isWord) const;
+
+    TTextEditorEx* editor_ = nullptr;
+};
