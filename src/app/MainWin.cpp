@@ -1,7 +1,10 @@
 #include "app/MainWin.h"
 
 #include "app/FileFilters.h"
+#include "app/SettingsStore.h"
 #include "controls/TabControlEx.h"
+#include "editor/CSSFormattingProcessor.h"
+#include "editor/HTMLFormattingProcessor.h"
 #include "editor/TextEditorEx.h"
 #include "platform/Cp1252.h"
 #include "platform/Dialogs.h"
@@ -81,11 +84,6 @@ void FindTitles(const LineStore& lines, TitleSearch* upper, TitleSearch* lower) 
 
 constexpr int ReopenCount = 4;
 
-QSettings ReopenStore() {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tolvane"),
-                     QStringLiteral("Kelvora"));
-}
-
 QString ReopenKey(int i) {
     return QStringLiteral("Reopen/Reopen%1").arg(i);
 }
@@ -119,6 +117,10 @@ Tmain::Tmain(QWidget* parent) : QMainWindow(parent) {
     FilesList->setObjectName(QStringLiteral("FilesList"));
     CodeEditor = new TTextEditorEx(central);
     CodeEditor->setObjectName(QStringLiteral("CodeEditor"));
+    HTMLFormattingProcessor1 = new THTMLFormattingProcessor(this);
+    HTMLFormattingProcessor1->SetTextEditorEx(CodeEditor);
+    CSSFormattingProcessor1 = new TCSSFormattingProcessor(this);
+    CSSFormattingProcessor1->SetTextEditorEx(CodeEditor);
     layout->addWidget(FilesList);
     layout->addWidget(CodeEditor, 1);
     setCentralWidget(central);
@@ -412,8 +414,23 @@ void Tmain::InitInteractiveFormatting() {
     const bool before = CodeEditor->Settings()->InteractiveFormatting;
     CodeEditor->Settings()->InteractiveFormatting = InteractiveFormattingEnabled;
     processorKind_ = ProcessorKindFor(Current().FileName);
-    if (before || InteractiveFormattingEnabled)
+    TFormattingProcessor* processor = ProcessorFor(processorKind_);
+    if (processor != CodeEditor->FormattingProcessor())
+        CodeEditor->SetFormattingProcessor(processor); // repaints
+    else if (before || InteractiveFormattingEnabled)
         CodeEditor->RepaintAll();
+}
+
+TFormattingProcessor* Tmain::ProcessorFor(TProcessorKind kind) const {
+    switch (kind) {
+    case TProcessorKind::HTML:
+        return HTMLFormattingProcessor1;
+    case TProcessorKind::CSS:
+        return CSSFormattingProcessor1;
+    default:
+        // The other processors are attached once they are part of the editor.
+        return nullptr;
+    }
 }
 
 void Tmain::ClearDoc() {
@@ -659,7 +676,8 @@ void Tmain::SaveAllDocAs() {
 // --- recent files ------------------------------------------------------------------------------
 
 void Tmain::RegSaveReopen() {
-    QSettings store = ReopenStore();
+    const std::unique_ptr<QSettings> opened = OpenKelvoraStore();
+    QSettings& store = *opened;
     const QString file = Current().FileName;
     if (store.contains(ReopenKey(1)) && store.value(ReopenKey(1)).toString() == file)
         return;
@@ -675,7 +693,8 @@ void Tmain::RegSaveReopen() {
 }
 
 QStringList Tmain::ReopenFiles() const {
-    const QSettings store = ReopenStore();
+    const std::unique_ptr<QSettings> opened = OpenKelvoraStore();
+    const QSettings& store = *opened;
     QStringList files;
     for (int i = 1; i <= ReopenCount; ++i)
         if (store.contains(ReopenKey(i)))
@@ -688,7 +707,8 @@ void Tmain::InitReopenNs() {
         item->setVisible(false);
     if (!ShowReopenEnabled)
         return;
-    const QSettings store = ReopenStore();
+    const std::unique_ptr<QSettings> opened = OpenKelvoraStore();
+    const QSettings& store = *opened;
     for (int i = ReopenCount; i >= 1; --i) {
         if (!store.contains(ReopenKey(i)))
             continue;

@@ -14,6 +14,9 @@ class QAction;
 class QLabel;
 class QMenu;
 class QToolBar;
+class TCSSFormattingProcessor;
+class TFormattingProcessor;
+class THTMLFormattingProcessor;
 class TTabControlEx;
 class TTextEditorEx;
 
@@ -40,6 +43,9 @@ public:
     QMenu* TabsPopup = nullptr;
     QMenu* ReopenPopup = nullptr;
     QToolBar* Toolbar = nullptr;
+    // The colouring processors of the main editor.
+    THTMLFormattingProcessor* HTMLFormattingProcessor1 = nullptr;
+    TCSSFormattingProcessor* CSSFormattingProcessor1 = nullptr;
     // The four recent-file items, shared by the File menu and the open button's drop-down.
     std::array<QAction*, 4> Reopen{}; // RoAlfa1, RoBeta1, RoGamma1, RoDelta1
 
@@ -86,6 +92,8 @@ public:
     void InitInteractiveFormatting();
     TProcessorKind ProcessorKindFor(const QString& fileName) const;
     TProcessorKind CurrentProcessorKind() const { return processorKind_; }
+    // The processor of a kind; none for plain text.
+    TFormattingProcessor* ProcessorFor(TProcessorKind kind) const;
     void ClearDoc();
     void CodeEditorChange();
     void InitDocTabs();

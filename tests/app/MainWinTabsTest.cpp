@@ -204,6 +204,8 @@ TEST_F(MainWinTest, TabPopupActsOnTheTabClicked) {
 
 TEST_F(MainWinTest, ColouringChosenByExtension) {
     EXPECT_EQ(win->CurrentProcessorKind(), TProcessorKind::HTML) << "Nytt dokument";
+    EXPECT_EQ(win->CodeEditor->FormattingProcessor(), win->ProcessorFor(TProcessorKind::HTML));
+    EXPECT_NE(win->CodeEditor->FormattingProcessor(), nullptr);
     EXPECT_EQ(win->ProcessorKindFor("/w/a.html"), TProcessorKind::None) << "lists start empty";
     win->synHTMLext = QStringList{"htm", "HTML"};
     win->synCSSext = QStringList{"css"};
@@ -214,8 +216,12 @@ TEST_F(MainWinTest, ColouringChosenByExtension) {
     EXPECT_EQ(win->ProcessorKindFor("/w/a.txt"), TProcessorKind::None);
     Open(Make("s.css", "a{}"));
     EXPECT_EQ(win->CurrentProcessorKind(), TProcessorKind::CSS);
+    EXPECT_EQ(win->CodeEditor->FormattingProcessor(), win->ProcessorFor(TProcessorKind::CSS));
+    Open(Make("plain.txt", "x"));
+    EXPECT_EQ(win->CodeEditor->FormattingProcessor(), nullptr);
     win->InteractiveFormattingEnabled = false;
     Click("Nytt dokument ()");
+    EXPECT_NE(win->CodeEditor->FormattingProcessor(), nullptr);
     EXPECT_FALSE(win->CodeEditor->Settings()->InteractiveFormatting);
 }
 
