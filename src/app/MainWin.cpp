@@ -88,6 +88,18 @@ QString ReopenKey(int i) {
     return QStringLiteral("Reopen/Reopen%1").arg(i);
 }
 
+// Empties the editor's undo history and takes the loaded text as its first snapshot, so that
+// undo never reaches across a switch (nothing to do while the editor keeps no history).
+template <typename Editor> void RestartUndo(Editor& editor) {
+    if constexpr (requires {
+                      editor.ClearUndoData();
+                      editor.AddUndoData();
+                  }) {
+        editor.ClearUndoData();
+        editor.AddUndoData();
+    }
+}
+
 bool InList(const QStringList& list, const QString& ext) {
     return list.contains(ext, Qt::CaseInsensitive);
 }
@@ -348,6 +360,7 @@ void Tmain::UpdateEditor() {
         }
         CodeEditor->Settings()->InteractiveFormatting = false;
         LoadRecord(OpenFiles[static_cast<size_t>(t)]);
+        RestartUndo(*CodeEditor);
         ChangeAppTitle();
         LastTabIndex = t;
     }

@@ -232,3 +232,38 @@ TEST_F(MainWinTest, EveryCommandIsInTheRegistry) {
     EXPECT_EQ(win->Action("ASaveDocAs")->shortcut(), QKeySequence("Ctrl+Alt+S"));
     EXPECT_EQ(win->Action("AAllDocClose")->shortcut(), QKeySequence("Shift+Ctrl+F4"));
 }
+
+namespace {
+
+// Undo after a switch must not bring back the other document's text. Runs once the editor
+// keeps an undo history.
+template <typename Editor> void CheckUndoAfterSwitch(MainWinTest& t, Tmain& win, Editor& editor) {
+    if constexpr (requires {
+                      editor.Undo();
+                      editor.AddUndoData();
+                  }) {
+        (void)t;
+        editor.SetSelText("first");
+        editor.AddUndoData();
+        ASSERT_TRUE(RunCommand([&] { win.NewDoc(); }));
+        editor.SetSelText("second");
+        editor.AddUndoData();
+        win.PrevDoc();
+        editor.Undo();
+        editor.Undo();
+        EXPECT_EQ(editor.Text(), "first\r\n");
+        win.NextDoc();
+        editor.Undo();
+        EXPECT_EQ(editor.Text(), "second\r\n");
+    } else {
+        (void)t;
+        (void)win;
+        GTEST_SKIP() << "the editor keeps no undo history yet";
+    }
+}
+
+} // namespace
+
+TEST_F(MainWinTest, UndoDoesNotReachAcrossASwitch) {
+    CheckUndoAfterSwitch(*this, *win, *win->CodeEditor);
+}
