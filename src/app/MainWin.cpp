@@ -231,7 +231,7 @@ void Tmain::BuildMenus() {
     mnuDocTabs->setObjectName(QStringLiteral("mnuDocTabs"));
     mnuDocTabs->addAction(Action(QStringLiteral("WPrevDoc")));
     mnuDocTabs->addAction(Action(QStringLiteral("WNextDoc")));
-    docTabsSeparator_ = mnuDocTabs->addSeparator();
+    mnuDocTabs->addSeparator();
     connect(mnuDocTabs, &QMenu::aboutToShow, this, [this] { InitDocTabs(); });
 
     Toolbar = addToolBar(QStringLiteral("Verktygsfält"));
@@ -321,10 +321,10 @@ void Tmain::NewDocTab(int mode, const QString& name) {
         Abort();
     }
     TFileData& record = OpenFiles.emplace_back();
-    record.FileName = name;
+    record.FileName = QFileInfo(name).absoluteFilePath();
     record.HasFile = true;
     record.Lines = std::move(lines);
-    AddDocumentTab(name);
+    AddDocumentTab(record.FileName);
     RegSaveReopen();
     UpdateEditor();
 }
@@ -391,7 +391,6 @@ void Tmain::UpdateTab(int index) {
         return;
     const TFileData& record = OpenFiles[static_cast<size_t>(index)];
     FilesList->setTabText(index, TabCaption(record));
-    FilesList->setTabToolTip(index, record.FileName);
 }
 
 void Tmain::ChangeAppTitle() {

@@ -163,7 +163,6 @@ private:
     TBoxes boxes_{this};
     QHash<QString, QAction*> actions_;
     std::array<QLabel*, 7> panels_{};
-    QAction* docTabsSeparator_ = nullptr;
     TProcessorKind processorKind_ = TProcessorKind::HTML;
     int filterIndex_ = 11;
     QString openDialogFile_;
