@@ -144,6 +144,13 @@ Tmain::Tmain(QWidget* parent) : QMainWindow(parent) {
         statusBar()->addWidget(panels_[i]);
     }
 
+    boxes_.SetStatusHook([this](const QString& text, bool simpleMode) {
+        if (simpleMode)
+            statusBar()->showMessage(text);
+        else
+            statusBar()->clearMessage();
+    });
+
     BuildActions();
     BuildMenus();
 
