@@ -461,6 +461,7 @@ void Tmain::InitDocTabs() {
     for (qsizetype i = items.size() - 1; i >= 0; --i) {
         if (items[i]->data().toInt() != 0) {
             // The item may be the one whose click is being handled.
+            items[i]->setShortcut(QKeySequence());
             mnuDocTabs->removeAction(items[i]);
             items[i]->deleteLater();
         }

@@ -1,5 +1,6 @@
 #include "MainWinFixture.h"
 
+#include <QApplication>
 #include <QMenu>
 #include <QTest>
 
@@ -171,6 +172,21 @@ TEST_F(MainWinTest, DocTabsMenuListsEveryDocumentWithShortcuts) {
     EXPECT_EQ(win->CurrentTab(), 1);
     const QList<QAction*> again = win->mnuDocTabs->actions();
     EXPECT_TRUE(again[4]->isChecked());
+}
+
+TEST_F(MainWinTest, CtrlDigitShowsThatDocument) {
+    for (const char* name : {"1.txt", "2.txt", "3.txt"})
+        Open(Make(name, name));
+    win->show();
+    QApplication::setActiveWindow(win.get());
+    win->CodeEditor->setFocus();
+    QTest::keyClick(win->CodeEditor, Qt::Key_2, Qt::ControlModifier);
+    EXPECT_EQ(win->CurrentTab(), 1);
+    EXPECT_EQ(win->CodeEditor->Text(), "1.txt\r\n");
+    QTest::keyClick(win->CodeEditor, Qt::Key_4, Qt::ControlModifier);
+    EXPECT_EQ(win->CurrentTab(), 3);
+    QTest::keyClick(win->CodeEditor, Qt::Key_Left, Qt::AltModifier);
+    EXPECT_EQ(win->CurrentTab(), 2);
 }
 
 TEST_F(MainWinTest, PrevAndNextFollowTheEnds) {
