@@ -151,9 +151,9 @@ private:
     // Makes a tab current without the tab strip's change signal.
     void SelectTab(int index);
     void AddDocumentTab(const QString& fileName);
-    // Puts record t's text and selection into the editor.
+    // Puts a record's text and selection into the editor.
     void LoadRecord(TFileData& record);
-    // Saves the current document under its name; reports and returns false on failure.
+    // Writes the editor text to a file; reports a failure and returns false.
     bool WriteCurrent(const QString& fileName, bool quoted);
     // The open dialog with one filter list: the chosen file, empty on cancel.
     QString RunOpenDialog(const QString& fileName, const QStringList& filters, int index);
