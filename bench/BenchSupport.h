@@ -2,10 +2,13 @@
 
 // Shared helpers of the benchmark programs: generated documents in a temporary folder.
 
+#include <QApplication>
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
+#include <benchmark/benchmark.h>
 #include <cstdlib>
 
 // Benchmarks run offscreen: no display is needed and nothing is shown.
@@ -66,6 +69,31 @@ inline QString MakeHtmlFile(int lines = 1000000, const QString& name = QStringLi
     if (f.open(QIODevice::WriteOnly))
         f.write(HtmlText(lines));
     return path;
+}
+
+// Writes bytes to a file of the temporary folder and returns its path.
+inline QString WriteFile(const QString& name, const QByteArray& bytes) {
+    const QString path = QDir(TempDir()).filePath(name);
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly))
+        f.write(bytes);
+    return path;
+}
+
+// Runs the registered benchmarks inside an offscreen QApplication whose settings and data
+// live in the temporary folder.
+inline int RunInApplication(int argc, char** argv) {
+    UseOffscreenPlatform();
+    const QByteArray root = TempDir().toLocal8Bit();
+    for (const char* var : {"XDG_CONFIG_HOME", "XDG_DATA_HOME"})
+        setenv(var, root.constData(), 1);
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Tolvane"));
+    QApplication::setApplicationName(QStringLiteral("Kelvora"));
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
 }
 
 } // namespace bench
