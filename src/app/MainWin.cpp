@@ -157,13 +157,16 @@ Tmain::Tmain(QWidget* parent) : QMainWindow(parent) {
     connect(FilesList, &QTabBar::currentChanged, this,
             [this](int) { RunCommand([this] { UpdateEditor(); }); });
     CodeEditor->OnChange = [this](QObject*) { CodeEditorChange(); };
+    CreateStatusBar();
 
     LastTabIndex = 0;
     NewDocTab(0, QStringLiteral("Nytt dokument"));
+    CreateTimersAndData();
 }
 
 Tmain::~Tmain() {
     CodeEditor->OnChange = nullptr;
+    CodeEditor->OnSelChange = nullptr;
 }
 
 // --- actions and menus ---------------------------------------------------------------------
@@ -377,6 +380,7 @@ void Tmain::UpdateEditor() {
     Action(QStringLiteral("WNextDoc"))->setEnabled(t < FilesList->count() - 1);
     // The per-document items carry the Ctrl+digit shortcuts, so they follow every change.
     InitDocTabs();
+    SelectionChange();
 }
 
 void Tmain::SetModified() {
@@ -391,6 +395,8 @@ void Tmain::SetModified() {
 
 void Tmain::CodeEditorChange() {
     SetModified();
+    Debounce.EditorChanged({StartingUp, SwitchingTab, ClosingDocument, false, true});
+    RequestActionUpdate();
 }
 
 void Tmain::UpdateTab(int index) {
@@ -398,6 +404,8 @@ void Tmain::UpdateTab(int index) {
         return;
     const TFileData& record = OpenFiles[static_cast<size_t>(index)];
     FilesList->setTabText(index, TabCaption(record));
+    if (index == CurrentTab())
+        SelectionChange(); // the saved or modified mark
 }
 
 void Tmain::ChangeAppTitle() {
@@ -561,9 +569,10 @@ void Tmain::closeEvent(QCloseEvent* e) {
         }
         allowed = true;
     });
-    if (allowed)
+    if (allowed) {
+        CloseTimersAndData();
         e->accept();
-    else
+    } else
         e->ignore();
 }
 

@@ -1,7 +1,13 @@
 #pragma once
 
+#include "app/ActionStates.h"
+#include "app/AppTimer.h"
+#include "app/Backups.h"
 #include "app/Boxes.h"
+#include "app/DataFiles.h"
+#include "app/DebounceTimers.h"
 #include "app/FileData.h"
+#include "app/StatusTexts.h"
 
 #include <QHash>
 #include <QKeySequence>
@@ -140,8 +146,50 @@ public:
         return boxes_.kvInputBoxPsw(prompt, defaultText, answer);
     }
 
+    // --- timers, backups, data files (MainWinTimers.cpp) -----------------------------------------
+    TDataFiles DataFiles;     // AutoCloseTagsList, DocTypesList, ClipboardHistory
+    TDebounceTimers Debounce; // APU (preview), ASU (selected tag), AUU (undo snapshot)
+    TAppTimer BackupTimer{60000, true};
+    TAppTimer NormalizeAdditionalPanelTimer{2000, false};
+    TBackupService Backups;
+    bool PreviousRunUnfinished = false;
+    bool AutoBackupEnabled = true;
+    void RestartTimer(TAppTimer& timer) { timer.Restart(); }
+    void AddManualChangeToUndoData();
+    // Backs up the open documents; false when that failed or could not run now.
+    bool BackupDoc();
+    // Clears status panel 6 after a number of seconds.
+    void NormalizeAdditionalPanel(int seconds);
+    // The steps of start, first show and close that the timers and data files own.
+    void CreateTimersAndData();
+    void ShowTimersAndData();
+    void CloseTimersAndData();
+
+    // --- status bar, hints and action states (MainWinStatus.cpp)
+    // ----------------------------------
+    int HintTabIndex = -1;
+    bool ShowToolExpEnabled = true;
+    bool AutoWizEnabled = true;
+    int EditorFontSize = 10;
+    // The style- and class-attribute dialogs, run by "=" after " STYLE" / " CLASS".
+    std::function<void()> InsertCSSXStyle, InsertCSSClass;
+    void CreateStatusBar();
+    void SelectionChange();
+    void CodeEditorCaretModeChange();
+    void CodeEditorFontSizeChange(int newFontSize);
+    void FilesListMouseMove(const QPoint& pos);
+    void CodeEditorMouseMove();
+    void ApplicationEvents1Hint(const QString& hint);
+    // Sets every action state at once; RequestActionUpdate runs it once per event-loop turn.
+    void CentralActionListUpdate();
+    void RequestActionUpdate() { actionUpdate_.Request(); }
+    TDocState CurrentDocState() const;
+    // "=" typed: true when it opened a dialog and the key is swallowed.
+    bool VerifyDefTagActions(char key);
+
 protected:
     void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QAction* AddAction(const QString& name, const QString& caption, const QKeySequence& key,
@@ -166,4 +214,6 @@ private:
     TProcessorKind processorKind_ = TProcessorKind::HTML;
     int filterIndex_ = 11;
     QString openDialogFile_;
+    TCoalescedCall actionUpdate_{[this] { CentralActionListUpdate(); }};
+    bool shown_ = false;
 };
