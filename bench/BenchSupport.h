@@ -36,7 +36,11 @@ inline long ResidentKb() {
 }
 
 // The bytes the allocator has handed out and not got back.
-inline long long HeapInUse() { return static_cast<long long>(mallinfo2().uordblks); }
+inline long long HeapInUse() {
+    return static_cast<long long>(mallinfo2().uordblks);
+}
 
 // Sets the offscreen platform unless the caller chose one.
-inline void UseOffscreenPlatform() { setenv("QT_QPA_PLATFORM", "offscreen", 0); }
+inline void UseOffscreenPlatform() {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+}

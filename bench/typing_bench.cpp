@@ -41,7 +41,9 @@ void SendKey(QWidget* w, Qt::Key key, Qt::KeyboardModifiers mods, const QString&
 }
 
 // Delivers the pending repaints.
-void FinishPaint() { QApplication::processEvents(); }
+void FinishPaint() {
+    QApplication::processEvents();
+}
 
 const QByteArray& Document() {
     static const QByteArray doc = MakeHtmlDocument(kLines);
@@ -101,8 +103,7 @@ struct Peer {
 };
 #endif
 
-template <class Editor>
-void TypeKey(benchmark::State& state) {
+template <class Editor> void TypeKey(benchmark::State& state) {
     Editor e(Document());
     e.Place(20, kMiddle);
     const int before = e.counter.paints;
@@ -114,8 +115,7 @@ void TypeKey(benchmark::State& state) {
         benchmark::Counter(e.counter.paints - before, benchmark::Counter::kAvgIterations);
 }
 
-template <class Editor>
-void Enter(benchmark::State& state) {
+template <class Editor> void Enter(benchmark::State& state) {
     Editor e(Document());
     e.Place(20, kMiddle);
     for (auto _ : state) {
@@ -124,8 +124,7 @@ void Enter(benchmark::State& state) {
     }
 }
 
-template <class Editor>
-void BackspaceAtLineStart(benchmark::State& state) {
+template <class Editor> void BackspaceAtLineStart(benchmark::State& state) {
     Editor e(Document());
     for (auto _ : state) {
         state.PauseTiming();
@@ -136,8 +135,7 @@ void BackspaceAtLineStart(benchmark::State& state) {
     }
 }
 
-template <class Editor>
-void WordMoveOverEmptyLines(benchmark::State& state) {
+template <class Editor> void WordMoveOverEmptyLines(benchmark::State& state) {
     Editor e(EmptyLinesDocument());
     for (auto _ : state) {
         state.PauseTiming();

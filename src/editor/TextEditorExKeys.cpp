@@ -127,7 +127,8 @@ void TTextEditorEx::keyReleaseEvent(QKeyEvent* e) {
     if (e->isAutoRepeat())
         return;
     const Qt::KeyboardModifiers mods = e->modifiers();
-    ShiftHeld = mods.testFlag(Qt::ShiftModifier);
+    // Platforms differ in whether the release of Shift still reports Shift.
+    ShiftHeld = mods.testFlag(Qt::ShiftModifier) && e->key() != Qt::Key_Shift;
     int key = VirtualKey(e);
     if (key != 0)
         RunCommand([&] { KeyUp(key, mods); });

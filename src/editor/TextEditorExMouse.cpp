@@ -28,8 +28,11 @@ void TTextEditorEx::InitInput() {
 bool TTextEditorEx::eventFilter(QObject* watched, QEvent* e) {
     // A drag or a selection whose button release will never come (the focus went to a
     // popup or another window) ends with the text where it was.
-    if (watched == this && e->type() == QEvent::FocusOut && (Dragging || MouseSelecting))
-        RunCommand([this] { CancelMouseDrag(); });
+    if (watched == this && e->type() == QEvent::FocusOut) {
+        ShiftHeld = false;
+        if (Dragging || MouseSelecting)
+            RunCommand([this] { CancelMouseDrag(); });
+    }
     return QAbstractScrollArea::eventFilter(watched, e);
 }
 
