@@ -12,6 +12,8 @@ void TDebounceTimers::EditorChanged(const TEditorActivity& state) {
         APU.Restart();
     if (!state.StartingUp && !state.SwitchingTab && !state.ClosingDocument)
         AUU.Restart();
+    else
+        AUU.Stop(); // the text was replaced: a snapshot due for the old one would be a no-op step
 }
 
 void TDebounceTimers::SelectionMoved(bool previewMode) {

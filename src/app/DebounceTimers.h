@@ -27,7 +27,8 @@ public:
     // True while a tab switch or a close is under way.
     std::function<bool()> Busy;
 
-    // Every change of the editor text.
+    // Every change of the editor text. A change made by start-up, a tab switch or a close puts
+    // another text in the editor and drops a pending undo snapshot.
     void EditorChanged(const TEditorActivity& state);
     // Every caret or selection move.
     void SelectionMoved(bool previewMode);

@@ -20,20 +20,6 @@
 
 namespace {
 
-// What the editor can undo and redo, once it keeps an undo history.
-template <typename Editor> bool EditorCanUndo(const Editor& editor) {
-    if constexpr (requires { editor.CanUndo(); })
-        return editor.CanUndo();
-    else
-        return false;
-}
-template <typename Editor> bool EditorCanRedo(const Editor& editor) {
-    if constexpr (requires { editor.CanRedo(); })
-        return editor.CanRedo();
-    else
-        return false;
-}
-
 // A tool tip shows its text as written, whatever characters a file name holds.
 QString PlainToolTip(const QString& text) {
     return QStringLiteral("<p style='white-space:pre'>") +
@@ -169,8 +155,8 @@ TDocState Tmain::CurrentDocState() const {
     }
     s.HasSelection = CodeEditor->HasSelection();
     s.HasText = CodeEditor->Lines.TextLength() > 2;
-    s.CanUndo = EditorCanUndo(*CodeEditor);
-    s.CanRedo = EditorCanRedo(*CodeEditor);
+    s.CanUndo = CodeEditor->CanUndo();
+    s.CanRedo = CodeEditor->CanRedo();
     s.MainToolbarVisible = Toolbar && Toolbar->isVisibleTo(this);
     s.StatusBarVisible = statusBar()->isVisibleTo(this);
     s.RulerVisible = CodeEditor->Ruler() && CodeEditor->Ruler()->isVisibleTo(this);

@@ -7,16 +7,6 @@
 
 #include <QDir>
 
-namespace {
-
-// The editor's undo snapshot, once the editor keeps an undo history.
-template <typename Editor> void AddUndoSnapshot(Editor& editor) {
-    if constexpr (requires { editor.AddUndoData(); })
-        editor.AddUndoData();
-}
-
-} // namespace
-
 void Tmain::CreateTimersAndData() {
     const auto busy = [this] { return SwitchingTab || ClosingDocument; };
     Debounce.Busy = busy;
@@ -74,7 +64,7 @@ void Tmain::CloseTimersAndData() {
 
 void Tmain::AddManualChangeToUndoData() {
     Debounce.AUU.Stop();
-    AddUndoSnapshot(*CodeEditor);
+    CodeEditor->AddUndoData();
 }
 
 bool Tmain::BackupDoc() {

@@ -49,6 +49,22 @@ TEST_F(BackupMainWinTest, BacksUpEachDocumentsOwnTextAndLeavesTheTableAlone) {
     EXPECT_TRUE(seen.isEmpty()) << seen.join('\n').toStdString();
 }
 
+TEST_F(BackupMainWinTest, TypingArmsTheUndoSnapshotButASwitchDoesNot) {
+    Open(Make("a.txt", "a\r\n"));
+    EXPECT_FALSE(win->Debounce.AUU.IsActive());
+    Type("x");
+    EXPECT_TRUE(win->Debounce.AUU.IsActive());
+    EXPECT_FALSE(win->CodeEditor->CanUndo());
+    win->AddManualChangeToUndoData();
+    EXPECT_FALSE(win->Debounce.AUU.IsActive());
+    EXPECT_TRUE(win->CodeEditor->CanUndo());
+    EXPECT_TRUE(win->CurrentDocState().CanUndo);
+    Type("y");
+    Click("Nytt dokument ()");
+    EXPECT_FALSE(win->Debounce.AUU.IsActive()); // no snapshot of the text switched to
+    EXPECT_FALSE(win->CodeEditor->CanUndo());
+}
+
 TEST_F(BackupMainWinTest, AFailedBackupIsReportedOnce) {
     Type("x");
     QFile blocker(win->Backups.Folder());

@@ -84,6 +84,15 @@ TEST_F(DebounceTest, NothingHappensWhileATabSwitchOrCloseIsUnderWay) {
     Step(1000);
     EXPECT_EQ(previews_ + snapshots_, 0);
 
+    // A switch that puts another text in the editor drops the snapshot due for the old one.
+    typing_.EditMode = true;
+    timers_.EditorChanged(typing_);
+    TEditorActivity switching;
+    switching.SwitchingTab = true;
+    timers_.EditorChanged(switching);
+    Step(1000);
+    EXPECT_EQ(snapshots_, 0);
+
     // Undo and redo: the text they put back is no new snapshot.
     timers_.EditorChanged(typing_);
     timers_.UndoneOrRedone();
