@@ -65,6 +65,7 @@ void Tmain::CloseTimersAndData() {
 void Tmain::AddManualChangeToUndoData() {
     Debounce.AUU.Stop();
     CodeEditor->AddUndoData();
+    RequestActionUpdate(); // undo is now possible
 }
 
 bool Tmain::BackupDoc() {
