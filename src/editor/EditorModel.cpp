@@ -17,9 +17,19 @@ struct FlagScope {
     ~FlagScope() { flag = false; }
 };
 
+// The text cannot hold a NUL byte: drop the NULs and keep everything else.
 QByteArray WithoutNul(const QByteArray& s) {
-    const qsizetype nul = s.indexOf('\0');
-    return nul < 0 ? s : s.left(nul);
+    if (!s.contains('\0'))
+        return s;
+    QByteArray out = s;
+    out.removeIf([](char c) { return c == '\0'; });
+    return out;
+}
+
+// A position past the last line is the end of the text.
+void ClampToText(const LineStore& lines, QPoint* p) {
+    if (p->y() >= lines.Count())
+        *p = QPoint(lines.Length(lines.Count() - 1), lines.Count() - 1);
 }
 
 } // namespace
@@ -167,8 +177,12 @@ void TEditorModel::SetSelText(const QByteArray& s) {
     DeleteSelection();
     const QByteArray text = LineStore::NormalizeBreaks(WithoutNul(s));
     const bool addBreak = text.endsWith("\r\n");
+    // Insert where the caret's offset is: a caret past its line's end inserts at the end.
     const int start = GetSelStart();
-    InsertText(Caret.GetPos(), text, addBreak);
+    QPoint at;
+    if (!OffsetToPos(start, &at))
+        at = QPoint(0, 0);
+    InsertText(at, text, addBreak);
     {
         FlagScope collapse(ForceCollapse);
         SetSelStart(start + static_cast<int>(text.size()));
@@ -216,9 +230,9 @@ void TEditorModel::SelectAll() {
 
 std::vector<QByteArray> TEditorModel::GetTextRange(QPoint from, QPoint to) const {
     std::vector<QByteArray> out;
-    if (Lines.IsEmpty() || from.y() >= Lines.Count())
+    if (Lines.IsEmpty() || from.y() < 0 || from.y() >= Lines.Count())
         return out;
-    to.setY(std::min(to.y(), Lines.Count() - 1));
+    ClampToText(Lines, &to);
     const QByteArray& first = Lines.Get(from.y());
     const int fx = std::clamp(from.x(), 0, static_cast<int>(first.size()));
     if (from.y() == to.y()) {
@@ -237,11 +251,12 @@ std::vector<QByteArray> TEditorModel::GetTextRange(QPoint from, QPoint to) const
 void TEditorModel::DeleteRange(QPoint from, QPoint to) {
     if (Settings()->ReadOnly || Lines.IsEmpty() || from.y() < 0 || from.y() >= Lines.Count())
         return;
-    to.setY(std::min(to.y(), Lines.Count() - 1));
+    ClampToText(Lines, &to);
     const QByteArray head = Lines.Get(from.y()).left(std::max(from.x(), 0));
     if (from.y() == to.y()) {
         const QByteArray& line = Lines.Get(from.y());
-        const int tx = std::clamp(to.x(), static_cast<int>(head.size()), static_cast<int>(line.size()));
+        const int tx =
+            std::clamp(to.x(), static_cast<int>(head.size()), static_cast<int>(line.size()));
         Lines.Put(from.y(), head + line.mid(tx));
         if (!Updating)
             RepaintLineArea(from.y());
@@ -328,8 +343,9 @@ void TEditorModel::LoadFromFile(const QString& fileName) {
     LineStore loaded;
     QString error;
     if (!loaded.LoadFromFile(fileName, &error))
-        throw EKelvoraError(QStringLiteral("EFOpenError"),
-                            QStringLiteral("Det går inte att öppna filen \"%1\". %2").arg(fileName, error));
+        throw EKelvoraError(
+            QStringLiteral("EFOpenError"),
+            QStringLiteral("Det går inte att öppna filen \"%1\". %2").arg(fileName, error));
     HideSystemCaret();
     if (loaded.IsEmpty())
         loaded.Add(QByteArray());
@@ -346,8 +362,9 @@ void TEditorModel::LoadFromFile(const QString& fileName) {
 void TEditorModel::SaveToFile(const QString& fileName) {
     QString error;
     if (!Lines.SaveToFile(fileName, &error))
-        throw EKelvoraError(QStringLiteral("EFCreateError"),
-                            QStringLiteral("Det går inte att skapa filen \"%1\". %2").arg(fileName, error));
+        throw EKelvoraError(
+            QStringLiteral("EFCreateError"),
+            QStringLiteral("Det går inte att skapa filen \"%1\". %2").arg(fileName, error));
 }
 
 void TEditorModel::InsertFromFile(const QString& fileName) {
@@ -356,8 +373,9 @@ void TEditorModel::InsertFromFile(const QString& fileName) {
     LineStore loaded;
     QString error;
     if (!loaded.LoadFromFile(fileName, &error))
-        throw EKelvoraError(QStringLiteral("EFOpenError"),
-                            QStringLiteral("Det går inte att öppna filen \"%1\". %2").arg(fileName, error));
+        throw EKelvoraError(
+            QStringLiteral("EFOpenError"),
+            QStringLiteral("Det går inte att öppna filen \"%1\". %2").arg(fileName, error));
     SetSelText(loaded.Text());
 }
 
@@ -481,6 +499,7 @@ void TEditorModel::SelEndChanged(const QPoint& p) {
 void TEditorModel::ScrollChanged(const QPoint&) {}
 
 void TEditorModel::VisibleLines(int* first, int* last) const {
+    // Without a view no line is visible, so nothing is painted.
     *first = 0;
-    *last = Lines.Count() - 1;
+    *last = -1;
 }

@@ -127,7 +127,7 @@ public:
     virtual void ShowSystemCaret() {}
     virtual void PlaceSystemCaret() {}
     virtual void HideListMenu() {}
-    // The lines that are at least partly visible (everything for the model alone).
+    // The lines that are at least partly visible (none for the model alone).
     virtual void VisibleLines(int* first, int* last) const;
     // The object passed as Sender for the model's own notifications.
     virtual QObject* SenderObject() { return nullptr; }

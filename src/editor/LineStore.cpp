@@ -7,8 +7,8 @@
 #include <climits>
 
 namespace {
-constexpr int kChunkLines = 512;       // lines per chunk when chunks are built
-constexpr int kMaxChunkLines = 2048;   // a chunk that grows past this is split
+constexpr int kChunkLines = 512;     // lines per chunk when chunks are built
+constexpr int kMaxChunkLines = 2048; // a chunk that grows past this is split
 const QByteArray kEmptyLine;
 } // namespace
 
@@ -34,50 +34,89 @@ bool LineStore::Snapshot::SharesAllWith(const Snapshot& other) const {
 LineStore::LineStore() = default;
 LineStore::~LineStore() = default;
 
-void LineStore::Changed() {
+void LineStore::Changed(int fromLine) {
+    changeFrom_ = fromLine;
     if (OnChange)
         OnChange();
 }
 
-void LineStore::Invalidate(size_t fromChunk) {
-    validPrefix_ = std::min(validPrefix_, fromChunk);
+void LineStore::InvalidateIndex() {
+    indexValid_ = false;
     widestValid_ = false;
 }
 
-void LineStore::EnsurePrefix(size_t upToChunk) const {
-    if (firstLine_.size() != chunks_.size() + 1) {
-        firstLine_.resize(chunks_.size() + 1);
-        firstByte_.resize(chunks_.size() + 1);
-        validPrefix_ = 0;
-    }
-    upToChunk = std::min(upToChunk, chunks_.size());
-    if (validPrefix_ == 0) {
-        firstLine_[0] = 0;
-        firstByte_[0] = 0;
-    }
-    // firstLine_[k] is valid for k <= validPrefix_.
-    for (size_t k = validPrefix_; k < upToChunk; ++k) {
-        firstLine_[k + 1] = firstLine_[k] + static_cast<int>(chunks_[k]->lines.size());
-        firstByte_[k + 1] = firstByte_[k] + chunks_[k]->bytes;
-    }
-    validPrefix_ = std::max(validPrefix_, upToChunk);
-}
-
-size_t LineStore::ChunkOf(int index, int* within) const {
-    if (lastChunk_ < chunks_.size() && lastChunk_ < validPrefix_) {
-        const int first = firstLine_[lastChunk_];
-        if (index >= first && index < first + static_cast<int>(chunks_[lastChunk_]->lines.size())) {
-            *within = index - first;
-            return lastChunk_;
+void LineStore::EnsureIndex() const {
+    if (indexValid_)
+        return;
+    const size_t n = chunks_.size();
+    treeLines_.assign(n + 1, 0);
+    treeBytes_.assign(n + 1, 0);
+    for (size_t i = 1; i <= n; ++i) {
+        treeLines_[i] += static_cast<int>(chunks_[i - 1]->lines.size());
+        treeBytes_[i] += chunks_[i - 1]->bytes;
+        const size_t parent = i + (i & (~i + 1));
+        if (parent <= n) {
+            treeLines_[parent] += treeLines_[i];
+            treeBytes_[parent] += treeBytes_[i];
         }
     }
-    EnsurePrefix(chunks_.size());
-    // The last chunk whose first line is <= index.
-    auto it = std::upper_bound(firstLine_.begin(), firstLine_.begin() + chunks_.size(), index);
-    size_t k = static_cast<size_t>(it - firstLine_.begin()) - 1;
-    *within = index - firstLine_[k];
-    lastChunk_ = k;
-    return k;
+    indexValid_ = true;
+}
+
+void LineStore::IndexAdd(size_t chunk, int lines, qint64 bytes) {
+    if (!indexValid_ || (lines == 0 && bytes == 0))
+        return;
+    for (size_t i = chunk + 1; i < treeLines_.size(); i += i & (~i + 1)) {
+        treeLines_[i] += lines;
+        treeBytes_[i] += bytes;
+    }
+}
+
+namespace {
+size_t HighestBit(size_t n) {
+    size_t bit = 1;
+    while (bit * 2 <= n)
+        bit *= 2;
+    return n ? bit : 0;
+}
+} // namespace
+
+size_t LineStore::ChunkOf(int index, int* within, qint64* bytesBefore) const {
+    EnsureIndex();
+    // The number of leading chunks that end at or before the line: the line's chunk.
+    const size_t n = chunks_.size();
+    size_t pos = 0;
+    int rest = index;
+    qint64 bytes = 0;
+    for (size_t step = HighestBit(n); step; step >>= 1) {
+        if (pos + step <= n && treeLines_[pos + step] <= rest) {
+            pos += step;
+            rest -= treeLines_[pos];
+            bytes += treeBytes_[pos];
+        }
+    }
+    *within = rest;
+    if (bytesBefore)
+        *bytesBefore = bytes;
+    return pos;
+}
+
+size_t LineStore::ChunkAtOffset(qint64 offset, int* linesBefore, qint64* bytesBefore) const {
+    EnsureIndex();
+    const size_t n = chunks_.size();
+    size_t pos = 0;
+    qint64 rest = offset;
+    int lines = 0;
+    for (size_t step = HighestBit(n); step; step >>= 1) {
+        if (pos + step <= n && treeBytes_[pos + step] <= rest) {
+            pos += step;
+            rest -= treeBytes_[pos];
+            lines += treeLines_[pos];
+        }
+    }
+    *linesBefore = lines;
+    *bytesBefore = offset - rest;
+    return pos;
 }
 
 LineStore::Chunk& LineStore::Mutable(size_t k) {
@@ -110,32 +149,39 @@ void LineStore::Put(int index, const QByteArray& line) {
         c.widest = static_cast<int>(line.size());
     else if (oldLen == c.widest)
         c.Recount();
-    validPrefix_ = std::min(validPrefix_, k);
+    IndexAdd(k, 0, delta);
     if (widestValid_) {
         if (line.size() > widest_)
             widest_ = static_cast<int>(line.size());
         else if (oldLen == widest_ && line.size() < oldLen)
             widestValid_ = false;
     }
-    Changed();
+    Changed(index);
 }
 
-void LineStore::Add(const QByteArray& line) { Replace(count_, 0, {line}); }
-void LineStore::Insert(int index, const QByteArray& line) { Replace(index, 0, {line}); }
-void LineStore::Delete(int index) { Replace(index, 1, {}); }
+void LineStore::Add(const QByteArray& line) {
+    Replace(count_, 0, {line});
+}
+void LineStore::Insert(int index, const QByteArray& line) {
+    Replace(index, 0, {line});
+}
+void LineStore::Delete(int index) {
+    Replace(index, 1, {});
+}
 
 void LineStore::Clear() {
     chunks_.clear();
     count_ = 0;
     total_ = 0;
-    Invalidate(0);
-    Changed();
+    InvalidateIndex();
+    Changed(0);
 }
 
 void LineStore::Rebuild(std::vector<QByteArray>&& lines) {
     chunks_.clear();
     count_ = static_cast<int>(lines.size());
     total_ = 0;
+    chunks_.reserve(lines.size() / kChunkLines + 1);
     for (size_t i = 0; i < lines.size(); i += kChunkLines) {
         auto c = std::make_shared<Chunk>();
         const size_t end = std::min(lines.size(), i + kChunkLines);
@@ -146,37 +192,50 @@ void LineStore::Rebuild(std::vector<QByteArray>&& lines) {
         total_ += c->bytes;
         chunks_.push_back(std::move(c));
     }
-    Invalidate(0);
+    InvalidateIndex();
 }
 
-void LineStore::Normalize() {
-    // Drop empty chunks and split oversized ones; rebuild when chunks got too fragmented.
-    for (size_t k = 0; k < chunks_.size();) {
-        if (chunks_[k]->lines.empty()) {
-            chunks_.erase(chunks_.begin() + static_cast<std::ptrdiff_t>(k));
-            Invalidate(k);
-            continue;
-        }
-        if (chunks_[k]->lines.size() > static_cast<size_t>(kMaxChunkLines)) {
-            Chunk& c = Mutable(k);
-            auto tail = std::make_shared<Chunk>();
-            const auto mid = c.lines.begin() + kChunkLines;
-            tail->lines.assign(std::make_move_iterator(mid), std::make_move_iterator(c.lines.end()));
-            c.lines.erase(mid, c.lines.end());
-            c.Recount();
-            tail->Recount();
-            chunks_.insert(chunks_.begin() + static_cast<std::ptrdiff_t>(k) + 1, std::move(tail));
-            Invalidate(k);
-        }
-        ++k;
+bool LineStore::Normalize(size_t from, size_t to) {
+    to = std::min(to, chunks_.size());
+    if (from >= to)
+        return false;
+    bool changed = false;
+    // Drop the empty chunks of the range.
+    const auto first = chunks_.begin() + static_cast<std::ptrdiff_t>(from);
+    const auto last = chunks_.begin() + static_cast<std::ptrdiff_t>(to);
+    const auto kept =
+        std::remove_if(first, last, [](const ChunkPtr& c) { return c->lines.empty(); });
+    if (kept != last) {
+        to -= static_cast<size_t>(last - kept);
+        chunks_.erase(kept, last);
+        changed = true;
     }
-    if (chunks_.size() > 64 && chunks_.size() > 4 * (static_cast<size_t>(count_) / kChunkLines + 1)) {
+    // Split the oversized ones.
+    for (size_t k = from; k < to; ++k) {
+        if (chunks_[k]->lines.size() <= static_cast<size_t>(kMaxChunkLines))
+            continue;
+        Chunk& c = Mutable(k);
+        auto tail = std::make_shared<Chunk>();
+        const auto mid = c.lines.begin() + kChunkLines;
+        tail->lines.assign(std::make_move_iterator(mid), std::make_move_iterator(c.lines.end()));
+        c.lines.erase(mid, c.lines.end());
+        c.Recount();
+        tail->Recount();
+        chunks_.insert(chunks_.begin() + static_cast<std::ptrdiff_t>(k) + 1, std::move(tail));
+        ++to;
+        changed = true;
+    }
+    // Rebuild when many edits left the chunks too fragmented.
+    if (chunks_.size() > 64 &&
+        chunks_.size() > 4 * (static_cast<size_t>(count_) / kChunkLines + 1)) {
         std::vector<QByteArray> all;
         all.reserve(static_cast<size_t>(count_));
         for (const ChunkPtr& c : chunks_)
             all.insert(all.end(), c->lines.begin(), c->lines.end());
         Rebuild(std::move(all));
+        changed = true;
     }
+    return changed;
 }
 
 void LineStore::Replace(int index, int count, std::vector<QByteArray> lines) {
@@ -186,9 +245,27 @@ void LineStore::Replace(int index, int count, std::vector<QByteArray> lines) {
         return;
     if (count == count_) {
         Rebuild(std::move(lines));
-        Changed();
+        Changed(index);
         return;
     }
+    // The chunks changed in place, with their sizes before the change: unless the chunks
+    // themselves change, the index is brought up to date from these alone.
+    struct Touched {
+        size_t chunk;
+        int lines;
+        qint64 bytes;
+        int widest;
+    };
+    std::vector<Touched> touched;
+    auto touch = [&](size_t k) {
+        for (const Touched& t : touched)
+            if (t.chunk == k)
+                return;
+        const Chunk& c = *chunks_[k];
+        touched.push_back({k, static_cast<int>(c.lines.size()), c.bytes, c.widest});
+    };
+    bool structural = false;
+
     // Remove `count` lines starting at `index`.
     int remaining = count;
     size_t k = 0;
@@ -196,12 +273,9 @@ void LineStore::Replace(int index, int count, std::vector<QByteArray> lines) {
     if (index < count_) {
         k = ChunkOf(index, &within);
     } else {
-        k = chunks_.empty() ? 0 : chunks_.size() - 1;
-        within = chunks_.empty() ? 0 : static_cast<int>(chunks_[k]->lines.size());
+        k = chunks_.size() - 1;
+        within = static_cast<int>(chunks_[k]->lines.size());
     }
-    if (chunks_.empty())
-        chunks_.push_back(std::make_shared<Chunk>());
-    Invalidate(k);
     const size_t insertChunk = k;
     const int insertWithin = within;
     while (remaining > 0 && k < chunks_.size()) {
@@ -210,7 +284,9 @@ void LineStore::Replace(int index, int count, std::vector<QByteArray> lines) {
         if (within == 0 && take == size && !(k == insertChunk && !lines.empty())) {
             total_ -= chunks_[k]->bytes;
             chunks_[k] = std::make_shared<Chunk>(); // emptied, dropped by Normalize
+            structural = true;
         } else {
+            touch(k);
             Chunk& c = Mutable(k);
             auto b = c.lines.begin() + within;
             for (auto it = b; it != b + take; ++it)
@@ -222,8 +298,10 @@ void LineStore::Replace(int index, int count, std::vector<QByteArray> lines) {
         ++k;
         within = 0;
     }
+    size_t normalizeTo = std::max(k, insertChunk + 1);
     count_ -= count;
     if (!lines.empty()) {
+        touch(insertChunk);
         Chunk& c = Mutable(insertChunk);
         for (const QByteArray& l : lines)
             total_ += l.size() + 2;
@@ -233,7 +311,8 @@ void LineStore::Replace(int index, int count, std::vector<QByteArray> lines) {
             // between its halves.
             auto tail = std::make_shared<Chunk>();
             const auto cut = c.lines.begin() + insertWithin;
-            tail->lines.assign(std::make_move_iterator(cut), std::make_move_iterator(c.lines.end()));
+            tail->lines.assign(std::make_move_iterator(cut),
+                               std::make_move_iterator(c.lines.end()));
             c.lines.erase(cut, c.lines.end());
             c.Recount();
             tail->Recount();
@@ -241,22 +320,43 @@ void LineStore::Replace(int index, int count, std::vector<QByteArray> lines) {
             for (size_t i = 0; i < lines.size(); i += kChunkLines) {
                 auto n = std::make_shared<Chunk>();
                 const size_t end = std::min(lines.size(), i + kChunkLines);
-                n->lines.assign(std::make_move_iterator(lines.begin() + static_cast<std::ptrdiff_t>(i)),
-                                std::make_move_iterator(lines.begin() + static_cast<std::ptrdiff_t>(end)));
+                n->lines.assign(
+                    std::make_move_iterator(lines.begin() + static_cast<std::ptrdiff_t>(i)),
+                    std::make_move_iterator(lines.begin() + static_cast<std::ptrdiff_t>(end)));
                 n->Recount();
                 fresh.push_back(std::move(n));
             }
             fresh.push_back(std::move(tail));
+            normalizeTo += fresh.size();
             chunks_.insert(chunks_.begin() + static_cast<std::ptrdiff_t>(insertChunk) + 1,
-                           std::make_move_iterator(fresh.begin()), std::make_move_iterator(fresh.end()));
+                           std::make_move_iterator(fresh.begin()),
+                           std::make_move_iterator(fresh.end()));
+            structural = true;
         } else {
             c.lines.insert(c.lines.begin() + insertWithin, std::make_move_iterator(lines.begin()),
                            std::make_move_iterator(lines.end()));
             c.Recount();
         }
     }
-    Normalize();
-    Changed();
+    if (Normalize(insertChunk, normalizeTo))
+        structural = true;
+    if (structural) {
+        InvalidateIndex();
+    } else {
+        bool lowered = false;
+        for (const Touched& t : touched) {
+            const Chunk& c = *chunks_[t.chunk];
+            IndexAdd(t.chunk, static_cast<int>(c.lines.size()) - t.lines, c.bytes - t.bytes);
+            lowered = lowered || (t.widest == widest_ && c.widest < t.widest);
+        }
+        if (lowered) {
+            widestValid_ = false;
+        } else if (widestValid_) {
+            for (const Touched& t : touched)
+                widest_ = std::max(widest_, chunks_[t.chunk]->widest);
+        }
+    }
+    Changed(index);
 }
 
 QByteArray LineStore::Text() const {
@@ -292,25 +392,42 @@ std::vector<QByteArray> LineStore::SplitText(const QByteArray& text) {
 }
 
 QByteArray LineStore::NormalizeBreaks(const QByteArray& text) {
-    QByteArray out;
-    out.reserve(text.size() + text.size() / 16);
+    const char* p = text.constData();
     const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const char ch = text[i];
-        if (ch == '\r') {
-            out.append("\r\n", 2);
-            if (i + 1 < n && text[i + 1] == '\n')
+    // Text whose every break is already CR LF is returned as it is (shared, not copied).
+    qsizetype i = 0;
+    for (; i < n; ++i) {
+        if (p[i] == '\n')
+            break;
+        if (p[i] == '\r') {
+            if (i + 1 < n && p[i + 1] == '\n')
                 ++i;
-        } else if (ch == '\n') {
-            out.append("\r\n", 2);
-        } else {
-            out.append(ch);
+            else
+                break;
         }
     }
+    if (i == n)
+        return text;
+    QByteArray out;
+    out.reserve(n + (n - i) / 8 + 2);
+    qsizetype run = 0; // start of the characters not yet copied
+    for (; i < n; ++i) {
+        const char ch = p[i];
+        if (ch != '\r' && ch != '\n')
+            continue;
+        out.append(p + run, i - run);
+        out.append("\r\n", 2);
+        if (ch == '\r' && i + 1 < n && p[i + 1] == '\n')
+            ++i;
+        run = i + 1;
+    }
+    out.append(p + run, n - run);
     return out;
 }
 
-void LineStore::SetText(const QByteArray& text) { Replace(0, count_, SplitText(text)); }
+void LineStore::SetText(const QByteArray& text) {
+    Replace(0, count_, SplitText(text));
+}
 
 qint64 LineStore::LineStart(int index) const {
     if (index <= 0)
@@ -318,8 +435,8 @@ qint64 LineStore::LineStart(int index) const {
     if (index >= count_)
         return total_;
     int within;
-    const size_t k = ChunkOf(index, &within);
-    qint64 off = firstByte_[k];
+    qint64 off;
+    const size_t k = ChunkOf(index, &within, &off);
     const Chunk& c = *chunks_[k];
     // Sum from the nearer end of the chunk.
     if (within <= static_cast<int>(c.lines.size()) / 2) {
@@ -336,16 +453,16 @@ qint64 LineStore::LineStart(int index) const {
 int LineStore::LineAtOffset(qint64 offset) const {
     if (offset < 0 || offset >= total_)
         return -1;
-    EnsurePrefix(chunks_.size());
-    auto it = std::upper_bound(firstByte_.begin(), firstByte_.begin() + chunks_.size(), offset);
-    const size_t k = static_cast<size_t>(it - firstByte_.begin()) - 1;
-    qint64 start = firstByte_[k];
-    const Chunk& c = *chunks_[k];
-    for (size_t i = 0; i < c.lines.size(); ++i) {
-        const qint64 end = start + c.lines[i].size() + 2;
-        if (offset < end)
-            return firstLine_[k] + static_cast<int>(i);
-        start = end;
+    int line;
+    qint64 start;
+    const size_t k = ChunkAtOffset(offset, &line, &start);
+    if (k >= chunks_.size())
+        return -1;
+    for (const QByteArray& l : chunks_[k]->lines) {
+        start += l.size() + 2;
+        if (offset < start)
+            return line;
+        ++line;
     }
     return -1;
 }
@@ -444,9 +561,8 @@ void LineStore::RestoreSnapshot(const Snapshot& snapshot) {
     count_ = snapshot.count_;
     total_ = snapshot.total_;
     style_ = snapshot.style_;
-    Invalidate(0);
-    lastChunk_ = 0;
-    Changed();
+    InvalidateIndex();
+    Changed(0);
 }
 
 void LineStore::Swap(LineStore& other) {
@@ -454,11 +570,10 @@ void LineStore::Swap(LineStore& other) {
     std::swap(count_, other.count_);
     std::swap(total_, other.total_);
     std::swap(style_, other.style_);
-    Invalidate(0);
-    other.Invalidate(0);
-    lastChunk_ = other.lastChunk_ = 0;
-    Changed();
-    other.Changed();
+    InvalidateIndex();
+    other.InvalidateIndex();
+    Changed(0);
+    other.Changed(0);
 }
 
 void LineStore::ForEach(int first, int last,

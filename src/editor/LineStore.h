@@ -10,10 +10,11 @@
 // The editor's list of 8-bit (Windows-1252) lines, without line-break characters.
 //
 // Lines are kept in chunks of a few hundred; each chunk knows its line count, its length in
-// the text form (every line + 2 for CR LF) and its widest line, and a lazily rebuilt prefix
-// table over the chunks turns offsets into lines and back in O(log n). Chunks are shared
-// copy-on-write, so a snapshot of a 50 MB document costs a few kilobytes. Every change is one
-// splice with one change notification.
+// the text form (every line + 2 for CR LF) and its widest line. A Fenwick tree over the chunks
+// turns offsets into lines and back in O(log n); an edit inside a chunk updates it in
+// O(log n), and only a change of the chunks themselves (a split, a big splice) rebuilds it. Chunks
+// are shared copy-on-write, so a snapshot of a 50 MB document costs a few kilobytes. Every change
+// is one splice with one change notification.
 class LineStore : public QObject {
     struct Chunk;
     using ChunkPtr = std::shared_ptr<Chunk>;
@@ -47,6 +48,9 @@ public:
 
     // The change notification, run once after every change.
     std::function<void()> OnChange;
+    // The first line that the change being notified may have touched (lines before it are
+    // as they were).
+    int LastChangeFrom() const { return changeFrom_; }
 
     int Count() const { return count_; }
     bool IsEmpty() const { return count_ == 0; }
@@ -61,7 +65,9 @@ public:
     void Clear();
     // Removes `count` lines at `index` and puts `lines` in their place: one notification.
     void Replace(int index, int count, std::vector<QByteArray> lines);
-    void InsertLines(int index, std::vector<QByteArray> lines) { Replace(index, 0, std::move(lines)); }
+    void InsertLines(int index, std::vector<QByteArray> lines) {
+        Replace(index, 0, std::move(lines));
+    }
     void DeleteLines(int index, int count) { Replace(index, count, {}); }
 
     // The text form: every line followed by CR LF, the last one included.
@@ -101,23 +107,28 @@ public:
     void ForEach(int first, int last, const std::function<void(int, const QByteArray&)>& fn) const;
 
 private:
-    void Changed();
-    void EnsurePrefix(size_t upToChunk) const;
-    // Chunk holding a line and the line's index within it.
-    size_t ChunkOf(int index, int* within) const;
+    void Changed(int fromLine);
+    // Chunk holding a line, the line's index within it, and the lines and bytes before it.
+    size_t ChunkOf(int index, int* within, qint64* bytesBefore = nullptr) const;
+    // Chunk holding an offset, with the lines and bytes before it; the offset is in the text.
+    size_t ChunkAtOffset(qint64 offset, int* linesBefore, qint64* bytesBefore) const;
+    void EnsureIndex() const;
+    void IndexAdd(size_t chunk, int lines, qint64 bytes);
+    void InvalidateIndex();
     Chunk& Mutable(size_t chunk);
-    void Invalidate(size_t fromChunk);
     void Rebuild(std::vector<QByteArray>&& lines);
-    void Normalize();
+    // Drops empty chunks and splits oversized ones among [from, to); true when it did.
+    bool Normalize(size_t from, size_t to);
 
     std::vector<ChunkPtr> chunks_;
-    mutable std::vector<int> firstLine_;
-    mutable std::vector<qint64> firstByte_;
-    mutable size_t validPrefix_ = 0;
-    mutable size_t lastChunk_ = 0;
+    // Fenwick sums over the chunks' line counts and text lengths (1-based).
+    mutable std::vector<int> treeLines_;
+    mutable std::vector<qint64> treeBytes_;
+    mutable bool indexValid_ = false;
     mutable int widest_ = 0;
     mutable bool widestValid_ = true;
     int count_ = 0;
     qint64 total_ = 0;
     BreakStyle style_ = BreakStyle::CrLf;
+    int changeFrom_ = 0;
 };

@@ -206,6 +206,5 @@ private:
     std::vector<TFormattingProcessor*> colouringListeners_;
     int wheelAccum_ = 0;
     bool showControlPoints_ = false;
-    bool linesChangedSincePaint_ = false;
     bool inBarAction_ = false;
 };

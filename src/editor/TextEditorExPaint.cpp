@@ -120,10 +120,6 @@ void TTextEditorEx::Paint() {
 }
 
 void TTextEditorEx::RepaintAll() {
-    // Callers repaint everything after replacing the text (loading, undo, direct changes of
-    // the lines): the colouring state of every line is then suspect.
-    if (linesChangedSincePaint_)
-        NotifyLinesChanged(0);
     viewport()->update();
 }
 
@@ -207,12 +203,10 @@ void TTextEditorEx::ShowControlPoints() {
 // --- colouring hooks -------------------------------------------------------------------------
 
 void TTextEditorEx::InstallPaintHooks() {
-    // The line list tells no line number: an edit of the model starts at the earlier end of
-    // the selection (the caret when there is none); a batch edit may touch any line.
+    // Every change of the line list tells the colouring state from which line on it is stale.
     auto previous = Lines.OnChange;
     Lines.OnChange = [this, previous] {
-        linesChangedSincePaint_ = true;
-        NotifyLinesChanged(Updating ? 0 : std::min(Caret.Y, SelEnd.Y));
+        NotifyLinesChanged(Lines.LastChangeFrom());
         if (previous)
             previous();
     };
@@ -253,7 +247,6 @@ void TTextEditorEx::paintEvent(QPaintEvent* e) {
         PaintRows(p, e->rect());
     } catch (...) {
     }
-    linesChangedSincePaint_ = false;
     if (showControlPoints_) {
         showControlPoints_ = false;
         const int s = std::max(Settings()->SpeedJump, 1);

@@ -272,6 +272,24 @@ TEST(FormattingCss, BraceTypedAtTheTopRecoloursLaterLines) {
     EXPECT_FALSE(f.css.OutsideBlock(QPoint(0, 1999)));
 }
 
+TEST(FormattingCss, DirectLineChangesAwayFromTheCaretRecolourLaterLines) {
+    // Callers that change the lines directly (then UpdateView) edit far from the caret.
+    Fixture f;
+    std::vector<QByteArray> lines(3000, "a: b;");
+    f.SetLines(lines);
+    f.editor.SetSelStart(f.editor.TextLength() - 2);
+    EXPECT_TRUE(f.css.OutsideBlock(QPoint(0, 2500)));
+    f.editor.Lines.Put(10, "x {");
+    f.editor.UpdateView();
+    EXPECT_FALSE(f.css.OutsideBlock(QPoint(0, 2500)));
+    f.editor.Lines.Delete(10);
+    EXPECT_TRUE(f.css.OutsideBlock(QPoint(0, 2500)));
+    f.editor.BeginUpdate();
+    f.editor.Lines.Insert(5, "y {");
+    f.editor.EndUpdate();
+    EXPECT_FALSE(f.css.OutsideBlock(QPoint(0, 2999)));
+}
+
 // --- words ---------------------------------------------------------------------------------
 
 class WordProbe : public TFormattingProcessor {

@@ -1,0 +1,169 @@
+#pragma once
+
+#include "app/Boxes.h"
+#include "app/FileData.h"
+
+#include <QHash>
+#include <QKeySequence>
+#include <QMainWindow>
+#include <QStringList>
+#include <array>
+#include <functional>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QToolBar;
+class TCSSFormattingProcessor;
+class TFormattingProcessor;
+class THTMLFormattingProcessor;
+class TTabControlEx;
+class TTextEditorEx;
+
+// How a question about unsaved work ended. Saved: nothing is left that the user wants kept
+// (the text was saved, was unchanged, or the user answered Nej). Cancelled: the user stopped
+// the command. Failed: a save went wrong and was reported. Only Saved lets a close go on.
+enum class TSaveResult { Saved, Cancelled, Failed };
+
+// The colouring a document gets from its extension.
+enum class TProcessorKind { None, HTML, CSS, JS, SUB, Pascal, DIRUZ, Custom };
+
+// The main window: one editor for every open document, the document table behind the tab
+// strip, and the file commands.
+class Tmain : public QMainWindow {
+public:
+    explicit Tmain(QWidget* parent = nullptr);
+    ~Tmain() override;
+
+    // --- components ------------------------------------------------------------------------
+    TTextEditorEx* CodeEditor = nullptr;
+    TTabControlEx* FilesList = nullptr;
+    QMenu* Arkiv1 = nullptr;
+    QMenu* mnuDocTabs = nullptr;
+    QMenu* TabsPopup = nullptr;
+    QMenu* ReopenPopup = nullptr;
+    QToolBar* Toolbar = nullptr;
+    // The colouring processors of the main editor.
+    THTMLFormattingProcessor* HTMLFormattingProcessor1 = nullptr;
+    TCSSFormattingProcessor* CSSFormattingProcessor1 = nullptr;
+    // The four recent-file items, shared by the File menu and the open button's drop-down.
+    std::array<QAction*, 4> Reopen{}; // RoAlfa1, RoBeta1, RoGamma1, RoDelta1
+
+    // Every command, by its action name ("ASaveDoc"): menus, buttons, subroutines and module
+    // calls all run the same QAction.
+    QAction* Action(const QString& name) const { return actions_.value(name); }
+    const QHash<QString, QAction*>& Actions() const { return actions_; }
+
+    // The text of one status-bar panel (0 .. 6).
+    QString StatusPanel(int index) const;
+    void SetStatusPanel(int index, const QString& text);
+
+    // --- the document table ------------------------------------------------------------------
+    TOpenFiles OpenFiles;
+    int OpenFilesCount() const { return static_cast<int>(OpenFiles.size()); }
+    // The record whose document the editor holds; -1 when it holds none (after a close).
+    int LastTabIndex = 0;
+    bool SwitchingTab = false;
+    bool ClosingDocument = false;
+    bool StartingUp = false;
+    // The answer to the last question box the window built itself (6, 7 or 2).
+    int LastQuestionResult = 0;
+
+    // The current tab and its record.
+    int CurrentTab() const;
+    TFileData& Current();
+    const TFileData& Current() const;
+
+    // --- settings read by these commands ------------------------------------------------------
+    QStringList WebExtensionsList;
+    bool InteractiveFormattingEnabled = true;
+    bool ShowReopenEnabled = true;
+    QStringList synHTMLext, synCSSext, synJSext, synSUBext, synPASCALext, synTXTEXext, synCUSText;
+
+    // --- documents and tabs -------------------------------------------------------------------
+    // Mode 0: a new empty document named name; mode 1: the file name. A file that cannot be
+    // read is reported and ends in a silent abort.
+    void NewDocTab(int mode, const QString& name);
+    // The tab switch: stores the editor into the record left and loads the current one.
+    void UpdateEditor();
+    void SetModified();
+    void UpdateTab(int index);
+    void ChangeAppTitle();
+    void InitInteractiveFormatting();
+    TProcessorKind ProcessorKindFor(const QString& fileName) const;
+    TProcessorKind CurrentProcessorKind() const { return processorKind_; }
+    // The processor of a kind; none for plain text.
+    TFormattingProcessor* ProcessorFor(TProcessorKind kind) const;
+    void ClearDoc();
+    void CodeEditorChange();
+    void InitDocTabs();
+    void GotoTabFromTag(int tag);
+
+    // --- commands --------------------------------------------------------------------------------
+    // A failure is reported before the command ends; the loops and closes end in a silent
+    // abort when a document was not saved or the user cancelled. The saves return their result.
+    void NewDoc();
+    void OpenDoc();
+    TSaveResult SaveDoc();
+    TSaveResult SaveDocAs();
+    void SaveAllDoc();
+    void SaveAllDocAs();
+    void DocClose();
+    void AllDocClose();
+    void PrevDoc();
+    void NextDoc();
+
+    // --- files ---------------------------------------------------------------------------------
+    // The filter index that both file dialogs get for the current document.
+    void SetFilterIndex();
+    int FilterIndex() const { return filterIndex_; }
+    // Asks whether to save the current document when it is modified.
+    TSaveResult AskToSave();
+    void RegSaveReopen();
+    // The recent files, most recent first (what the Reopen store holds).
+    QStringList ReopenFiles() const;
+    void InitReopenNs();
+    void OpenFromReopen(const QString& fileName);
+    void SearchDocument(const QString& fileName);
+
+    // --- boxes ------------------------------------------------------------------------------
+    // Every message, question and prompt of the window goes through these.
+    TBoxes& Boxes() { return boxes_; }
+    bool kvMessageBox(const QString& text) { return boxes_.kvMessageBox(text); }
+    int kvQuestionBox(const QString& information, const QString& question) {
+        return boxes_.kvQuestionBox(information, question);
+    }
+    bool kvInputBox(const QString& prompt, const QString& defaultText, QString* answer) {
+        return boxes_.kvInputBox(prompt, defaultText, answer);
+    }
+    bool kvInputBoxPsw(const QString& prompt, const QString& defaultText, QString* answer) {
+        return boxes_.kvInputBoxPsw(prompt, defaultText, answer);
+    }
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    QAction* AddAction(const QString& name, const QString& caption, const QKeySequence& key,
+                       std::function<void()> command);
+    void BuildActions();
+    void BuildMenus();
+    // Makes a tab current without the tab strip's change signal.
+    void SelectTab(int index);
+    void AddDocumentTab(const QString& fileName);
+    // Puts a record's text and selection into the editor.
+    void LoadRecord(TFileData& record);
+    // Writes the editor text to a file; reports a failure and returns false.
+    bool WriteCurrent(const QString& fileName, bool quoted);
+    // The open dialog with one filter list: the chosen file, empty on cancel.
+    QString RunOpenDialog(const QString& fileName, const QStringList& filters, int index);
+    // The loop of the save-all commands.
+    void ForEachDocument(const std::function<TSaveResult()>& command);
+
+    TBoxes boxes_{this};
+    QHash<QString, QAction*> actions_;
+    std::array<QLabel*, 7> panels_{};
+    TProcessorKind processorKind_ = TProcessorKind::HTML;
+    int filterIndex_ = 11;
+    QString openDialogFile_;
+};
