@@ -14,11 +14,13 @@ class QAction;
 class QLabel;
 class QMenu;
 class QToolBar;
+class QVBoxLayout;
 class TCSSFormattingProcessor;
 class TFormattingProcessor;
 class THTMLFormattingProcessor;
 class TTabControlEx;
 class TTextEditorEx;
+class TViewModes;
 
 // How a question about unsaved work ended. Saved: nothing is left that the user wants kept
 // (the text was saved, was unchanged, or the user answered Nej). Cancelled: the user stopped
@@ -140,6 +142,13 @@ public:
         return boxes_.kvInputBoxPsw(prompt, defaultText, answer);
     }
 
+    // --- view modes (MainWinViews.cpp) -------------------------------------------------------
+    TViewModes* Views = nullptr;
+    // Extensions (without dot) whose files open in edit, preview or combination mode.
+    QStringList caEdit, caPreview, caCombination;
+    void PreviewPage();
+    void SelectCodeEditor();
+
 protected:
     void closeEvent(QCloseEvent* e) override;
 
@@ -159,6 +168,10 @@ private:
     QString RunOpenDialog(const QString& fileName, const QStringList& filters, int index);
     // The loop of the save-all commands.
     void ForEachDocument(const std::function<TSaveResult()>& command);
+    // The view area in place of the bare editor, and the mode commands.
+    void BuildViews(QVBoxLayout* layout);
+    // A newly opened file's mode from the extension lists.
+    void ViewModeFromExtension(const QString& fileName);
 
     TBoxes boxes_{this};
     QHash<QString, QAction*> actions_;

@@ -1,6 +1,7 @@
 #include "app/ViewModes.h"
 
 #include "app/PreviewBrowser.h"
+#include "app/SettingsStore.h"
 #include "app/ViewModesHost.h"
 #include "platform/AppPaths.h"
 #include "platform/SilentAbort.h"
@@ -467,4 +468,21 @@ bool TViewModes::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Panel6 && event->type() == QEvent::Resize)
         PlaceButton();
     return QObject::eventFilter(watched, event);
+}
+
+void ApplyToViews(const TSettingsValues& values, TViewModes* views) {
+    views->SplitVertical = values.LayoutOrientation == 2;
+    views->VToggleAutoPreviewUpdate->setChecked(values.APUEnabled);
+    views->VToggleAutoSaveOnUpdate->setChecked(values.AutoSaveOnUpdate);
+    views->PreviewSaveFileName = values.PreviewSaveFile;
+    views->PreviewOpenFileName = values.PreviewOpenFile;
+    views->UpdateActionStates();
+}
+
+void TakeFromViews(TSettingsValues* values, const TViewModes& views) {
+    values->LayoutOrientation = views.SplitVertical ? 2 : 1;
+    values->APUEnabled = views.VToggleAutoPreviewUpdate->isChecked();
+    values->AutoSaveOnUpdate = views.VToggleAutoSaveOnUpdate->isChecked();
+    values->PreviewSaveFile = views.PreviewSaveFileName;
+    values->PreviewOpenFile = views.PreviewOpenFileName;
 }

@@ -17,6 +17,7 @@ class QTimer;
 class QWidget;
 class TPreviewBrowser;
 class TViewModesHost;
+struct TSettingsValues;
 
 // The three views of a document, as kept in its record: the editor alone, the rendered page
 // alone, or both.
@@ -149,3 +150,8 @@ private:
     bool pendingEdit_ = false;
     bool previewing_ = false;
 };
+
+// The stored values of the view modes: the split (LayoutOrientation 2 vertical, any other
+// number horizontal; written as 1 or 2), the two automatic switches and the preview files.
+void ApplyToViews(const TSettingsValues& values, TViewModes* views);
+void TakeFromViews(TSettingsValues* values, const TViewModes& views);

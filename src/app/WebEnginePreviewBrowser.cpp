@@ -1,5 +1,6 @@
 #include "app/WebEnginePreviewBrowser.h"
 
+#include <QVBoxLayout>
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineSettings>
@@ -20,24 +21,32 @@ QString Target(const QUrl& url) {
 
 } // namespace
 
-TWebEnginePreviewBrowser::TWebEnginePreviewBrowser(QWidget* parent)
-    : view_(new QWebEngineView(parent)) {
-    view_->setObjectName(QStringLiteral("PreviewIE"));
-    view_->settings()->setDefaultTextEncoding(QStringLiteral("windows-1252"));
-    connect(view_->page(), &QWebEnginePage::loadingChanged, this,
-            [this](const QWebEngineLoadingInfo& info) { LoadingChanged(info); });
+TWebEnginePreviewBrowser::TWebEnginePreviewBrowser(QWidget* parent) : frame_(new QWidget(parent)) {
+    auto* layout = new QVBoxLayout(frame_);
+    layout->setContentsMargins(0, 0, 0, 0);
 }
 
 TWebEnginePreviewBrowser::~TWebEnginePreviewBrowser() {
-    delete view_.data();
+    delete frame_.data();
 }
 
 QWidget* TWebEnginePreviewBrowser::Widget() {
+    return frame_;
+}
+
+QWebEngineView* TWebEnginePreviewBrowser::View() {
+    if (!view_ && frame_) {
+        view_ = new QWebEngineView(frame_);
+        view_->settings()->setDefaultTextEncoding(QStringLiteral("windows-1252"));
+        connect(view_->page(), &QWebEnginePage::loadingChanged, this,
+                [this](const QWebEngineLoadingInfo& info) { LoadingChanged(info); });
+        frame_->layout()->addWidget(view_);
+    }
     return view_;
 }
 
 void TWebEnginePreviewBrowser::NavigateToFile(const QString& fileName) {
-    if (!view_)
+    if (!View())
         return;
     requested_ = Normalized(QUrl::fromLocalFile(fileName));
     waiting_ = true;
