@@ -375,7 +375,8 @@ void Tmain::UpdateEditor() {
         RestartUndo(*CodeEditor);
         ChangeAppTitle();
         LastTabIndex = t;
-        if (!Views->IsEditMode())
+        // The mode change has shown the page already, unless the program is starting.
+        if (StartingUp && !Views->IsEditMode())
             PreviewPage();
     }
     InitInteractiveFormatting();

@@ -1,11 +1,13 @@
 #include "MainWinFixture.h"
 #include "app/SettingsStore.h"
 #include "app/ViewModes.h"
+#include "app/WebEnginePreviewBrowser.h"
 
 #include <QAction>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
+#include <QWebEngineView>
 
 namespace {
 
@@ -46,6 +48,10 @@ TEST_F(MainWinTest, EachDocumentKeepsItsViewMode) {
     ASSERT_TRUE(Run("VUserGoPreviewPageMode"));
     Click(QStringLiteral("a.txt (S)"));
     EXPECT_EQ(win->Views->ViewMode(), vmCombination);
+    // The page shown is the document switched to.
+    QWebEngineView* view = static_cast<TWebEnginePreviewBrowser*>(win->Views->Browser())->View();
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return view->url() == QUrl::fromLocalFile(File("a.txt")); }, 30000));
     EXPECT_EQ(win->OpenFiles[2].ViewMode, vmPreview);
     Click(QStringLiteral("b.txt (S)"));
     EXPECT_EQ(win->Views->ViewMode(), vmPreview);
