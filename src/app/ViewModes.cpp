@@ -132,6 +132,7 @@ void TViewModes::BuildArea(QWidget* parent) {
     btnPreviewFullscreen->resize(75, 25);
     SetHint(btnPreviewFullscreen, QStringLiteral("|Visar förhandsgranskningen i helskärmsläge."));
     Panel6->installEventFilter(this);
+    area_->installEventFilter(this);
     layout->addWidget(Panel6);
 
     // Edit mode until the window chooses.
@@ -467,6 +468,9 @@ void TViewModes::SettlePendingEdit() {
 bool TViewModes::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Panel6 && event->type() == QEvent::Resize)
         PlaceButton();
+    // A combination chosen before the window was on screen is laid out at its real size.
+    if (watched == area_ && event->type() == QEvent::Show && ViewMode() == vmCombination)
+        LayoutCombination();
     return QObject::eventFilter(watched, event);
 }
 

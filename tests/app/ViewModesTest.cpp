@@ -132,6 +132,18 @@ TEST_F(ViewModesTest, TheSplitChangesTheScreenOnlyInCombinationMode) {
     EXPECT_EQ(modes->EditorPn->width(), modes->EditPreviewSplitter->width());
 }
 
+TEST(ViewModesLayout, ACombinationChosenBeforeTheWindowShowsIsLaidOutAtItsSize) {
+    TFakeViewHost host;
+    TViewModes modes(&host, std::make_unique<TRecordingPreviewBrowser>());
+    host.modes = &modes;
+    modes.SplitVertical = true;
+    modes.CombinationMode();
+    modes.Area()->resize(900, 500);
+    modes.Area()->show();
+    QApplication::processEvents();
+    EXPECT_EQ(modes.EditorPn->width(), 450);
+}
+
 TEST_F(ViewModesTest, UserCommandsFocusTheEditorWhereItIsShown) {
     struct {
         QAction* action;
