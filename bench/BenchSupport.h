@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
+#include <malloc.h>
 
 // Benchmarks run offscreen: no display is needed and nothing is shown.
 inline void UseOffscreenPlatform() {
@@ -70,6 +71,9 @@ inline QString MakeHtmlFile(int lines = 1000000, const QString& name = QStringLi
         f.write(HtmlText(lines));
     return path;
 }
+
+// The bytes the allocator has handed out and not got back.
+inline long long HeapInUse() { return static_cast<long long>(mallinfo2().uordblks); }
 
 // Writes bytes to a file of the temporary folder and returns its path.
 inline QString WriteFile(const QString& name, const QByteArray& bytes) {

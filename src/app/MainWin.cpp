@@ -90,15 +90,10 @@ QString ReopenKey(int i) {
 }
 
 // Empties the editor's undo history and takes the loaded text as its first snapshot, so that
-// undo never reaches across a switch (nothing to do while the editor keeps no history).
-template <typename Editor> void RestartUndo(Editor& editor) {
-    if constexpr (requires {
-                      editor.ClearUndoData();
-                      editor.AddUndoData();
-                  }) {
-        editor.ClearUndoData();
-        editor.AddUndoData();
-    }
+// undo never reaches across a switch.
+void RestartUndo(TTextEditorEx& editor) {
+    editor.ClearUndoData();
+    editor.AddUndoData();
 }
 
 bool InList(const QStringList& list, const QString& ext) {

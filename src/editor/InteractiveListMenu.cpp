@@ -9,3 +9,18 @@ void TInteractiveListMenu::HideList() {
     if (isVisible())
         hide();
 }
+
+void TInteractiveListMenu::Popup(TPopupKind kind) {
+    ++PopupCount;
+    LastPopupKind = kind;
+    TypedText.clear();
+}
+
+void TInteractiveListMenu::KeyDown(int key) {
+    if (key == 27 && CloseOnEsc)
+        HideList();
+}
+
+void TInteractiveListMenu::KeyPress(char ch) {
+    TypedText.append(ch);
+}

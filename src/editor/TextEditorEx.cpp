@@ -45,6 +45,7 @@ TTextEditorEx::TTextEditorEx(QWidget* parent) : QAbstractScrollArea(parent) {
     UpdateMetrics();
 
     viewport()->setCursor(Qt::IBeamCursor);
+    InitInput();
 
     listMenu_ = new TInteractiveListMenu(viewport());
 
@@ -262,11 +263,6 @@ bool TTextEditorEx::event(QEvent* e) {
 }
 
 bool TTextEditorEx::focusNextPrevChild(bool) { return false; }
-
-void TTextEditorEx::keyPressEvent(QKeyEvent* e) {
-    // Every key belongs to the editor, so that no dialog takes Tab, Esc or Enter.
-    e->accept();
-}
 
 void TTextEditorEx::resizeEvent(QResizeEvent* e) {
     QAbstractScrollArea::resizeEvent(e);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/EditorModel.h"
+#include "editor/UndoStore.h"
 #include "platform/Graphics.h"
 
 #include <QAbstractScrollArea>
@@ -23,6 +24,10 @@ using TAlgorithmProgressEvent = std::function<void(int NumTotal, int NumDone, in
 // Key hooks of the owner: a key or character set to 0 cancels the default handling.
 using TKeyEvent = std::function<void(QObject* Sender, int& Key, Qt::KeyboardModifiers Shift)>;
 using TKeyPressEvent = std::function<void(QObject* Sender, char& Key)>;
+using TMouseEvent = std::function<void(QObject* Sender, Qt::MouseButton Button,
+                                       Qt::KeyboardModifiers Shift, int X, int Y)>;
+using TMouseMoveEvent =
+    std::function<void(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y)>;
 
 enum class TBorderStyle { bsNone, bsSingle };
 
@@ -158,6 +163,75 @@ public:
     void AddColouringListener(TFormattingProcessor* processor);
     void RemoveColouringListener(TFormattingProcessor* processor);
 
+    // --- keyboard, caret moves, mouse and undo -------------------------------------------
+    TMouseEvent OnMouseDown;
+    TMouseMoveEvent OnMouseMove;
+    TMouseEvent OnMouseUp;
+
+    // The Windows virtual-key code of a key (0 for a key without one).
+    static int VirtualKey(const QKeyEvent* e);
+    // One key: the key-down part, each typed character, the key-up part. The owner's hooks
+    // run first (last for the key-up); a key they set to 0 stops the editor's handling.
+    void KeyDown(int& key, Qt::KeyboardModifiers shift);
+    void KeyPress(char& key, Qt::KeyboardModifiers shift);
+    void KeyUp(int& key, Qt::KeyboardModifiers shift);
+    // Typed text from a key or an input method: each character through the codec; text
+    // with a character that Windows-1252 cannot hold only beeps.
+    void TypeText(const QString& text, Qt::KeyboardModifiers shift);
+
+    int GetIndentLength(int line) const;
+    QByteArray GetTabSpaces() const;
+    void IndentSelection();
+    void UnindentSelection();
+    void RemoveIndentation();
+    // Removes the entity that ends right before the caret; false when there is none.
+    bool DeleteEntityBack();
+    void Backspace();
+    void DeleteChar();
+    void DeleteWordLeft();
+    void DeleteWordRight();
+    void InsertLineBreak();
+    void InsertTab(Qt::KeyboardModifiers shift = Qt::NoModifier);
+    void ToggleOverwriteMode();
+
+    // Moves of the caret, or of the selection end when `shift` is set.
+    void MoveLeft(bool shift);
+    void MoveRight(bool shift);
+    void MoveWordLeft(bool shift);
+    void MoveWordRight(bool shift);
+    void MoveUp(bool shift);
+    void MoveDown(bool shift);
+    void PageUp(bool shift);
+    void PageDown(bool shift);
+    void MoveLineStart(bool shift);
+    void MoveLineEnd(bool shift);
+    void MoveDocStart(bool shift);
+    void MoveDocEnd(bool shift);
+    QPoint WordLeft(QPoint p) const;
+    QPoint WordRight(QPoint p) const;
+    void SelectWordAtCaret();
+
+    // Mouse selection and dragging of the selected text.
+    bool MouseSelecting = false;
+    bool Dragging = false;
+    std::vector<QByteArray> DragText;
+    // Ends a drag (Esc, a lost grab) with the text where it was and the selection back.
+    void CancelMouseDrag();
+
+    // Undo snapshots.
+    TUndoStore UndoStore;
+    void AddUndoData() { UndoStore.Add(*this); }
+    void Undo() { UndoStore.Undo(*this); }
+    void Redo() { UndoStore.Redo(*this); }
+    void ClearUndoData() { UndoStore.Clear(); }
+    bool CanUndo() const { return UndoStore.CanUndo(); }
+    bool CanRedo() const { return UndoStore.CanRedo(); }
+    void WMUndo() { Undo(); }
+
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+    // ---------------------------------------------------------------------------------------
+
 protected:
     bool event(QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
@@ -170,11 +244,31 @@ protected:
     bool focusNextPrevChild(bool next) override;
     void keyPressEvent(QKeyEvent* e) override;
     void wheelEvent(QWheelEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void inputMethodEvent(QInputMethodEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
 
     // Fills a rectangle of the viewport's rows for later painting.
     QRect LineRect(int line) const;
 
 private:
+    // Keyboard, moves and mouse.
+    void InitInput();
+    void MoveTo(bool shift, const QPoint& p);
+    QPoint MoveOrigin(bool shift) const;
+    void UpdateCells(int line, int column, int count);
+    void ChangeIndentation(int mode);
+    void AutoPopupAfterSpace();
+    void HandleMouseMove(const QPoint& pt, Qt::KeyboardModifiers shift);
+    void RerunMouseMove(bool ctrl);
+    void BeginDrag(bool copy);
+    void Drop(const QPoint& pt);
+    QPoint dragFrom_, dragTo_;
+    bool dragCopy_ = false;
+    LineStore::Snapshot dragSnapshot_;
+
     void CreateSystemCaret();
     void DestroySystemCaret();
     void UpdateCaretRect();

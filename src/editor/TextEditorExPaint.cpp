@@ -540,15 +540,11 @@ void TTextEditorEx::wheelEvent(QWheelEvent* e) {
 }
 
 void TTextEditorEx::WheelCaretMove(int lines, bool extend) {
-    // Line by line, as the Up and Down keys move: the column is kept where the line allows.
-    const bool shift = ShiftHeld;
-    ShiftHeld = extend;
-    const int step = lines < 0 ? -1 : 1;
+    // The Up and Down moves, on the selection end with Shift.
     for (int n = std::abs(lines); n > 0; --n) {
-        const int y = Caret.Y + step;
-        if (y < 0 || y >= Lines.Count())
-            break;
-        Caret.SetPos(QPoint(std::min(Caret.X, Lines.Length(y)), y));
+        if (lines < 0)
+            MoveUp(extend);
+        else
+            MoveDown(extend);
     }
-    ShiftHeld = shift;
 }

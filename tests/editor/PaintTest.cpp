@@ -210,8 +210,11 @@ TEST_F(PaintTest, WheelScrollsZoomsAndMovesTheCaret) {
 
     editor.Caret.SetPos(QPoint(0, 0));
     Wheel(-120, Qt::AltModifier | Qt::ShiftModifier);
-    EXPECT_EQ(editor.Caret.Y, l);
-    EXPECT_EQ(editor.SelEnd.GetPos(), QPoint(0, 0)) << "Shift extends";
+    EXPECT_EQ(editor.SelEnd.Y, l) << "Shift moves the selection end";
+    EXPECT_EQ(editor.Caret.GetPos(), QPoint(0, 0));
+    Wheel(-120, Qt::AltModifier);
+    EXPECT_EQ(editor.Caret.Y, l) << "without Shift the caret moves and the selection goes";
+    EXPECT_FALSE(editor.HasSelection());
 }
 
 TEST_F(PaintTest, PixelToPosition) {

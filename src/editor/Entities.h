@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <vector>
+
+// The entity tables of the editor: the accented letters (capital forms; the small forms pair
+// with the entity in small letters) and the symbols that typing and the entity commands turn
+// into named entities, and the names that count as an entity for the entity-wise Backspace.
+namespace Entities {
+
+// The 30 capital letters (Windows-1252 bytes) and their entities, index-aligned, in table order.
+const std::vector<QByteArray>& AlphaLetters();
+const std::vector<QByteArray>& AlphaEntities();
+// The 30 symbols and their entities; each row is one exact character.
+const std::vector<QByteArray>& OmegaSymbols();
+const std::vector<QByteArray>& OmegaEntities();
+
+// The entity that typing `ch` produces, keeping the case of the typed letter; false when the
+// character is in neither table.
+bool TypedEntity(char ch, QByteArray* entity);
+
+// True when the text between an '&' and a ';' names an entity: a known entity name (case
+// matters), '#' and decimal digits, or "#x" and hexadecimal digits.
+bool IsEntityBody(QByteArrayView body);
+
+} // namespace Entities
