@@ -52,6 +52,7 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     int rc;
     {
+        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
         QApplication app(argc, argv);
         QApplication::setOrganizationName(QStringLiteral("Tolvane"));
         QApplication::setApplicationName(QStringLiteral("Kelvora"));

@@ -2,6 +2,7 @@
 
 #include "app/FileFilters.h"
 #include "app/SettingsStore.h"
+#include "app/ViewModes.h"
 #include "controls/TabControlEx.h"
 #include "editor/CSSFormattingProcessor.h"
 #include "editor/HTMLFormattingProcessor.h"
@@ -129,7 +130,7 @@ Tmain::Tmain(QWidget* parent) : QMainWindow(parent) {
     CSSFormattingProcessor1 = new TCSSFormattingProcessor(this);
     CSSFormattingProcessor1->SetTextEditorEx(CodeEditor);
     layout->addWidget(FilesList);
-    layout->addWidget(CodeEditor, 1);
+    BuildViews(layout);
     setCentralWidget(central);
 
     for (size_t i = 0; i < panels_.size(); ++i) {
@@ -332,6 +333,7 @@ void Tmain::NewDocTab(int mode, const QString& name) {
     AddDocumentTab(record.FileName);
     RegSaveReopen();
     UpdateEditor();
+    ViewModeFromExtension(Current().FileName);
 }
 
 void Tmain::LoadRecord(TFileData& record) {
@@ -355,6 +357,7 @@ void Tmain::UpdateEditor() {
     const int t = CurrentTab();
     if (t < 0 || t >= OpenFilesCount())
         return;
+    Views->LeaveDocument();
     {
         FlagGuard switching(SwitchingTab);
         if (LastTabIndex >= 0 && LastTabIndex < OpenFilesCount()) {
@@ -362,12 +365,17 @@ void Tmain::UpdateEditor() {
             left.SelStart = CodeEditor->GetSelStart();
             left.SelLength = CodeEditor->GetSelLength();
             left.Lines->Swap(CodeEditor->Lines);
+            left.ViewMode = Views->ViewMode();
         }
         CodeEditor->Settings()->InteractiveFormatting = false;
         LoadRecord(OpenFiles[static_cast<size_t>(t)]);
+        Views->PgmGoMode(OpenFiles[static_cast<size_t>(t)].ViewMode);
         RestartUndo(*CodeEditor);
         ChangeAppTitle();
         LastTabIndex = t;
+        // The mode change has shown the page already, unless the program is starting.
+        if (StartingUp && !Views->IsEditMode())
+            PreviewPage();
     }
     InitInteractiveFormatting();
     SetStatusPanel(5, QStringLiteral("Filer öppna: %1").arg(OpenFilesCount()));
@@ -384,14 +392,18 @@ void Tmain::SetModified() {
     const int t = CurrentTab();
     if (t < 0 || t >= OpenFilesCount() || OpenFiles[static_cast<size_t>(t)].Modified)
         return;
+    if (Views->AbsorbEdit())
+        return;
     OpenFiles[static_cast<size_t>(t)].Modified = true;
     UpdateTab(t);
+    Views->DocumentMarkedModified();
 }
 
 void Tmain::CodeEditorChange() {
     SetModified();
     Debounce.EditorChanged({StartingUp, SwitchingTab, ClosingDocument, false, true});
     RequestActionUpdate();
+    Views->EditorChanged();
 }
 
 void Tmain::UpdateTab(int index) {
@@ -661,6 +673,7 @@ TSaveResult Tmain::SaveDocAs() {
 }
 
 TSaveResult Tmain::AskToSave() {
+    Views->LeaveDocument();
     if (!Current().Modified)
         return TSaveResult::Saved;
     LastQuestionResult = kvQuestionBox(

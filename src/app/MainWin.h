@@ -20,11 +20,13 @@ class QAction;
 class QLabel;
 class QMenu;
 class QToolBar;
+class QVBoxLayout;
 class TCSSFormattingProcessor;
 class TFormattingProcessor;
 class THTMLFormattingProcessor;
 class TTabControlEx;
 class TTextEditorEx;
+class TViewModes;
 
 // How a question about unsaved work ended. Saved: nothing is left that the user wants kept
 // (the text was saved, was unchanged, or the user answered Nej). Cancelled: the user stopped
@@ -186,6 +188,12 @@ public:
     TDocState CurrentDocState() const;
     // "=" typed: true when it opened a dialog and the key is swallowed.
     bool VerifyDefTagActions(char key);
+    // --- view modes (MainWinViews.cpp) -------------------------------------------------------
+    TViewModes* Views = nullptr;
+    // Extensions (without dot) whose files open in edit, preview or combination mode.
+    QStringList caEdit, caPreview, caCombination;
+    void PreviewPage();
+    void SelectCodeEditor();
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -207,6 +215,10 @@ private:
     QString RunOpenDialog(const QString& fileName, const QStringList& filters, int index);
     // The loop of the save-all commands.
     void ForEachDocument(const std::function<TSaveResult()>& command);
+    // The view area in place of the bare editor, and the mode commands.
+    void BuildViews(QVBoxLayout* layout);
+    // A newly opened file's mode from the extension lists.
+    void ViewModeFromExtension(const QString& fileName);
 
     TBoxes boxes_{this};
     QHash<QString, QAction*> actions_;
