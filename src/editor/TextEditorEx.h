@@ -125,6 +125,11 @@ public:
     void VisibleLines(int* first, int* last) const override;
     void ScrollChanged(const QPoint& p) override;
     QObject* SenderObject() override { return this; }
+    // ReplaceAll's progress goes to OnReplaceProgress.
+    void ReplaceProgress(int numTotal, int numDone, int progress) override {
+        if (OnReplaceProgress)
+            OnReplaceProgress(numTotal, numDone, progress);
+    }
 
 protected:
     bool event(QEvent* e) override;
