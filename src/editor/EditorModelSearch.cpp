@@ -94,8 +94,9 @@ int TEditorModel::ReplaceAll(const QByteArray& find, const QByteArray& replace, 
             else if (s < selStart)
                 newSelStart = s + k * delta;
             if (n > 1 && k + 1 < n) {
+                // Each per-mille value once; 1000 is left for the end, after the text is set.
                 const int progress = PerMille(k, n);
-                if (progress != reported) {
+                if (progress != reported && progress < 1000) {
                     reported = progress;
                     ReplaceProgress(static_cast<int>(n), static_cast<int>(k + 1), progress);
                 }
