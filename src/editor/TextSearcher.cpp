@@ -8,11 +8,13 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <memory>
 #include <string.h>
 
 namespace {
 
 constexpr qint64 kBlock = 64 * 1024;
+constexpr qint64 kFirstBlock = 1024;
 
 const std::array<unsigned char, 256>& FoldTable() {
     static const std::array<unsigned char, 256> table = [] {
@@ -53,29 +55,35 @@ template <typename OnHit> qint64 TTextSearcher::Scan(qint64 from, OnHit&& onHit)
     const char* pat = pattern_.constData();
     const unsigned char first = static_cast<unsigned char>(pat[0]);
     const qint64 capacity = std::max(kBlock, 4 * m) + m + 2;
-    std::vector<char> raw(static_cast<size_t>(capacity));
-    std::vector<char> folded(matchCase_ ? 0 : static_cast<size_t>(capacity));
-    const char* hay = matchCase_ ? raw.data() : folded.data();
+    // Left uninitialised: only what the reader copied in is ever looked at.
+    const std::unique_ptr<char[]> rawBuffer(new char[static_cast<size_t>(capacity)]);
+    const std::unique_ptr<char[]> foldedBuffer(
+        matchCase_ ? nullptr : new char[static_cast<size_t>(capacity)]);
+    char* const raw = rawBuffer.get();
+    char* const folded = foldedBuffer.get();
+    const char* hay = matchCase_ ? raw : folded;
 
     qint64 pos = from; // next candidate start
     qint64 winStart = std::max<qint64>(pos - 1, 0);
     qint64 winEnd = winStart;
     TTextFormReader reader(lines_, winStart);
+    qint64 block = kFirstBlock;
     qint64 reported = 0;
     while (pos + m <= total) {
         // Keep [pos - 1, winEnd) and fill up the window.
         const qint64 keepFrom = std::max<qint64>(pos - 1, 0);
         const qint64 keep = std::max<qint64>(winEnd - keepFrom, 0);
         if (keep > 0 && keepFrom > winStart) {
-            std::memmove(raw.data(), raw.data() + (keepFrom - winStart), static_cast<size_t>(keep));
+            std::memmove(raw, raw + (keepFrom - winStart), static_cast<size_t>(keep));
             if (!matchCase_)
-                std::memmove(folded.data(), folded.data() + (keepFrom - winStart),
-                             static_cast<size_t>(keep));
+                std::memmove(folded, folded + (keepFrom - winStart), static_cast<size_t>(keep));
         }
         winStart = keepFrom;
-        const qint64 got = reader.CopyTo(winStart + capacity, raw.data() + keep);
+        // The first windows are small, so that a hit close to the start costs little.
+        const qint64 got = reader.CopyTo(winStart + std::min(capacity, block + m + 2), raw + keep);
+        block = std::min(2 * block, kBlock);
         if (!matchCase_)
-            Fold(raw.data() + keep, folded.data() + keep, got);
+            Fold(raw + keep, folded + keep, got);
         winEnd = winStart + keep + got;
         const qint64 limit = winEnd >= total ? total - m : winEnd - m - 1;
 
