@@ -2,6 +2,9 @@
 
 #include "editor/CaretPos.h"
 #include "editor/LineStore.h"
+#include "editor/SearchHits.h"
+#include "editor/TagAttributes.h"
+#include "editor/TagUnderConstruction.h"
 #include "editor/TextEditorExSettings.h"
 
 #include <QByteArray>
@@ -131,6 +134,62 @@ public:
     virtual void VisibleLines(int* first, int* last) const;
     // The object passed as Sender for the model's own notifications.
     virtual QObject* SenderObject() { return nullptr; }
+
+    // ---- Tags and search: writing and reading markup tags (EditorModelTags.cpp), finding
+    // and replacing (EditorModelSearch.cpp). Letter-case modes are those of TagCase, search
+    // flags those of SearchFlags (TextSearcher.h).
+
+    // The tag under construction.
+    TTagUnderConstruction BuildingTag;
+    void BeginBuildingTag(const QByteArray& tagName, bool hasEndTag, const QByteArray& content);
+    void AddTagAttribute(const QByteArray& name, const QByteArray& value);
+    void AddTagAttributeNoVal(const QByteArray& name);
+    void ChangeTagContent(const QByteArray& content);
+    // Renders the tag into `tag`; leaves it as it was when read-only.
+    void EndBuildingTag(quint8 letterCase, QByteArray& tag) const;
+    // An empty element, or a paired one around the selection (which stays selected inside).
+    void InsertSimpleTag(const QByteArray& tagName, bool hasEndTag, quint8 letterCase);
+
+    // The tag around the caret, read from at most 501 characters before the selection start
+    // and 500 from it: empty when none is found.
+    QByteArray GetCurrentTag() const;
+    // That tag through the first following end tag of its element, else the tag alone.
+    QByteArray GetCurrentTagSpan() const;
+    void SelectCurrentTag();
+    void SelectCurrentTagSpan();
+    // The name of the element whose start tag is being typed before the caret (the name
+    // must be followed by a blank).
+    QByteArray GetTypedTagName() const;
+    static QByteArray ExtractTagName(const QByteArray& tagText);
+    static void GetTagAttributes(const QByteArray& tagText, TTagAttributes& attrs);
+    // The value of an attribute, its name compared regardless of case.
+    static QByteArray GetAttributeValue(const TTagAttributes& attrs, const QByteArray& name);
+    // The content between the start tag of a span and its first end tag.
+    static QByteArray GetTagContents(const QByteArray& tagSpan);
+
+    // Offset of the first hit at or after `from` (from 0 with FromStart); -1 when none.
+    int FindFrom(const QByteArray& text, int from, quint8 flags) const;
+    // FindFrom right after the selection.
+    int FindNext(const QByteArray& text, quint8 flags) const;
+    // FindNext, selecting the hit.
+    bool FindAndSelect(const QByteArray& text, quint8 flags);
+    // The number of non-overlapping hits in the whole text (FromStart does not matter).
+    int GetOccurrences(const QByteArray& text, quint8 flags) const;
+    // The offsets of all non-overlapping hits, in increasing order.
+    std::vector<int> FindHits(const QByteArray& text, quint8 flags) const;
+    void FindAll(const QByteArray& text, quint8 flags, TSearchHits& hits) const;
+    // Replaces every hit in one change; the number replaced, 0 when read-only, -1 when `find`
+    // is empty.
+    int ReplaceAll(const QByteArray& find, const QByteArray& replace, quint8 flags);
+    // Run by ReplaceAll right before it changes the text (the undo snapshot).
+    virtual void BeforeReplaceAll() {}
+    // Progress of ReplaceAll in per mille, when it has more than one hit.
+    virtual void ReplaceProgress(int numTotal, int numDone, int progress) {
+        (void)numTotal;
+        (void)numDone;
+        (void)progress;
+    }
+    // ---- end of tags and search
 
 protected:
     void FireSelChange();

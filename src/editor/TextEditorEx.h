@@ -135,6 +135,11 @@ public:
     void VisibleLines(int* first, int* last) const override;
     void ScrollChanged(const QPoint& p) override;
     QObject* SenderObject() override { return this; }
+    // ReplaceAll's progress goes to OnReplaceProgress.
+    void ReplaceProgress(int numTotal, int numDone, int progress) override {
+        if (OnReplaceProgress)
+            OnReplaceProgress(numTotal, numDone, progress);
+    }
 
     // --- painting, colouring and scrolling ---------------------------------------------
     // Set by the key handling when a character was typed at the end of its line; the next
