@@ -11,7 +11,6 @@
 #include "platform/SilentAbort.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
@@ -113,13 +112,8 @@ QString MenuText(const QString& text) {
 } // namespace
 
 Tmain::Tmain(QWidget* parent) : QMainWindow(parent) {
-    FlagGuard starting(StartingUp);
     setObjectName(QStringLiteral("main"));
     resize(900, 650);
-
-    WebExtensionsList =
-        QStringLiteral(".html .htm .shtml .asp .aspx .pl .cgi .php .php3 .php4 .php5 .jsp")
-            .split(QLatin1Char(' '));
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -158,8 +152,7 @@ Tmain::Tmain(QWidget* parent) : QMainWindow(parent) {
             [this](int) { RunCommand([this] { UpdateEditor(); }); });
     CodeEditor->OnChange = [this](QObject*) { CodeEditorChange(); };
 
-    LastTabIndex = 0;
-    NewDocTab(0, QStringLiteral("Nytt dokument"));
+    FormCreate();
 }
 
 Tmain::~Tmain() {
@@ -547,24 +540,6 @@ void Tmain::AllDocClose() {
     FlagGuard closing(ClosingDocument);
     LastTabIndex = -1;
     NewDocTab(0, QStringLiteral("Nytt dokument"));
-}
-
-void Tmain::closeEvent(QCloseEvent* e) {
-    bool allowed = false;
-    RunCommand([&] {
-        const int count = FilesList->count();
-        for (int i = 0; i < count; ++i) {
-            SelectTab(i);
-            UpdateEditor();
-            if (AskToSave() != TSaveResult::Saved)
-                return;
-        }
-        allowed = true;
-    });
-    if (allowed)
-        e->accept();
-    else
-        e->ignore();
 }
 
 // --- files -----------------------------------------------------------------------------------
