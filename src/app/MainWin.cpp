@@ -12,7 +12,6 @@
 #include "platform/SilentAbort.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
@@ -109,13 +108,8 @@ QString MenuText(const QString& text) {
 } // namespace
 
 Tmain::Tmain(QWidget* parent) : QMainWindow(parent) {
-    FlagGuard starting(StartingUp);
     setObjectName(QStringLiteral("main"));
     resize(900, 650);
-
-    WebExtensionsList =
-        QStringLiteral(".html .htm .shtml .asp .aspx .pl .cgi .php .php3 .php4 .php5 .jsp")
-            .split(QLatin1Char(' '));
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -155,9 +149,7 @@ Tmain::Tmain(QWidget* parent) : QMainWindow(parent) {
     CodeEditor->OnChange = [this](QObject*) { CodeEditorChange(); };
     CreateStatusBar();
 
-    LastTabIndex = 0;
-    NewDocTab(0, QStringLiteral("Nytt dokument"));
-    CreateTimersAndData();
+    FormCreate();
 }
 
 Tmain::~Tmain() {
@@ -562,25 +554,6 @@ void Tmain::AllDocClose() {
     FlagGuard closing(ClosingDocument);
     LastTabIndex = -1;
     NewDocTab(0, QStringLiteral("Nytt dokument"));
-}
-
-void Tmain::closeEvent(QCloseEvent* e) {
-    bool allowed = false;
-    RunCommand([&] {
-        const int count = FilesList->count();
-        for (int i = 0; i < count; ++i) {
-            SelectTab(i);
-            UpdateEditor();
-            if (AskToSave() != TSaveResult::Saved)
-                return;
-        }
-        allowed = true;
-    });
-    if (allowed) {
-        CloseTimersAndData();
-        e->accept();
-    } else
-        e->ignore();
 }
 
 // --- files -----------------------------------------------------------------------------------

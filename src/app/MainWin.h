@@ -8,6 +8,7 @@
 #include "app/DebounceTimers.h"
 #include "app/FileData.h"
 #include "app/StatusTexts.h"
+#include "app/SettingsStore.h"
 
 #include <QHash>
 #include <QKeySequence>
@@ -154,25 +155,24 @@ public:
     TAppTimer BackupTimer{60000, true};
     TAppTimer NormalizeAdditionalPanelTimer{2000, false};
     TBackupService Backups;
-    bool PreviousRunUnfinished = false;
-    bool AutoBackupEnabled = true;
+    bool AutoBackupEnabled = true; // the AutoBackup setting
     void RestartTimer(TAppTimer& timer) { timer.Restart(); }
     void AddManualChangeToUndoData();
     // Backs up the open documents; false when that failed or could not run now.
     bool BackupDoc();
     // Clears status panel 6 after a number of seconds.
     void NormalizeAdditionalPanel(int seconds);
-    // The steps of start, first show and close that the timers and data files own.
+    // The steps of start, first show and close that the timers and data files own: the
+    // first show offers the backups of a run that did not end and starts the backup timer.
     void CreateTimersAndData();
     void ShowTimersAndData();
+    void OfferBackups();
     void CloseTimersAndData();
 
     // --- status bar, hints and action states (MainWinStatus.cpp)
     // ----------------------------------
     int HintTabIndex = -1;
     bool ShowToolExpEnabled = true;
-    bool AutoWizEnabled = true;
-    int EditorFontSize = 10;
     // The style- and class-attribute dialogs, run by "=" after " STYLE" / " CLASS".
     std::function<void()> InsertCSSXStyle, InsertCSSClass;
     void CreateStatusBar();
@@ -195,8 +195,48 @@ public:
     void PreviewPage();
     void SelectCodeEditor();
 
+    // --- start, settings and shut-down (MainWinStartup.cpp, MainWinSettings.cpp) ------------
+    // Every stored setting as read at start. Values whose owner the window does not have yet
+    // are kept here unchanged and written back at the end.
+    TSettingsValues Settings;
+    bool SettingsReadFailed = false;
+    bool IsFirstRun = false;
+    bool PreviousRunUnfinished = false;
+    // Program-wide settings state.
+    int TagCase = 1; // 1 upper case, 2 lower case, any other value: names as written
+    QString ItalicTagName, BoldTagName;
+    bool AutoWizEnabled = true, AutoCloseEnabled = true, ChangeElementsEnabled = true;
+    bool UseOtherBrowser = false;
+    QString BrowserFileName, WinTempDir, TextToolPath, EditorFontName;
+    int EditorFontSize = 10;
+    // The command-line arguments after the program's name; the first names a file to open.
+    QStringList CommandLineArguments;
+    // The user chose to end the program at start: the caller ends it without a message loop.
+    bool Terminated = false;
+    // Steps of start and shut-down that other units fill in; an empty hook is skipped, and a
+    // hook that fails does not stop the start or the close.
+    struct TLifecycleHooks {
+        std::function<void()> OfferBackups;  // first show, after a run that did not end normally
+        std::function<void()> SaveDataFiles; // close, after the settings
+        std::function<void()> UnloadModules; // close, before the document table is emptied
+    } Hooks;
+
+    // Run by the constructor.
+    void FormCreate();
+    // Run on the first show only.
+    void FormShow();
+    // Asks about every modified document; false when the user cancelled.
+    bool FormCloseQuery();
+    void FormClose();
+    void CloseMain() { close(); }
+    // Gives the running program a full set of values (all of them are kept for writing).
+    void ApplySettings(const TSettingsValues& values);
+    // Settings with the running program's state taken into it: what the end writes.
+    TSettingsValues CurrentSettings() const;
+
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void showEvent(QShowEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -73,13 +73,6 @@ bool Tmain::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
         break;
-    case QEvent::Show:
-        if (watched == this && !shown_) {
-            shown_ = true;
-            // After the window is on the screen, not inside its show event.
-            QTimer::singleShot(0, this, [this] { RunCommand([this] { ShowTimersAndData(); }); });
-        }
-        break;
     default:
         break;
     }

@@ -30,6 +30,8 @@ void Tmain::CreateTimersAndData() {
         }
         return docs;
     };
+    Hooks.OfferBackups = [this] { OfferBackups(); };
+    Hooks.SaveDataFiles = [this] { CloseTimersAndData(); };
     Backups.ShowNote = [this](const QString& note) { SetStatusPanel(6, note); };
     Backups.NoteDone = [this] { NormalizeAdditionalPanel(2); };
     Backups.ReportFailure = [this](const QString& message) { kvMessageBox(message); };
@@ -39,16 +41,20 @@ void Tmain::CreateTimersAndData() {
 }
 
 void Tmain::ShowTimersAndData() {
-    if (TBackupService::ShouldOfferBackups(PreviousRunUnfinished, AutoBackupEnabled)) {
-        LastQuestionResult =
-            kvQuestionBox(TBackupService::OfferInformation(), TBackupService::OfferQuestion());
-        if (LastQuestionResult == 6) {
-            openDialogFile_ = Backups.Folder() + QLatin1Char('/');
-            RunCommand([this] { OpenDoc(); });
-        }
-    }
+    if (TBackupService::ShouldOfferBackups(PreviousRunUnfinished, AutoBackupEnabled) &&
+        Hooks.OfferBackups)
+        RunCommand(Hooks.OfferBackups);
     if (AutoBackupEnabled)
         BackupTimer.Start();
+}
+
+void Tmain::OfferBackups() {
+    LastQuestionResult =
+        kvQuestionBox(TBackupService::OfferInformation(), TBackupService::OfferQuestion());
+    if (LastQuestionResult == 6) {
+        openDialogFile_ = Backups.Folder() + QLatin1Char('/');
+        RunCommand([this] { OpenDoc(); });
+    }
 }
 
 void Tmain::CloseTimersAndData() {

@@ -36,9 +36,10 @@ protected:
         static int serial = 0;
         dir = QDir(TestRootDir()).filePath(QStringLiteral("mainwin%1").arg(++serial));
         QDir().mkpath(dir);
+        // The window reads and writes the whole store: every test starts with an empty one.
         QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tolvane"),
                   QStringLiteral("Kelvora"))
-            .remove(QStringLiteral("Reopen"));
+            .clear();
         modal = std::make_unique<Dialogs::ScopedModalHandler>([this](QDialog* d) {
             if (auto* m = qobject_cast<TMessageBox*>(d)) {
                 seen << QStringLiteral("M:") + m->Text();

@@ -1,0 +1,110 @@
+// The main window's settings: what the running program takes from a set of stored values and
+// what it gives back for writing.
+#include "app/MainWin.h"
+
+#include "app/Program.h"
+#include "editor/CSSFormattingProcessor.h"
+#include "editor/HTMLFormattingProcessor.h"
+#include "editor/TextEditorEx.h"
+
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+// The main toolbar's look: flat (raised only under the mouse) buttons, and captions or not.
+void ApplyToolbarLook(QToolBar* toolbar, bool flat, bool captions) {
+    toolbar->setToolButtonStyle(captions ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonIconOnly);
+    for (QToolButton* button : toolbar->findChildren<QToolButton*>())
+        button->setAutoRaise(flat);
+}
+
+} // namespace
+
+void Tmain::ApplySettings(const TSettingsValues& values) {
+    Settings = values;
+    const TSettingsValues& v = Settings;
+
+    ShowReopenEnabled = v.ShowReopen;
+    AutoBackupEnabled = v.AutoBackup;
+    SetHintsShown(v.ShowToolHelp);
+    ApplyToolbarLook(Toolbar, v.FlatBtns, v.ShowCaptions);
+    Toolbar->setVisible(v.ShowToolbar);
+    statusBar()->setVisible(v.ShowStatus);
+
+    EditorFontName = v.FontName;
+    EditorFontSize = v.FontSize;
+    ApplyToEditor(v, CodeEditor);
+
+    TagCase = v.kvKvDefault;
+    ItalicTagName = v.ItalicTag;
+    BoldTagName = v.BoldTag;
+    AutoWizEnabled = v.AutoWiz;
+    AutoCloseEnabled = v.AutoClose;
+    ChangeElementsEnabled = v.ChangeElements;
+    UseOtherBrowser = !v.DefaultBrw;
+    BrowserFileName = v.BrwFileName;
+    WinTempDir = v.WinTMPDir;
+
+    InteractiveFormattingEnabled = v.InteractiveFormatting;
+    synHTMLext = v.synHTMLext;
+    synCSSext = v.synCSSext;
+    synJSext = v.synJSext;
+    synSUBext = v.synSUBext;
+    synPASCALext = v.synPASCALext;
+    synTXTEXext = v.synTXTEXext;
+    synCUSText = v.synCUSText;
+    HTMLFormattingProcessor1->TagColor = v.synHTMLTag;
+    HTMLFormattingProcessor1->TagNameColor = v.synHTMLName;
+    HTMLFormattingProcessor1->TagNameBold = v.synHTMLNameBold;
+    HTMLFormattingProcessor1->TagValColor = v.synHTMLVal;
+    HTMLFormattingProcessor1->TagValBold = v.synHTMLValBold;
+    CSSFormattingProcessor1->GroupColor = v.synCSSGroup;
+    CSSFormattingProcessor1->GroupBold = v.synCSSGroupBold;
+    CSSFormattingProcessor1->GroupSepColor = v.synCSSSep;
+    InitInteractiveFormatting();
+}
+
+TSettingsValues Tmain::CurrentSettings() const {
+    TSettingsValues v = Settings;
+
+    v.ShowReopen = ShowReopenEnabled;
+    v.AutoBackup = AutoBackupEnabled;
+    v.ShowToolHelp = HintsShown();
+    v.ShowToolbar = Toolbar->isVisibleTo(this);
+    v.ShowStatus = statusBar()->isVisibleTo(this);
+    TakeWindowState(&v, *this);
+
+    v.FontName = EditorFontName;
+    v.FontSize = EditorFontSize;
+    // The editor's own font wins: zooming changes it.
+    TakeFromEditor(&v, *CodeEditor);
+
+    v.kvKvDefault = TagCase;
+    v.ItalicTag = ItalicTagName;
+    v.BoldTag = BoldTagName;
+    v.AutoWiz = AutoWizEnabled;
+    v.AutoClose = AutoCloseEnabled;
+    v.ChangeElements = ChangeElementsEnabled;
+    v.DefaultBrw = !UseOtherBrowser;
+    v.BrwFileName = BrowserFileName;
+
+    v.InteractiveFormatting = InteractiveFormattingEnabled;
+    v.synHTMLext = synHTMLext;
+    v.synCSSext = synCSSext;
+    v.synJSext = synJSext;
+    v.synSUBext = synSUBext;
+    v.synPASCALext = synPASCALext;
+    v.synTXTEXext = synTXTEXext;
+    v.synCUSText = synCUSText;
+    v.synHTMLTag = HTMLFormattingProcessor1->TagColor;
+    v.synHTMLName = HTMLFormattingProcessor1->TagNameColor;
+    v.synHTMLNameBold = HTMLFormattingProcessor1->TagNameBold;
+    v.synHTMLVal = HTMLFormattingProcessor1->TagValColor;
+    v.synHTMLValBold = HTMLFormattingProcessor1->TagValBold;
+    v.synCSSGroup = CSSFormattingProcessor1->GroupColor;
+    v.synCSSGroupBold = CSSFormattingProcessor1->GroupBold;
+    v.synCSSSep = CSSFormattingProcessor1->GroupSepColor;
+    return v;
+}

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "TestSupport.h"
+#include "app/MainWin.h"
+#include "app/MessageBox.h"
+#include "app/Program.h"
+#include "app/QuestionBox.h"
+#include "app/SettingsStore.h"
+#include "platform/Dialogs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <deque>
+#include <gtest/gtest.h>
+#include <memory>
+
+// Start and shut-down against the program's own stores, emptied before every test. Boxes and
+// file dialogs answer from scripts and write down what they were asked.
+class StartupTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        static int serial = 0;
+        dir = QDir(TestRootDir()).filePath(QStringLiteral("startup%1").arg(++serial));
+        QDir().mkpath(dir);
+        for (const auto& store : {OpenKelvoraStore(), OpenMervantaStore()}) {
+            store->clear();
+            store->sync();
+            QFile::remove(store->fileName());
+        }
+        SetHintsShown(true);
+        modal = std::make_unique<Dialogs::ScopedModalHandler>([this](QDialog* d) {
+            if (auto* m = qobject_cast<TMessageBox*>(d)) {
+                seen << QStringLiteral("M:") + m->Text();
+                return int(Dialogs::mrOk);
+            }
+            if (auto* q = qobject_cast<TQuestionBox*>(d)) {
+                seen << QStringLiteral("Q:") + Plain(q->info->text()) + QLatin1Char('|') +
+                            Plain(q->question->text());
+                if (answers.empty()) {
+                    ADD_FAILURE() << "unexpected question";
+                    return int(Dialogs::mrCancel);
+                }
+                const int a = answers.front();
+                answers.pop_front();
+                return a;
+            }
+            ADD_FAILURE() << "unexpected dialog";
+            return int(Dialogs::mrCancel);
+        });
+        files = std::make_unique<Dialogs::ScopedFileHandler>([this](Dialogs::FileRequest& r) {
+            requests << r.caption + QLatin1Char('|') + r.fileName;
+            if (fileAnswers.empty()) {
+                ADD_FAILURE() << "unexpected file dialog";
+                return QStringList();
+            }
+            const QString a = fileAnswers.front();
+            fileAnswers.pop_front();
+            return a.isEmpty() ? QStringList() : QStringList{a};
+        });
+    }
+
+    void TearDown() override {
+        EXPECT_TRUE(answers.empty()) << "questions left unasked";
+        EXPECT_TRUE(fileAnswers.empty()) << "file dialogs left unrun";
+        win.reset();
+        files.reset();
+        modal.reset();
+        SetHintsShown(true);
+    }
+
+    static QString Plain(QString s) { return s.replace(QLatin1Char('\n'), QLatin1Char(' ')); }
+
+    QString File(const QString& name) const { return QDir(dir).filePath(name); }
+    QString Make(const QString& name, const QByteArray& bytes) const {
+        const QString path = File(name);
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+        return path;
+    }
+
+    // A value of the Settings group as the next start would find it; invalid when missing.
+    static QVariant Stored(const QString& name) {
+        return OpenKelvoraStore()->value(kSettingsGroup + QLatin1Char('/') + name);
+    }
+    static void Store(const QString& name, const QVariant& value) {
+        const auto store = OpenKelvoraStore();
+        store->setValue(kSettingsGroup + QLatin1Char('/') + name, value);
+        store->sync();
+    }
+
+    QString dir;
+    std::deque<int> answers;
+    std::deque<QString> fileAnswers;
+    QStringList seen;
+    QStringList requests;
+    std::unique_ptr<Dialogs::ScopedModalHandler> modal;
+    std::unique_ptr<Dialogs::ScopedFileHandler> files;
+    std::unique_ptr<Tmain> win;
+};
