@@ -1,15 +1,11 @@
 #include "app/DebounceTimers.h"
 
 TDebounceTimers::TDebounceTimers(TClock* clock)
-    : APU(1000, false, clock), ASU(1000, false, clock), AUU(1000, false, clock) {
-    const auto busy = [this] { return Busy && Busy(); };
-    APU.Guard = busy;
-    AUU.Guard = busy;
+    : ASU(1000, false, clock), AUU(1000, false, clock) {
+    AUU.Guard = [this] { return Busy && Busy(); };
 }
 
 void TDebounceTimers::EditorChanged(const TEditorActivity& state) {
-    if (state.AutoPreviewUpdate && !state.EditMode)
-        APU.Restart();
     if (!state.StartingUp && !state.SwitchingTab && !state.ClosingDocument)
         AUU.Restart();
     else
@@ -22,7 +18,6 @@ void TDebounceTimers::SelectionMoved(bool previewMode) {
 }
 
 void TDebounceTimers::Poll() {
-    APU.Poll();
     ASU.Poll();
     AUU.Poll();
 }

@@ -9,19 +9,16 @@ struct TEditorActivity {
     bool StartingUp = false;
     bool SwitchingTab = false;
     bool ClosingDocument = false;
-    bool AutoPreviewUpdate = false; // automatic preview update is checked
-    bool EditMode = true;           // the view is edit mode
 };
 
-// The three one-second debounce timers of the main window: the preview update (APU), the
-// selected-tag panel (ASU) and the undo snapshot (AUU). Each fires once, one second after the
-// last change that armed it. The preview and undo timers do nothing while a tab switch or a
-// close is under way (Busy).
+// Two of the main window's one-second debounce timers: the selected-tag panel (ASU) and the
+// undo snapshot (AUU); the preview update (APU) belongs to the view modes. Each fires once,
+// one second after the last change that armed it. The undo timer does nothing while a tab
+// switch or a close is under way (Busy).
 class TDebounceTimers {
 public:
     explicit TDebounceTimers(TClock* clock = nullptr);
 
-    TAppTimer APU;
     TAppTimer ASU;
     TAppTimer AUU;
     // True while a tab switch or a close is under way.

@@ -393,7 +393,7 @@ void Tmain::SetModified() {
 
 void Tmain::CodeEditorChange() {
     SetModified();
-    Debounce.EditorChanged({StartingUp, SwitchingTab, ClosingDocument, false, true});
+    Debounce.EditorChanged({StartingUp, SwitchingTab, ClosingDocument});
     RequestActionUpdate();
     Views->EditorChanged();
 }

@@ -151,7 +151,7 @@ public:
 
     // --- timers, backups, data files (MainWinTimers.cpp) -----------------------------------------
     TDataFiles DataFiles;     // AutoCloseTagsList, DocTypesList, ClipboardHistory
-    TDebounceTimers Debounce; // APU (preview), ASU (selected tag), AUU (undo snapshot)
+    TDebounceTimers Debounce; // ASU (selected tag), AUU (undo snapshot)
     TAppTimer BackupTimer{60000, true};
     TAppTimer NormalizeAdditionalPanelTimer{2000, false};
     TBackupService Backups;

@@ -59,7 +59,6 @@ void Tmain::OfferBackups() {
 
 void Tmain::CloseTimersAndData() {
     BackupTimer.Stop();
-    Debounce.APU.Stop();
     Debounce.ASU.Stop();
     Debounce.AUU.Stop();
     const TDataFiles::Report report = [this](const QString& message) { kvMessageBox(message); };

@@ -10,7 +10,6 @@ namespace {
 class DebounceTest : public ::testing::Test {
 protected:
     DebounceTest() {
-        timers_.APU.OnTimer = [this] { ++previews_; };
         timers_.ASU.OnTimer = [this] { ++tagUpdates_; };
         timers_.AUU.OnTimer = [this] { ++snapshots_; };
         timers_.Busy = [this] { return busy_; };
@@ -23,7 +22,7 @@ protected:
     TManualClock clock_;
     TDebounceTimers timers_{&clock_};
     bool busy_ = false;
-    int previews_ = 0, tagUpdates_ = 0, snapshots_ = 0;
+    int tagUpdates_ = 0, snapshots_ = 0;
     TEditorActivity typing_;
 };
 
@@ -46,21 +45,18 @@ TEST_F(DebounceTest, ChangesArmOnlyTheirTimers) {
     struct Case {
         const char* what;
         TEditorActivity state;
-        int previews, snapshots;
+        int snapshots;
     };
     const Case cases[] = {
-        {"typing in edit mode", {false, false, false, true, true}, 0, 1},
-        {"typing with preview update", {false, false, false, true, false}, 1, 1},
-        {"preview update off", {false, false, false, false, false}, 0, 1},
-        {"starting up", {true, false, false, true, false}, 1, 0},
-        {"switching tabs", {false, true, false, false, true}, 0, 0},
-        {"closing a document", {false, false, true, false, true}, 0, 0},
+        {"typing", {false, false, false}, 1},
+        {"starting up", {true, false, false}, 0},
+        {"switching tabs", {false, true, false}, 0},
+        {"closing a document", {false, false, true}, 0},
     };
     for (const Case& c : cases) {
-        previews_ = snapshots_ = 0;
+        snapshots_ = 0;
         timers_.EditorChanged(c.state);
         Step(1000);
-        EXPECT_EQ(previews_, c.previews) << c.what;
         EXPECT_EQ(snapshots_, c.snapshots) << c.what;
     }
     timers_.SelectionMoved(true);
@@ -72,20 +68,17 @@ TEST_F(DebounceTest, ChangesArmOnlyTheirTimers) {
 }
 
 TEST_F(DebounceTest, NothingHappensWhileATabSwitchOrCloseIsUnderWay) {
-    typing_.EditMode = false;
-    typing_.AutoPreviewUpdate = true;
     timers_.EditorChanged(typing_);
     timers_.SelectionMoved(false);
     busy_ = true;
     Step(1000);
-    EXPECT_EQ(previews_ + snapshots_, 0);
+    EXPECT_EQ(snapshots_, 0);
     EXPECT_EQ(tagUpdates_, 1);
     busy_ = false;
     Step(1000);
-    EXPECT_EQ(previews_ + snapshots_, 0);
+    EXPECT_EQ(snapshots_, 0);
 
     // A switch that puts another text in the editor drops the snapshot due for the old one.
-    typing_.EditMode = true;
     timers_.EditorChanged(typing_);
     TEditorActivity switching;
     switching.SwitchingTab = true;
