@@ -143,6 +143,7 @@ Tmain::Tmain(QWidget* parent) : QMainWindow(parent) {
 
     BuildActions();
     BuildMenus();
+    BuildInsertCommands();
 
     connect(FilesList, &QTabBar::currentChanged, this,
             [this](int) { RunCommand([this] { UpdateEditor(); }); });

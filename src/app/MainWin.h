@@ -195,6 +195,32 @@ public:
     void PreviewPage();
     void SelectCodeEditor();
 
+    // --- insert commands (MainWinInsert.cpp) -------------------------------------------------
+    QMenu* Infoga1 = nullptr;
+    QToolBar* InsertToolbar = nullptr;
+    // The text in upper case when TagCase is 1, in lower case when it is 2, else unchanged.
+    QByteArray FCC(const QByteArray& text) const;
+    void InsertParaP();
+    void InsertParaD();
+    void InsertRaised();
+    void InsertLowered();
+    void InsertBold();
+    void InsertItalic();
+    void InsertUnderlined();
+    // The heading level is the sender's tag (its data, 1 .. 6).
+    void InsertHeading(QObject* sender);
+    void InsertBreakB();
+    void InsertHTMLComment();
+    void InsertJSComment();
+    void InsertVBComment();
+    void InsertSpace();
+    void InsertAnchor();
+    void InsertLinkScript();
+    void InsertLinkStyle();
+    void InsertBuiltinStyle();
+    // The insert actions, the "&Infoga" menu and the insert toolbar; run by the constructor.
+    void BuildInsertCommands();
+
     // --- start, settings and shut-down (MainWinStartup.cpp, MainWinSettings.cpp) ------------
     // Every stored setting as read at start. Values whose owner the window does not have yet
     // are kept here unchanged and written back at the end.

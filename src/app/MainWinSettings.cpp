@@ -31,6 +31,7 @@ void Tmain::ApplySettings(const TSettingsValues& values) {
     SetHintsShown(v.ShowToolHelp);
     ApplyToolbarLook(Toolbar, v.FlatBtns, v.ShowCaptions);
     Toolbar->setVisible(v.ShowToolbar);
+    InsertToolbar->setVisible(v.ShowInsertToolbar);
     statusBar()->setVisible(v.ShowStatus);
 
     EditorFontName = v.FontName;
@@ -73,6 +74,7 @@ TSettingsValues Tmain::CurrentSettings() const {
     v.AutoBackup = AutoBackupEnabled;
     v.ShowToolHelp = HintsShown();
     v.ShowToolbar = Toolbar->isVisibleTo(this);
+    v.ShowInsertToolbar = InsertToolbar->isVisibleTo(this);
     v.ShowStatus = statusBar()->isVisibleTo(this);
     TakeWindowState(&v, *this);
 

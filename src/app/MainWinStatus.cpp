@@ -151,6 +151,7 @@ TDocState Tmain::CurrentDocState() const {
     s.CanUndo = CodeEditor->CanUndo();
     s.CanRedo = CodeEditor->CanRedo();
     s.MainToolbarVisible = Toolbar && Toolbar->isVisibleTo(this);
+    s.InsertToolbarVisible = InsertToolbar && InsertToolbar->isVisibleTo(this);
     s.StatusBarVisible = statusBar()->isVisibleTo(this);
     s.RulerVisible = CodeEditor->Ruler() && CodeEditor->Ruler()->isVisibleTo(this);
     s.ShowHiddenChars = CodeEditor->Settings()->ShowHiddenChars;
