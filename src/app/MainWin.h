@@ -7,8 +7,8 @@
 #include "app/DataFiles.h"
 #include "app/DebounceTimers.h"
 #include "app/FileData.h"
-#include "app/SettingsStore.h"
 #include "app/StatusTexts.h"
+#include "app/SettingsStore.h"
 
 #include <QHash>
 #include <QKeySequence>

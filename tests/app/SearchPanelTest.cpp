@@ -220,7 +220,9 @@ TEST_F(SearchTest, HistoriesAreStoredAtTheEndAndReadAtStart) {
     TSettingsValues values = win->CurrentSettings();
     for (int i = 0; i < 60; ++i)
         values.SearchMRU << QStringLiteral("old%1").arg(i);
+    values.ShowSearch = true;
     win->ApplySettings(values);
+    EXPECT_TRUE(win->SearchPanelVisible());
     ASSERT_EQ(p->searchtext->count(), TSearchPanel::MaxHistory) << "a longer stored list is cut";
     EXPECT_EQ(p->searchtext->itemText(0), "alpha");
 
@@ -241,6 +243,7 @@ TEST_F(SearchTest, HistoriesAreStoredAtTheEndAndReadAtStart) {
     EXPECT_EQ(p->searchtext->count(), 51);
     EXPECT_EQ(p->searchtext->itemText(50), "old48");
     EXPECT_TRUE(p->searchtext->currentText().isEmpty()) << "the box starts empty";
+    EXPECT_TRUE(win->SearchPanelVisible());
 }
 
 TEST_F(SearchTest, BoxesRefuseCharactersNoDocumentCanHold) {
@@ -303,6 +306,7 @@ TEST_F(SearchTest, CommandsShowThePanelAndFocusTheirBox) {
     EXPECT_TRUE(p->ReplaceText->hasFocus());
     QApplication::processEvents();
     EXPECT_TRUE(win->Action("VToggleSearch")->isChecked());
+    EXPECT_TRUE(win->CurrentSettings().ShowSearch);
 
     EXPECT_TRUE(Run("VToggleSearch"));
     QApplication::processEvents();
