@@ -149,6 +149,7 @@ Tmain::Tmain(QWidget* parent) : QMainWindow(parent) {
             [this](int) { RunCommand([this] { UpdateEditor(); }); });
     CodeEditor->OnChange = [this](QObject*) { CodeEditorChange(); };
     CreateStatusBar();
+    CreateSearchPanel();
 
     FormCreate();
 }

@@ -18,11 +18,15 @@
 #include <functional>
 
 class QAction;
+class QDockWidget;
 class QLabel;
 class QMenu;
 class QToolBar;
 class QVBoxLayout;
 class TCSSFormattingProcessor;
+class TSearchPanel;
+class TTimesOf;
+class Treplaceprogress;
 class TFormattingProcessor;
 class THTMLFormattingProcessor;
 class TTabControlEx;
@@ -220,6 +224,33 @@ public:
     void InsertBuiltinStyle();
     // The insert actions, the "&Infoga" menu and the insert toolbar; run by the constructor.
     void BuildInsertCommands();
+
+    // --- search, replace and go to (MainWinSearch.cpp) ---------------------------------------
+    TSearchPanel* searchpn = nullptr;
+    QDockWidget* SearchDock = nullptr;           // holds searchpn until the side-panel stack does
+    TTimesOf* TimesOf = nullptr;                 // the occurrences window, made on first use
+    Treplaceprogress* replaceprogress = nullptr; // exists while a replace-all shows progress
+    bool OccurrencesSpanAllDocuments = false;
+    std::function<void()> AdvancedReplaceHook; // "Avancerad ersättning i filer"
+    void CreateSearchPanel();
+    void ApplySearchSettings(const TSettingsValues& values);
+    void TakeSearchSettings(TSettingsValues* values) const;
+    bool SearchPanelVisible() const;
+    void ToggleSearch();
+    void DocFind();
+    void DocReplace();
+    void DocGoTo();
+    void DocFindNext();
+    void SearchNext();
+    void ReplaceCurrent();
+    void ReplaceAllOccurrences();
+    void ReplaceAllOccurrencesAll();
+    void ShowOccurrences();
+    void ShowOccurrencesAll();
+    void GotoOccurrence(int row);
+    void GotoSpecified();
+    void TestSearchButtonsEnabled();
+    void CodeEditorReplaceProgress(int numTotal, int numDone, int progress);
 
     // --- start, settings and shut-down (MainWinStartup.cpp, MainWinSettings.cpp) ------------
     // Every stored setting as read at start. Values whose owner the window does not have yet

@@ -65,6 +65,7 @@ void Tmain::ApplySettings(const TSettingsValues& values) {
     CSSFormattingProcessor1->GroupBold = v.synCSSGroupBold;
     CSSFormattingProcessor1->GroupSepColor = v.synCSSSep;
     InitInteractiveFormatting();
+    ApplySearchSettings(v);
 }
 
 TSettingsValues Tmain::CurrentSettings() const {
@@ -108,5 +109,6 @@ TSettingsValues Tmain::CurrentSettings() const {
     v.synCSSGroup = CSSFormattingProcessor1->GroupColor;
     v.synCSSGroupBold = CSSFormattingProcessor1->GroupBold;
     v.synCSSSep = CSSFormattingProcessor1->GroupSepColor;
+    TakeSearchSettings(&v);
     return v;
 }

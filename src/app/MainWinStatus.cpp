@@ -90,6 +90,7 @@ void Tmain::SelectionChange() {
     const TFileData& record = OpenFiles[static_cast<size_t>(t)];
     SetStatusPanel(4, StatusTexts::FileStatePanel(record.HasFile, record.Modified));
     Debounce.SelectionMoved(false);
+    TestSearchButtonsEnabled();
     RequestActionUpdate();
 }
 
@@ -155,6 +156,7 @@ TDocState Tmain::CurrentDocState() const {
     s.StatusBarVisible = statusBar()->isVisibleTo(this);
     s.RulerVisible = CodeEditor->Ruler() && CodeEditor->Ruler()->isVisibleTo(this);
     s.ShowHiddenChars = CodeEditor->Settings()->ShowHiddenChars;
+    s.LeftPanelVisible[1] = SearchPanelVisible();
     return s;
 }
 
