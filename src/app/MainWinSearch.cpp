@@ -264,12 +264,7 @@ void Tmain::ReplaceAllOccurrences() {
     }
 
     if (valid && !CodeEditor->Settings()->ReadOnly) {
-        // The text before the replacement is a snapshot of its own, so that one undo step
-        // takes back the whole replacement and nothing typed before it.
-        const TUndoStore& undo = CodeEditor->UndoStore;
-        const int shown = undo.Count() - 1 + undo.UndoPos();
-        if (shown < 0 || !undo.Entry(shown).Lines.SharesAllWith(CodeEditor->Lines.TakeSnapshot()))
-            AddManualChangeToUndoData();
+        Debounce.AUU.Stop(); // the editor takes the snapshot before replacing
         CodeEditor->ReplaceAll(find, replacement, flags);
     }
 

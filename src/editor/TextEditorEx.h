@@ -135,6 +135,12 @@ public:
     void VisibleLines(int* first, int* last) const override;
     void ScrollChanged(const QPoint& p) override;
     QObject* SenderObject() override { return this; }
+    // The text before a replace all is a snapshot of its own, so that one undo step takes
+    // back the whole replacement and nothing typed before it.
+    void BeforeReplaceAll() override {
+        if (UndoStore.Count() == 0 || UndoStore.ChangedSinceShown(*this))
+            AddUndoData();
+    }
     // ReplaceAll's progress goes to OnReplaceProgress.
     void ReplaceProgress(int numTotal, int numDone, int progress) override {
         if (OnReplaceProgress)

@@ -45,10 +45,12 @@ public:
     qint64 MemoryBudget = DefaultMemoryBudget;
     qint64 MemoryUsed() const { return used_; }
 
+    // The text differs from the snapshot on show (or there is none).
+    bool ChangedSinceShown(const TEditorModel& editor) const;
+
 private:
     void Restore(TEditorModel& editor, const TUndoEntry& entry, int newPos);
     void Prune();
-    bool ChangedSinceShown(const TEditorModel& editor) const;
     static qint64 EntryOverhead(const LineStore::Snapshot& s);
     static qint64 UnsharedCost(const LineStore::Snapshot& older, const LineStore::Snapshot& newer);
 

@@ -195,3 +195,37 @@ TEST_F(UndoTest, BudgetKeepsTwoSnapshotsWhateverTheirSize) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(UndoTest, ReplaceAllIsOneUndoStep) {
+    struct Case {
+        const char* what;
+        bool snapshotFirst; // a snapshot of some earlier text exists
+        bool typedAfterIt;  // the text changed since that snapshot
+    };
+    const Case cases[] = {
+        {"no snapshot yet", false, false},
+        {"snapshot of the current text", true, false},
+        {"typed since the last snapshot", true, true},
+    };
+    for (const Case& c : cases) {
+        ed = std::make_unique<TTextEditorEx>();
+        ed->SetText("a b a\r\n");
+        if (c.snapshotFirst)
+            ed->AddUndoData();
+        if (c.typedAfterIt)
+            ed->SetText("a a a\r\n");
+        const std::string before = Text();
+        ed->ReplaceAll("a", "xy", 2);
+        EXPECT_NE(Text(), before) << c.what;
+        EXPECT_TRUE(RunCommand([&] { ed->Undo(); })) << c.what;
+        EXPECT_EQ(Text(), before) << c.what;
+        const int steps = ed->UndoStore.Count();
+        ed->ReplaceAll("zzz", "q", 2);
+        EXPECT_EQ(ed->UndoStore.Count(), steps)
+            << "a replace without hits adds no step: " << c.what;
+    }
+}
+
+} // namespace
