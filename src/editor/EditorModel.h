@@ -191,6 +191,23 @@ public:
     }
     // ---- end of tags and search
 
+    // ---- Entities, letter case and ROT13 (EditorModelEntities.cpp). Each rewrites the
+    // selected text in place as one change and does nothing when read-only or when nothing
+    // is selected. The entity codings leave the caret after the new text, the case changes
+    // (Windows-1252's own) keep the same range selected, ROT13 selects its result.
+    void EncodeAlpha();
+    void DecodeAlpha();
+    void EncodeOmega();
+    void DecodeOmega();
+    void UpperCaseSelection();
+    void LowerCaseSelection();
+    void InvertCaseSelection();
+    void ROT13();
+    // Each ASCII letter 13 places on within its case; every other character stays.
+    static QByteArray ROT13Str(const QByteArray& s);
+    static QString ROT13Str(const QString& s);
+    // ---- end of entities, letter case and ROT13
+
 protected:
     void FireSelChange();
 

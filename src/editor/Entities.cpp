@@ -3,6 +3,8 @@
 #include "platform/Cp1252.h"
 
 #include <QSet>
+#include <array>
+#include <cstring>
 
 namespace Entities {
 
@@ -69,6 +71,106 @@ QByteArray AsciiLower(QByteArray s) {
     return s;
 }
 
+// One pair of tables as the entity commands use it: the entity each byte codes to (empty
+// where the byte stays) and the byte each entity decodes to. Where two rows would claim the
+// same byte or entity, the earlier row has it, as when the rows are replaced one by one.
+struct Coding {
+    std::array<QByteArray, 256> entity;
+    std::vector<std::pair<QByteArray, char>> decoded;
+    qsizetype longest = 0;
+
+    void Add(char ch, const QByteArray& e) {
+        QByteArray& slot = entity[static_cast<unsigned char>(ch)];
+        if (slot.isEmpty())
+            slot = e;
+        for (const auto& d : decoded)
+            if (d.first == e)
+                return;
+        decoded.emplace_back(e, ch);
+        longest = std::max(longest, e.size());
+    }
+
+    bool Decoded(QByteArrayView e, char* ch) const {
+        for (const auto& d : decoded) {
+            if (d.first.size() == e.size() && d.first == e) {
+                *ch = d.second;
+                return true;
+            }
+        }
+        return false;
+    }
+};
+
+Coding MakeCoding(const std::vector<QByteArray>& chars, const std::vector<QByteArray>& entities,
+                  bool smallForms) {
+    Coding c;
+    for (size_t i = 0; i < chars.size(); ++i) {
+        const char ch = chars[i][0];
+        c.Add(ch, entities[i]);
+        if (smallForms)
+            c.Add(static_cast<char>(Cp1252::ToLower(static_cast<unsigned char>(ch))),
+                  AsciiLower(entities[i]));
+    }
+    return c;
+}
+
+QByteArray Encode(const Coding& c, const QByteArray& text) {
+    const char* d = text.constData();
+    const qsizetype n = text.size();
+    auto coded = [&](qsizetype i) { return !c.entity[static_cast<unsigned char>(d[i])].isEmpty(); };
+    qsizetype i = 0;
+    while (i < n && !coded(i))
+        ++i;
+    if (i == n)
+        return text;
+    QByteArray out;
+    out.reserve(n + 16);
+    qsizetype copied = 0;
+    for (; i < n; ++i) {
+        if (!coded(i))
+            continue;
+        out.append(d + copied, i - copied);
+        out.append(c.entity[static_cast<unsigned char>(d[i])]);
+        copied = i + 1;
+    }
+    out.append(d + copied, n - copied);
+    return out;
+}
+
+QByteArray Decode(const Coding& c, const QByteArray& text) {
+    const char* d = text.constData();
+    const qsizetype n = text.size();
+    QByteArray out;
+    bool any = false;
+    qsizetype pos = 0, copied = 0;
+    while (pos < n) {
+        const auto* amp = static_cast<const char*>(std::memchr(d + pos, '&', n - pos));
+        if (!amp)
+            break;
+        const qsizetype a = amp - d;
+        // The ';' of a table entity lies within its longest length.
+        const qsizetype window = std::min(n, a + c.longest) - (a + 1);
+        const auto* semi =
+            window > 0 ? static_cast<const char*>(std::memchr(amp + 1, ';', window)) : nullptr;
+        char ch;
+        if (semi && c.Decoded(QByteArrayView(amp, semi - amp + 1), &ch)) {
+            if (!any) {
+                out.reserve(n);
+                any = true;
+            }
+            out.append(d + copied, a - copied);
+            out.append(ch);
+            copied = pos = semi - d + 1;
+        } else {
+            pos = a + 1;
+        }
+    }
+    if (!any)
+        return text;
+    out.append(d + copied, n - copied);
+    return out;
+}
+
 } // namespace
 
 const std::vector<QByteArray>& AlphaLetters() {
@@ -129,6 +231,33 @@ bool TypedEntity(char ch, QByteArray* entity) {
         }
     }
     return false;
+}
+
+namespace {
+
+const Coding& AlphaCoding() {
+    static const Coding c = MakeCoding(AlphaLetters(), AlphaEntities(), true);
+    return c;
+}
+
+const Coding& OmegaCoding() {
+    static const Coding c = MakeCoding(OmegaSymbols(), OmegaEntities(), false);
+    return c;
+}
+
+} // namespace
+
+QByteArray EncodeAlpha(const QByteArray& text) {
+    return Encode(AlphaCoding(), text);
+}
+QByteArray DecodeAlpha(const QByteArray& text) {
+    return Decode(AlphaCoding(), text);
+}
+QByteArray EncodeOmega(const QByteArray& text) {
+    return Encode(OmegaCoding(), text);
+}
+QByteArray DecodeOmega(const QByteArray& text) {
+    return Decode(OmegaCoding(), text);
 }
 
 bool IsEntityBody(QByteArrayView body) {

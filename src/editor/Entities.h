@@ -24,4 +24,13 @@ bool TypedEntity(char ch, QByteArray* entity);
 // matters), '#' and decimal digits, or "#x" and hexadecimal digits.
 bool IsEntityBody(QByteArrayView body);
 
+// The entity coding of a piece of text: every occurrence replaced, case exact, anything else
+// (an '&' of no table entity, an unknown name) left as it is. The letters of the Alpha table
+// code in both cases, each small letter to the entity in small letters. Each returns `text`
+// itself, shared, when nothing in it changes.
+QByteArray EncodeAlpha(const QByteArray& text);
+QByteArray DecodeAlpha(const QByteArray& text);
+QByteArray EncodeOmega(const QByteArray& text);
+QByteArray DecodeOmega(const QByteArray& text);
+
 } // namespace Entities
