@@ -24,4 +24,8 @@ bool TypedEntity(char ch, QByteArray* entity);
 // matters), '#' and decimal digits, or "#x" and hexadecimal digits.
 bool IsEntityBody(QByteArrayView body);
 
+// The longest text between an '&' and a ';' that the entity-wise Backspace looks back
+// over: the longest known name, or '#' or "#x" and the digits of the largest code point.
+int MaxEntityBodyLength();
+
 } // namespace Entities
