@@ -202,8 +202,8 @@ void MeasureUndoSnapshots() {
     const double undoUs = undoTimer.nsecsElapsed() / 100.0 / 1000.0;
     std::printf("\nUndo snapshots of a %.1f MB document (%d lines), one line changed between:\n",
                 ed.TextLength() / 1e6, ed.Lines.Count());
-    std::printf("  1000 snapshots: %.2f ms per snapshot (%lld ms in all with the edits)\n",
-                snapshotNs / 1000.0 / 1e6, static_cast<long long>(totalMs));
+    std::printf("  1000 snapshots: %.1f us per snapshot (%lld ms in all with the edits)\n",
+                snapshotNs / 1000.0 / 1e3, static_cast<long long>(totalMs));
     std::printf("  heap in use: +%.1f MB (%.1f KB per snapshot); the store's estimate %.1f MB\n",
                 (after - before) / 1048576.0, (after - before) / 1000.0 / 1024.0,
                 ed.UndoStore.MemoryUsed() / 1048576.0);

@@ -19,6 +19,8 @@ public:
     void FormatLine(int line, int first, int count, int justTypedColumn,
                     std::vector<TCharFormat>& out) override;
     void LinesChanged(int firstLine) override;
+    // A brace opens or closes a block for every line after it.
+    bool DependsOnEarlierLines() const override { return true; }
 
     // True when the character at Pos lies outside every block (a brace itself counts).
     bool OutsideBlock(const QPoint& Pos);

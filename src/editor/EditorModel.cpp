@@ -382,6 +382,8 @@ void TEditorModel::InsertFromFile(const QString& fileName) {
 // --- other text operations ---------------------------------------------------------------
 
 void TEditorModel::Clear() {
+    // A new, empty document: its lines break with CR LF.
+    Lines.SetStyle(LineStore::BreakStyle::CrLf);
     Lines.Replace(0, Lines.Count(), {QByteArray()});
     if (Creating) {
         Caret.SetPosSilently(QPoint(0, 0));
@@ -400,7 +402,37 @@ void TEditorModel::UpdateView() {
     if (Lines.IsEmpty())
         Lines.Add(QByteArray());
     HideSystemCaret();
+    // The caller may have shortened the lines: the caret, the selection end and the scroll
+    // position come back into the text, and the view follows the caret.
+    const auto inText = [this](QPoint p) {
+        ClampToText(Lines, &p);
+        const int y = std::max(p.y(), 0);
+        return QPoint(std::clamp(p.x(), 0, Lines.Length(y)), y);
+    };
+    const QPoint caret = inText(Caret.GetPos()), selEnd = inText(SelEnd.GetPos());
+    const QPoint scroll(std::clamp(ScrollPos.X, 0, std::max(GetWidestLine(), 0)),
+                        std::clamp(ScrollPos.Y, 0, Lines.Count() - 1));
+    const bool scrolled = scroll != ScrollPos.GetPos();
+    if (scrolled)
+        ScrollPos.SetPos(scroll);
     RepaintAll();
+    if (scrolled || caret != Caret.GetPos() || selEnd != SelEnd.GetPos()) {
+        SelEnd.SetPosSilently(selEnd);
+        LastCaret = caret;
+        LastSelEnd = selEnd;
+        HadSelection = caret != selEnd;
+        // The caret handler once, keeping the selection.
+        const bool shift = ShiftHeld;
+        ShiftHeld = true;
+        ForceCollapse = false;
+        try {
+            Caret.SetPosAndNotify(caret);
+        } catch (...) {
+            ShiftHeld = shift;
+            throw;
+        }
+        ShiftHeld = shift;
+    }
     ShowSystemCaret();
 }
 

@@ -3,6 +3,7 @@
 #include "platform/Cp1252.h"
 
 #include <QSet>
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -268,6 +269,18 @@ bool IsEntityBody(QByteArrayView body) {
         return IsDigits(rest, false);
     }
     return !body.isEmpty() && KnownNames().contains(body.toByteArray());
+}
+
+int MaxEntityBodyLength() {
+    static const int length = [] {
+        constexpr char32_t kLastCodePoint = 0x10FFFF;
+        int longest = std::max(1 + static_cast<int>(QByteArray::number(kLastCodePoint).size()),
+                               2 + static_cast<int>(QByteArray::number(kLastCodePoint, 16).size()));
+        for (const QByteArray& name : KnownNames())
+            longest = std::max(longest, static_cast<int>(name.size()));
+        return longest;
+    }();
+    return length;
 }
 
 } // namespace Entities

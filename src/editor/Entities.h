@@ -33,4 +33,8 @@ QByteArray DecodeAlpha(const QByteArray& text);
 QByteArray EncodeOmega(const QByteArray& text);
 QByteArray DecodeOmega(const QByteArray& text);
 
+// The longest text between an '&' and a ';' that the entity-wise Backspace looks back
+// over: the longest known name, or '#' or "#x" and the digits of the largest code point.
+int MaxEntityBodyLength();
+
 } // namespace Entities

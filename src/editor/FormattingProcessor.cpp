@@ -14,8 +14,12 @@ TFormattingProcessor::~TFormattingProcessor() {
 }
 
 void TFormattingProcessor::SetTextEditorEx(TTextEditorEx* editor) {
-    if (editor_)
+    // Only the processor's own editor paints with it: that editor lets go when it changes.
+    if (editor_ && editor_ != editor) {
         editor_->RemoveColouringListener(this);
+        if (editor_->FormattingProcessor() == this)
+            editor_->DetachFormattingProcessor();
+    }
     editor_ = editor;
     if (editor_)
         editor_->AddColouringListener(this);

@@ -49,6 +49,9 @@ public:
 
     // The lines from firstLine on may have changed (the editor calls this on every change).
     virtual void LinesChanged(int firstLine) { (void)firstLine; }
+    // True when the colours of a line may depend on the lines before it: a change of one
+    // line may then recolour every line after it.
+    virtual bool DependsOnEarlierLines() const { return false; }
 
     // The built-in word set: digits, ASCII letters and the Latin-1 letters.
     static bool IsWordChar(unsigned char ch);

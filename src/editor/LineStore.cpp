@@ -31,6 +31,93 @@ bool LineStore::Snapshot::SharesAllWith(const Snapshot& other) const {
     return chunks_ == other.chunks_ && style_ == other.style_;
 }
 
+namespace {
+
+// The same line data (empty lines hold none).
+bool SameLineData(const QByteArray& a, const QByteArray& b) {
+    return a.size() == b.size() && (a.constData() == b.constData() || a.isEmpty());
+}
+
+// The header that the data of a line costs beyond its characters.
+constexpr qint64 kLineDataHeader = 16;
+
+} // namespace
+
+qint64 LineStore::Snapshot::UnsharedBytes(const Snapshot& other) const {
+    const std::vector<ChunkPtr>& a = chunks_;
+    const std::vector<ChunkPtr>& b = other.chunks_;
+    size_t head = 0;
+    while (head < a.size() && head < b.size() && a[head] == b[head])
+        ++head;
+    size_t tail = 0;
+    while (tail < a.size() - head && tail < b.size() - head &&
+           a[a.size() - 1 - tail] == b[b.size() - 1 - tail])
+        ++tail;
+    const size_t aEnd = a.size() - tail, bEnd = b.size() - tail;
+    if (head == aEnd)
+        return 0;
+
+    // The differing chunks: a[head, aEnd) and b[head, bEnd), each seen as one run of lines.
+    qint64 bytes = 0;
+    size_t na = 0, nb = 0;
+    for (size_t i = head; i < aEnd; ++i) {
+        na += a[i]->lines.size();
+        bytes += static_cast<qint64>(a[i]->lines.size() * sizeof(QByteArray));
+    }
+    for (size_t i = head; i < bEnd; ++i)
+        nb += b[i]->lines.size();
+
+    // Lines of both runs that still share their data, from the front and from the back.
+    const auto matching = [](const std::vector<ChunkPtr>& x, size_t xFrom, size_t xEnd,
+                             const std::vector<ChunkPtr>& y, size_t yFrom, size_t yEnd,
+                             size_t limit, bool forward) {
+        size_t n = 0;
+        size_t cx = forward ? xFrom : xEnd - 1, cy = forward ? yFrom : yEnd - 1;
+        size_t lx = 0, ly = 0; // lines done within the current chunks
+        while (n < limit) {
+            while (lx == x[cx]->lines.size()) {
+                cx = forward ? cx + 1 : cx - 1;
+                lx = 0;
+            }
+            while (ly == y[cy]->lines.size()) {
+                cy = forward ? cy + 1 : cy - 1;
+                ly = 0;
+            }
+            const std::vector<QByteArray>& xl = x[cx]->lines;
+            const std::vector<QByteArray>& yl = y[cy]->lines;
+            const QByteArray& l1 = forward ? xl[lx] : xl[xl.size() - 1 - lx];
+            const QByteArray& l2 = forward ? yl[ly] : yl[yl.size() - 1 - ly];
+            if (!SameLineData(l1, l2))
+                break;
+            ++lx;
+            ++ly;
+            ++n;
+        }
+        return n;
+    };
+    const size_t front = matching(a, head, aEnd, b, head, bEnd, std::min(na, nb), true);
+    const size_t back = matching(a, head, aEnd, b, head, bEnd, std::min(na, nb) - front, false);
+
+    // The data of a's lines [front, na - back) of the run; whole chunks by their sums.
+    const size_t lo = front, hi = na - back;
+    size_t start = 0;
+    for (size_t i = head; i < aEnd && start < hi; ++i) {
+        const Chunk& c = *a[i];
+        const size_t n = c.lines.size();
+        if (start + n > lo) {
+            if (start >= lo && start + n <= hi) {
+                bytes += c.bytes - 2 * static_cast<qint64>(n);
+            } else {
+                for (size_t k = std::max(lo, start) - start; k < std::min(hi, start + n) - start;
+                     ++k)
+                    bytes += c.lines[k].size();
+            }
+        }
+        start += n;
+    }
+    return bytes + static_cast<qint64>(hi - lo) * kLineDataHeader;
+}
+
 LineStore::LineStore() = default;
 LineStore::~LineStore() = default;
 

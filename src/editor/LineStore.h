@@ -34,6 +34,11 @@ public:
         bool SharesAllWith(const Snapshot& other) const;
         // The approximate memory the snapshot keeps alive on its own.
         qint64 ChunkCount() const { return static_cast<qint64>(chunks_.size()); }
+        // The memory held by the chunks of this snapshot that `other` does not share: the
+        // handles of their lines and the data of those lines that `other` does not hold
+        // too. The common chunks at both ends are skipped by pointer; only the chunks in
+        // between are walked line by line.
+        qint64 UnsharedBytes(const Snapshot& other) const;
 
     private:
         friend class LineStore;

@@ -84,9 +84,9 @@ void TTextEditorEx::SetBorderStyle(TBorderStyle style) {
 }
 
 void TTextEditorEx::SetFormattingProcessor(TFormattingProcessor* processor) {
-    // A processor that has no editor to read could colour nothing: refused here, not later
-    // from a paint.
-    if (processor && !processor->TextEditorEx())
+    // A processor colours the lines of its own editor only: one without an editor, or with
+    // another, is refused here, not later from a paint.
+    if (processor && processor->TextEditorEx() != this)
         throw EKelvoraError(QStringLiteral("Exception"),
                             QString::fromUtf8(TFormattingProcessor::NoEditorMessage()));
     processor_ = processor;
@@ -174,7 +174,9 @@ void TTextEditorEx::PlaceRuler() {
 
 // --- the system caret ------------------------------------------------------------------------
 
-QRect TTextEditorEx::CaretRect() const { return caretRect_; }
+QRect TTextEditorEx::CaretRect() const {
+    return caretRect_;
+}
 
 void TTextEditorEx::UpdateCaretRect() {
     const QRect old = caretRect_;
@@ -262,7 +264,9 @@ bool TTextEditorEx::event(QEvent* e) {
     return QAbstractScrollArea::event(e);
 }
 
-bool TTextEditorEx::focusNextPrevChild(bool) { return false; }
+bool TTextEditorEx::focusNextPrevChild(bool) {
+    return false;
+}
 
 void TTextEditorEx::resizeEvent(QResizeEvent* e) {
     QAbstractScrollArea::resizeEvent(e);

@@ -55,6 +55,7 @@ public:
     TBorderStyle BorderStyle() const { return borderStyle_; }
     void SetBorderStyle(TBorderStyle style);
     TFormattingProcessor* FormattingProcessor() const { return processor_; }
+    // Throws EKelvoraError unless the processor's TextEditorEx is this editor.
     void SetFormattingProcessor(TFormattingProcessor* processor);
     int TextXSpace() const { return textXSpace_; }
     void SetTextXSpace(int value);

@@ -402,8 +402,11 @@ bool TTextEditorEx::DeleteEntityBack() {
     const int x = Caret.X;
     if (x <= 2 || x > line.size() || line[x - 1] != ';')
         return false;
-    const int amp = static_cast<int>(line.lastIndexOf('&', x - 3));
-    if (amp < 0 || !Entities::IsEntityBody(QByteArrayView(line).sliced(amp + 1, x - amp - 2)))
+    // No entity is longer than the longest name or number: the look-back stops there.
+    const int from = std::max(x - 2 - Entities::MaxEntityBodyLength(), 0);
+    const int amp =
+        static_cast<int>(QByteArrayView(line).sliced(from, x - 2 - from).lastIndexOf('&')) + from;
+    if (amp < from || !Entities::IsEntityBody(QByteArrayView(line).sliced(amp + 1, x - amp - 2)))
         return false;
     CaretHidden hidden(this);
     Lines.Put(y, line.left(amp) + line.mid(x));

@@ -203,10 +203,15 @@ void TTextEditorEx::ShowControlPoints() {
 // --- colouring hooks -------------------------------------------------------------------------
 
 void TTextEditorEx::InstallPaintHooks() {
-    // Every change of the line list tells the colouring state from which line on it is stale.
+    // Every change of the line list tells the colouring state from which line on it is stale;
+    // with a processor that reads earlier lines, the visible lines from there on are
+    // repainted (a brace recolours every line after it).
     auto previous = Lines.OnChange;
     Lines.OnChange = [this, previous] {
-        NotifyLinesChanged(Lines.LastChangeFrom());
+        const int from = std::max(Lines.LastChangeFrom(), 0);
+        NotifyLinesChanged(from);
+        if (processor_ && Settings()->InteractiveFormatting && processor_->DependsOnEarlierLines())
+            RepaintLines(from, INT_MAX);
         if (previous)
             previous();
     };

@@ -9,46 +9,15 @@
 using EditScopes::CaretHidden;
 using EditScopes::FlagScope;
 
-namespace {
-
-// The memory of one line of a chunk copy: its handle and the header of its data.
-constexpr qint64 kLineOverhead = static_cast<qint64>(sizeof(QByteArray)) + 16;
-// Lines per chunk of the line store: an edited line costs a copy of its chunk's handles.
-constexpr qint64 kChunkLines = 512;
-
-bool SameLine(const QByteArray& a, const QByteArray& b) {
-    return a.size() == b.size() && (a.constData() == b.constData() || a.isEmpty());
-}
-
-} // namespace
-
 qint64 TUndoStore::EntryOverhead(const LineStore::Snapshot& s) {
     return static_cast<qint64>(sizeof(TUndoEntry)) +
            s.ChunkCount() * static_cast<qint64>(2 * sizeof(void*));
 }
 
-// What `older` keeps alive that `newer` does not share: the lines between the longest
-// common head and tail of shared lines (edits far apart count everything between them).
+// What `older` keeps alive that `newer` does not share.
 qint64 TUndoStore::UnsharedCost(const LineStore::Snapshot& older,
                                 const LineStore::Snapshot& newer) {
-    const qint64 overhead = EntryOverhead(older);
-    if (older.SharesAllWith(newer))
-        return overhead;
-    LineStore a, b;
-    a.RestoreSnapshot(older);
-    b.RestoreSnapshot(newer);
-    const int na = a.Count(), nb = b.Count();
-    int head = 0;
-    while (head < na && head < nb && SameLine(a.Get(head), b.Get(head)))
-        ++head;
-    int tail = 0;
-    while (tail < na - head && tail < nb - head &&
-           SameLine(a.Get(na - 1 - tail), b.Get(nb - 1 - tail)))
-        ++tail;
-    qint64 bytes = 0;
-    const int changed = na - head - tail;
-    a.ForEach(head, na - tail - 1, [&](int, const QByteArray& l) { bytes += l.size(); });
-    return overhead + bytes + (changed + kChunkLines) * kLineOverhead;
+    return EntryOverhead(older) + older.UnsharedBytes(newer);
 }
 
 void TUndoStore::Add(TEditorModel& editor) {

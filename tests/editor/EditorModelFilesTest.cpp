@@ -91,6 +91,18 @@ TEST(EditorModelFiles, LfDocumentCountsTwoPerBreakAndSavesLf) {
     EXPECT_EQ(ReadTestFile(crlf), QByteArray("x\r\ny\r\nab\r\n"));
 }
 
+TEST(EditorModelFiles, ClearStartsACrLfDocument) {
+    const QString in = WriteTestFile(QStringLiteral("clear/in.txt"), "ab\ncd\n");
+    TEditorModel m;
+    m.LoadFromFile(in);
+    m.Clear();
+    EXPECT_EQ(m.Lines.Style(), LineStore::BreakStyle::CrLf);
+    m.SetSelText("x\r\ny");
+    const QString out = QDir(TestRootDir()).filePath(QStringLiteral("clear/out.txt"));
+    m.SaveToFile(out);
+    EXPECT_EQ(ReadTestFile(out), QByteArray("x\r\ny\r\n"));
+}
+
 TEST(EditorModelFiles, LoadFailureChangesNothing) {
     const QString nul =
         WriteTestFile(QStringLiteral("nul.txt"), QByteArray("abc\r\nd\0ef\r\nrest", 15));

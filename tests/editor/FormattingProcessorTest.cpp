@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <gtest/gtest.h>
+#include <memory>
 #include <random>
 
 namespace {
@@ -392,6 +393,38 @@ TEST(FormattingOwner, DestroyedProcessorDetachesItself) {
         editor.SetFormattingProcessor(&p);
     }
     EXPECT_EQ(editor.FormattingProcessor(), nullptr);
+}
+
+TEST(FormattingOwner, ProcessorOfAnotherEditorIsRefused) {
+    TTextEditorEx editor, other;
+    THTMLFormattingProcessor mine, theirs;
+    mine.SetTextEditorEx(&editor);
+    theirs.SetTextEditorEx(&other);
+    editor.SetFormattingProcessor(&mine);
+    try {
+        editor.SetFormattingProcessor(&theirs);
+        FAIL() << "no exception";
+    } catch (const EKelvoraError& e) {
+        EXPECT_EQ(e.Message(), QString::fromUtf8(TFormattingProcessor::NoEditorMessage()));
+    }
+    EXPECT_EQ(editor.FormattingProcessor(), &mine);
+}
+
+// Whenever a processor leaves its editor (for another, for none, or by going), the editor
+// stops painting with it; one that stays keeps painting.
+TEST(FormattingOwner, EditorLetsGoWhenItsProcessorMoves) {
+    TTextEditorEx a, b;
+    auto p = std::make_unique<TCSSFormattingProcessor>();
+    p->SetTextEditorEx(&a);
+    a.SetFormattingProcessor(p.get());
+    p->SetTextEditorEx(&a);
+    EXPECT_EQ(a.FormattingProcessor(), p.get());
+    p->SetTextEditorEx(&b);
+    EXPECT_EQ(a.FormattingProcessor(), nullptr);
+    b.SetFormattingProcessor(p.get());
+    p.reset();
+    EXPECT_EQ(b.FormattingProcessor(), nullptr);
+    EXPECT_NO_THROW(b.viewport()->grab());
 }
 
 } // namespace

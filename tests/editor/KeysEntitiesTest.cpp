@@ -52,4 +52,12 @@ TEST(EntityTables, EntityBodies) {
         EXPECT_EQ(Entities::IsEntityBody(c.body), c.entity) << c.body;
 }
 
+TEST(EntityTables, LongestBodyCoversNamesAndEveryCodePoint) {
+    const int longest = Entities::MaxEntityBodyLength();
+    EXPECT_EQ(longest, 8); // "thetasym", "#1114111", "#x10FFFF"
+    for (const auto* table : {&Entities::AlphaEntities(), &Entities::OmegaEntities()})
+        for (const QByteArray& e : *table)
+            EXPECT_LE(e.size() - 2, longest) << e.constData();
+}
+
 } // namespace

@@ -188,6 +188,74 @@ TEST(LineStoreIndex, AgreesWithAPlainListAfterRandomEdits) {
     }
 }
 
+// What an older snapshot keeps alive beyond a newer one: the data of the lines between the
+// longest common head and tail of lines that share their data, a header each, and a handle
+// (a multiple of its size) for each line of the chunks that the newer one does not share.
+TEST(LineStoreSnapshot, UnsharedBytesAgreeWithAPlainWalk) {
+    constexpr qint64 kHandle = sizeof(QByteArray), kHeader = 16;
+    const auto same = [](const QByteArray& a, const QByteArray& b) {
+        return a.size() == b.size() && (a.constData() == b.constData() || a.isEmpty());
+    };
+    std::mt19937 rng(11);
+    LineStore store;
+    store.InsertLines(0, RandomLines(rng, 6000));
+    EXPECT_EQ(store.TakeSnapshot().UnsharedBytes(store.TakeSnapshot()), 0);
+    for (int round = 0; round < 300; ++round) {
+        const LineStore::Snapshot older = store.TakeSnapshot();
+        for (int e = 0; e <= round % 3; ++e) {
+            const int n = store.Count();
+            auto at = [&](int hi) {
+                return std::uniform_int_distribution<int>(0, std::max(hi, 0))(rng);
+            };
+            const int which = at(9);
+            if (which < 4 && n > 0) {
+                store.Put(at(n - 1), RandomLine(rng));
+            } else if (which < 6) {
+                store.Insert(at(n), RandomLine(rng));
+            } else if (which < 8 && n > 0) {
+                store.Delete(at(n - 1));
+            } else {
+                const int i = at(n);
+                store.Replace(i, std::min(at(which == 8 ? 8 : 3000), n - i),
+                              RandomLines(rng, at(which == 8 ? 8 : 3000)));
+            }
+        }
+        const LineStore::Snapshot newer = store.TakeSnapshot();
+        LineStore a, b;
+        a.RestoreSnapshot(older);
+        b.RestoreSnapshot(newer);
+        const int na = a.Count(), nb = b.Count();
+        int head = 0;
+        while (head < na && head < nb && same(a.Get(head), b.Get(head)))
+            ++head;
+        int tail = 0;
+        while (tail < na - head && tail < nb - head &&
+               same(a.Get(na - 1 - tail), b.Get(nb - 1 - tail)))
+            ++tail;
+        qint64 data = 0;
+        for (int i = head; i < na - tail; ++i)
+            data += a.Get(i).size() + kHeader;
+        const qint64 handles = older.UnsharedBytes(newer) - data;
+        ASSERT_GE(handles, 0) << "round " << round;
+        ASSERT_EQ(handles % kHandle, 0) << "round " << round;
+        ASSERT_LE(handles / kHandle, na) << "round " << round;
+        if (head + tail < na) {
+            ASSERT_GT(handles, 0) << "round " << round;
+        }
+    }
+}
+
+TEST(LineStoreSnapshot, OneChangedLineCostsItsChunk) {
+    LineStore store;
+    store.InsertLines(0, std::vector<QByteArray>(100000, QByteArray("<p>x</p>")));
+    const LineStore::Snapshot older = store.TakeSnapshot();
+    store.Put(50000, "changed");
+    const qint64 bytes = older.UnsharedBytes(store.TakeSnapshot());
+    EXPECT_GE(bytes, 8 + 16 + qint64(sizeof(QByteArray)));
+    EXPECT_LE(bytes, 8 + 16 + 2048 * qint64(sizeof(QByteArray)));
+    EXPECT_EQ(store.TakeSnapshot().UnsharedBytes(older), bytes - 8 + 7);
+}
+
 TEST(LineStoreIndex, MillionLineSplicesAreOneChange) {
     std::mt19937 rng(7);
     LineStore store;

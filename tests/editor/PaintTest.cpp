@@ -1,3 +1,4 @@
+#include "editor/CSSFormattingProcessor.h"
 #include "editor/HTMLFormattingProcessor.h"
 #include "editor/TextEditorEx.h"
 
@@ -238,6 +239,63 @@ TEST_F(PaintTest, DegenerateSpacingsAreClamped) {
     editor.SetText("abc");
     editor.ShowControlPoints();
     EXPECT_FALSE(Grab().isNull());
+}
+
+// A brace typed or deleted in a style sheet moves every later line into or out of a block:
+// the visible lines after it are repainted; in markup a change stays on its line.
+TEST_F(PaintTest, BraceEditRepaintsTheVisibleLinesAfterIt) {
+    constexpr int VK_BACK = 8, VK_DELETE = 46;
+    struct Case {
+        const char* name;
+        bool css;
+        QByteArray firstLine;
+        int caretX;
+        int vk; // a key, or 0 to type `typed`
+        char typed;
+    };
+    const Case cases[] = {
+        {"type at line end", true, "p ", 2, 0, '{'},
+        {"type inside line", true, "p x", 1, 0, '{'},
+        {"backspace at line end", true, "p {", 3, VK_BACK, 0},
+        {"backspace inside line", true, "p {x", 3, VK_BACK, 0},
+        {"delete", true, "p {", 2, VK_DELETE, 0},
+        {"closing brace", true, "}", 1, VK_BACK, 0},
+        {"markup", false, "<b ", 3, 0, '>'},
+    };
+    TCSSFormattingProcessor css;
+    css.GroupColor = clRed;
+    css.GroupSepColor = clBlue;
+    css.SetTextEditorEx(&editor);
+    editor.Settings()->AutoCloseQts = false;
+    editor.show();
+    for (const Case& c : cases) {
+        editor.SetFormattingProcessor(c.css ? static_cast<TFormattingProcessor*>(&css) : &html);
+        QByteArray text = c.firstLine + "\r\n";
+        for (int i = 1; i < 40; ++i)
+            text += "sel" + QByteArray::number(i) + "\r\n";
+        editor.SetText(text);
+        editor.Caret.SetPos(QPoint(c.caretX, 0));
+        QApplication::processEvents();
+        PaintSpy spy;
+        editor.viewport()->installEventFilter(&spy);
+        if (c.vk) {
+            int key = c.vk;
+            editor.KeyDown(key, Qt::NoModifier);
+        } else {
+            char key = c.typed;
+            editor.KeyPress(key, Qt::NoModifier);
+        }
+        QApplication::processEvents();
+        editor.viewport()->removeEventFilter(&spy);
+        int first, last;
+        editor.VisibleLines(&first, &last);
+        ASSERT_GT(last, 5) << c.name;
+        for (int line = 1; line <= last; ++line) {
+            const QRect row(0, line * editor.LineHeight(), 5 * editor.CharWidth(),
+                            editor.LineHeight());
+            EXPECT_EQ(spy.painted.contains(row), c.css) << c.name << ", line " << line;
+        }
+    }
 }
 
 } // namespace

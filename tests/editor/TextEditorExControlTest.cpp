@@ -203,4 +203,49 @@ TEST(TextEditorExControl, WindowMessagesReachTheClipboardOperations) {
     EXPECT_EQ(e.Text(), QByteArray("defabc\r\n"));
 }
 
+// A caller that shortens the lines and calls UpdateView finds the caret, the selection and
+// the view back in the text, and typing lands there.
+TEST(TextEditorExControl, UpdateViewBringsTheCaretBackIntoTheText) {
+    struct Case {
+        const char* name;
+        QPoint caret, selEnd;
+        int keep; // lines left
+        QPoint wantCaret, wantSelEnd;
+    };
+    const Case cases[] = {
+        {"both past the end", {3, 80}, {5, 90}, 10, {5, 9}, {5, 9}},
+        {"selection end past the end", {1, 2}, {2, 50}, 10, {1, 2}, {5, 9}},
+        {"column past a shorter line", {4, 0}, {4, 0}, 1, {4, 0}, {4, 0}},
+        {"all lines gone", {2, 40}, {0, 30}, 0, {0, 0}, {0, 0}},
+        {"inside the text", {1, 1}, {3, 4}, 10, {1, 1}, {3, 4}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TTextEditorEx e;
+        e.resize(300, 200);
+        QByteArray text;
+        for (int i = 0; i < 100; ++i)
+            text += "line" + QByteArray::number(i % 10) + "\r\n";
+        e.SetText(text);
+        e.Caret.SetPosSilently(c.caret);
+        e.SelEnd.SetPosSilently(c.selEnd);
+        e.ScrollPos.SetPos(QPoint(2, 95));
+        e.Lines.DeleteLines(c.keep, e.Lines.Count() - c.keep);
+        if (c.keep == 1)
+            e.Lines.Put(0, "abcd");
+        e.UpdateView();
+        EXPECT_EQ(e.Caret.GetPos(), c.wantCaret);
+        EXPECT_EQ(e.SelEnd.GetPos(), c.wantSelEnd);
+        EXPECT_LT(e.ScrollPos.Y, e.Lines.Count());
+        EXPECT_LE(e.ScrollPos.Y, e.Caret.Y);
+        EXPECT_LE(e.ScrollPos.X, e.GetWidestLine());
+        e.SetSelLength(0);
+        const int y = e.Caret.Y;
+        const QByteArray before = e.Lines.Get(y);
+        char key = 'Z';
+        e.KeyPress(key, Qt::NoModifier);
+        EXPECT_EQ(e.Lines.Get(y), before.left(e.Caret.X - 1) + "Z" + before.mid(e.Caret.X - 1));
+    }
+}
+
 } // namespace
