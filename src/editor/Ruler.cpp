@@ -7,6 +7,7 @@
 #include <QContextMenuEvent>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QImage>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -247,12 +248,13 @@ void TRuler::PaintBackground(QPainter& p, int y1, int y2, bool solid) const {
         const double to = (b >> shift) & 0xFF;
         return static_cast<int>(std::lround(from + x * (to - from) / w));
     };
-    p.setPen(Rgb(c0));
-    p.drawLine(0, y1, 0, y2 - 1);
-    for (int x = 1; x < width(); ++x) {
-        p.setPen(QColor(channel(c0, c1, 0, x), channel(c0, c1, 8, x), channel(c0, c1, 16, x)));
-        p.drawLine(x, y1, x, y2 - 1);
-    }
+    // One row of columns, stretched over the band.
+    QImage row(std::max(1, width()), 1, QImage::Format_RGB32);
+    row.setPixel(0, 0, Rgb(c0).rgb());
+    for (int x = 1; x < row.width(); ++x)
+        row.setPixel(x, 0,
+                     qRgb(channel(c0, c1, 0, x), channel(c0, c1, 8, x), channel(c0, c1, 16, x)));
+    p.drawImage(QRect(0, y1, row.width(), y2 - y1), row);
 }
 
 void TRuler::paintEvent(QPaintEvent*) {
