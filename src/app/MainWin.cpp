@@ -6,6 +6,7 @@
 #include "controls/TabControlEx.h"
 #include "editor/CSSFormattingProcessor.h"
 #include "editor/HTMLFormattingProcessor.h"
+#include "editor/Ruler.h"
 #include "editor/TextEditorEx.h"
 #include "platform/Cp1252.h"
 #include "platform/Dialogs.h"
@@ -119,6 +120,10 @@ Tmain::Tmain(QWidget* parent) : QMainWindow(parent) {
     FilesList->setObjectName(QStringLiteral("FilesList"));
     CodeEditor = new TTextEditorEx(central);
     CodeEditor->setObjectName(QStringLiteral("CodeEditor"));
+    auto* ruler = new TRuler(central);
+    ruler->setObjectName(QStringLiteral("Ruler1"));
+    ruler->SetTextEditorEx(CodeEditor);
+    CodeEditor->SetRuler(ruler);
     HTMLFormattingProcessor1 = new THTMLFormattingProcessor(this);
     HTMLFormattingProcessor1->SetTextEditorEx(CodeEditor);
     CSSFormattingProcessor1 = new TCSSFormattingProcessor(this);

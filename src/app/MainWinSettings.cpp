@@ -5,6 +5,7 @@
 #include "app/Program.h"
 #include "editor/CSSFormattingProcessor.h"
 #include "editor/HTMLFormattingProcessor.h"
+#include "editor/Ruler.h"
 #include "editor/TextEditorEx.h"
 
 #include <QStatusBar>
@@ -37,6 +38,13 @@ void Tmain::ApplySettings(const TSettingsValues& values) {
     EditorFontName = v.FontName;
     EditorFontSize = v.FontSize;
     ApplyToEditor(v, CodeEditor);
+    TRuler* ruler = CodeEditor->Ruler();
+    ruler->setVisible(v.RulerVisible);
+    ruler->SetLineNumberEvery(v.RulerLineNumberEvery);
+    ruler->SetShowLineNumbers(v.RulerShowLineNumbers);
+    ruler->SetSurfaceType(v.RulerGradient ? TSurfaceType::stGradient : TSurfaceType::stSolid);
+    ruler->SetColor(v.RulerColor);
+    ruler->SetGradientColor(v.RulerGradientColor);
 
     TagCase = v.kvKvDefault;
     ItalicTagName = v.ItalicTag;
@@ -83,6 +91,13 @@ TSettingsValues Tmain::CurrentSettings() const {
     v.FontSize = EditorFontSize;
     // The editor's own font wins: zooming changes it.
     TakeFromEditor(&v, *CodeEditor);
+    const TRuler* ruler = CodeEditor->Ruler();
+    v.RulerVisible = ruler->isVisibleTo(this);
+    v.RulerLineNumberEvery = ruler->LineNumberEvery();
+    v.RulerShowLineNumbers = ruler->ShowLineNumbers();
+    v.RulerGradient = ruler->SurfaceType() == TSurfaceType::stGradient;
+    v.RulerColor = ruler->Color();
+    v.RulerGradientColor = ruler->GradientColor();
 
     v.kvKvDefault = TagCase;
     v.ItalicTag = ItalicTagName;

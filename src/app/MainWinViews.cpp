@@ -5,12 +5,14 @@
 #include "app/ViewModes.h"
 #include "app/ViewModesHost.h"
 #include "app/WebEnginePreviewBrowser.h"
+#include "editor/Ruler.h"
 #include "editor/TextEditorEx.h"
 #include "platform/SilentAbort.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QHBoxLayout>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -91,7 +93,13 @@ void Tmain::BuildViews(QVBoxLayout* layout) {
     Views =
         new TViewModes(host, std::make_unique<TWebEnginePreviewBrowser>(), layout->parentWidget());
     host->SetModes(Views);
-    Views->EditorPn->layout()->addWidget(CodeEditor);
+    // The ruler stands against the editor's left edge.
+    auto* editorRow = new QHBoxLayout;
+    editorRow->setContentsMargins(0, 0, 0, 0);
+    editorRow->setSpacing(0);
+    editorRow->addWidget(CodeEditor->Ruler());
+    editorRow->addWidget(CodeEditor, 1);
+    static_cast<QBoxLayout*>(Views->EditorPn->layout())->addLayout(editorRow);
     layout->addWidget(Views->Area(), 1);
     for (QAction* action : Views->Actions()) {
         actions_.insert(action->objectName(), action);
