@@ -65,25 +65,6 @@ TRuler::~TRuler() {
         editor_->SetRuler(nullptr);
 }
 
-TColor TRuler::ResolveColor(TColor color) {
-    const QPalette pal = QGuiApplication::palette();
-    switch (color) {
-    case clBtnShadow:
-        return FromQColor(pal.color(QPalette::Active, QPalette::Dark));
-    case clActiveCaption:
-        return FromQColor(pal.color(QPalette::Active, QPalette::Highlight));
-    case clGradientActiveCaption: {
-        // The caption colour lightened halfway towards the window colour.
-        const QColor a = pal.color(QPalette::Active, QPalette::Highlight);
-        const QColor b = pal.color(QPalette::Active, QPalette::Base);
-        return RGBColor((a.red() + b.red()) / 2, (a.green() + b.green()) / 2,
-                        (a.blue() + b.blue()) / 2);
-    }
-    default:
-        return ColorToRGB(color);
-    }
-}
-
 bool TRuler::SchemeColors(int tag, TColor* color, TColor* gradientColor) {
     switch (tag) {
     case SchemeCaption:
@@ -167,7 +148,7 @@ void TRuler::SetFont(const QFont& font) {
 void TRuler::UpdateNumberColor() {
     // The numbers stand at the right, where a gradient has reached its end colour.
     const TColor rgb =
-        ResolveColor(surfaceType_ == TSurfaceType::stGradient ? gradientColor_ : color_);
+        ColorToRGB(surfaceType_ == TSurfaceType::stGradient ? gradientColor_ : color_);
     const int mean = (static_cast<int>(rgb & 0xFF) + static_cast<int>((rgb >> 8) & 0xFF) +
                       static_cast<int>((rgb >> 16) & 0xFF)) /
                      3;
@@ -236,12 +217,12 @@ QFont TRuler::NumberFont() const {
 }
 
 void TRuler::PaintBackground(QPainter& p, int y1, int y2, bool solid) const {
-    const TColor c0 = ResolveColor(color_);
+    const TColor c0 = ColorToRGB(color_);
     if (solid || surfaceType_ == TSurfaceType::stSolid) {
         p.fillRect(QRect(0, y1, width(), y2 - y1), Rgb(c0));
         return;
     }
-    const TColor c1 = ResolveColor(gradientColor_);
+    const TColor c1 = ColorToRGB(gradientColor_);
     const double w = std::max(1, width());
     auto channel = [w](TColor a, TColor b, int shift, int x) {
         const double from = (a >> shift) & 0xFF;
@@ -372,13 +353,13 @@ void TRuler::RefreshMenu() {
     for (QAction* item : everyItems_)
         item->setChecked(item->data().toInt() == lineNumberEvery_);
     gradientItem_->setChecked(surfaceType_ == TSurfaceType::stGradient);
-    const TColor c = ResolveColor(color_);
-    const TColor g = ResolveColor(gradientColor_);
+    const TColor c = ColorToRGB(color_);
+    const TColor g = ColorToRGB(gradientColor_);
     bool anyScheme = false;
     for (QAction* item : schemeItems_) {
         TColor sc = 0, sg = 0;
         SchemeColors(item->data().toInt(), &sc, &sg);
-        const bool match = ResolveColor(sc) == c && ResolveColor(sg) == g;
+        const bool match = ColorToRGB(sc) == c && ColorToRGB(sg) == g;
         item->setChecked(match);
         anyScheme = anyScheme || match;
     }
@@ -401,10 +382,9 @@ void TRuler::ChooseColors() {
     if (!ColorQuery)
         return;
     const QString button = QStringLiteral("Ange");
-    if (const auto c =
-            ColorQuery(QStringLiteral("Ange bakgrundsfärg"), button, ResolveColor(color_)))
+    if (const auto c = ColorQuery(QStringLiteral("Ange bakgrundsfärg"), button, ColorToRGB(color_)))
         SetColor(*c);
     if (const auto g = ColorQuery(QStringLiteral("Ange gradient bakgrundsfärg"), button,
-                                  ResolveColor(gradientColor_)))
+                                  ColorToRGB(gradientColor_)))
         SetGradientColor(*g);
 }

@@ -36,11 +36,6 @@ public:
     explicit TRuler(QWidget* parent = nullptr);
     ~TRuler() override;
 
-    // System colours of the ruler's schemes (resolved through the palette by ResolveColor).
-    static constexpr TColor clActiveCaption = clSystemColor | 0x02;
-    static constexpr TColor clBtnShadow = clSystemColor | 0x10;
-    static constexpr TColor clGradientActiveCaption = clSystemColor | 0x1B;
-    static TColor ResolveColor(TColor color);
 
     // Menu tags of the colour schemes.
     enum { SchemeCaption = 100, SchemeControl = 101, SchemeDark = 102 };

@@ -9,15 +9,46 @@ TColor ColorToRGB(TColor color) {
     const QPalette pal = QGuiApplication::palette();
     QColor c;
     switch (color) {
-    case clWindow: c = pal.color(QPalette::Active, QPalette::Base); break;
-    case clWindowText: c = pal.color(QPalette::Active, QPalette::Text); break;
-    case clHighlight: c = pal.color(QPalette::Active, QPalette::Highlight); break;
-    case clHighlightText: c = pal.color(QPalette::Active, QPalette::HighlightedText); break;
-    case clBtnFace: c = pal.color(QPalette::Active, QPalette::Button); break;
-    case clBtnText: c = pal.color(QPalette::Active, QPalette::ButtonText); break;
-    case clInfoBk: c = pal.color(QPalette::Active, QPalette::ToolTipBase); break;
-    case clInfoText: c = pal.color(QPalette::Active, QPalette::ToolTipText); break;
-    default: c = QColor(Qt::black); break;
+    case clWindow:
+        c = pal.color(QPalette::Active, QPalette::Base);
+        break;
+    case clWindowText:
+        c = pal.color(QPalette::Active, QPalette::Text);
+        break;
+    case clHighlight:
+        c = pal.color(QPalette::Active, QPalette::Highlight);
+        break;
+    case clHighlightText:
+        c = pal.color(QPalette::Active, QPalette::HighlightedText);
+        break;
+    case clBtnFace:
+        c = pal.color(QPalette::Active, QPalette::Button);
+        break;
+    case clBtnText:
+        c = pal.color(QPalette::Active, QPalette::ButtonText);
+        break;
+    case clInfoBk:
+        c = pal.color(QPalette::Active, QPalette::ToolTipBase);
+        break;
+    case clInfoText:
+        c = pal.color(QPalette::Active, QPalette::ToolTipText);
+        break;
+    case clBtnShadow:
+        c = pal.color(QPalette::Active, QPalette::Dark);
+        break;
+    case clActiveCaption:
+        c = pal.color(QPalette::Active, QPalette::Highlight);
+        break;
+    case clGradientActiveCaption: {
+        // The caption colour lightened halfway towards the window colour.
+        const QColor a = pal.color(QPalette::Active, QPalette::Highlight);
+        const QColor b = pal.color(QPalette::Active, QPalette::Base);
+        c = QColor((a.red() + b.red()) / 2, (a.green() + b.green()) / 2, (a.blue() + b.blue()) / 2);
+        break;
+    }
+    default:
+        c = QColor(Qt::black);
+        break;
     }
     return FromQColor(c);
 }
@@ -27,7 +58,9 @@ QColor ToQColor(TColor color) {
     return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
 }
 
-TColor FromQColor(const QColor& color) { return RGBColor(color.red(), color.green(), color.blue()); }
+TColor FromQColor(const QColor& color) {
+    return RGBColor(color.red(), color.green(), color.blue());
+}
 
 TFontStyles StylesOf(const QFont& font) {
     TFontStyles s = 0;

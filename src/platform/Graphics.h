@@ -26,14 +26,17 @@ constexpr TColor clAqua = 0xFFFF00;
 constexpr TColor clWhite = 0xFFFFFF;
 
 constexpr TColor clSystemColor = 0xFF000000;
+constexpr TColor clActiveCaption = clSystemColor | 2;
 constexpr TColor clWindow = clSystemColor | 5;
 constexpr TColor clWindowText = clSystemColor | 8;
 constexpr TColor clHighlight = clSystemColor | 13;
 constexpr TColor clHighlightText = clSystemColor | 14;
 constexpr TColor clBtnFace = clSystemColor | 15;
+constexpr TColor clBtnShadow = clSystemColor | 16;
 constexpr TColor clBtnText = clSystemColor | 18;
 constexpr TColor clInfoBk = clSystemColor | 24;
 constexpr TColor clInfoText = clSystemColor | 23;
+constexpr TColor clGradientActiveCaption = clSystemColor | 27;
 
 constexpr TColor RGBColor(int r, int g, int b) {
     return static_cast<TColor>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));

@@ -35,7 +35,7 @@ TEST_F(StartupTest, RulerStandsLeftOfTheEditor) {
     EXPECT_EQ(ruler->height(), win->CodeEditor->height());
     // Defaults of the store: a plain ruler in the control colours.
     EXPECT_EQ(ruler->SurfaceType(), TSurfaceType::stSolid);
-    EXPECT_EQ(ruler->Color(), TRuler::clBtnShadow);
+    EXPECT_EQ(ruler->Color(), clBtnShadow);
 }
 
 struct TRulerSettings {

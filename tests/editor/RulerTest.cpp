@@ -49,7 +49,7 @@ protected:
     std::vector<int> InkedRows(const QImage& image) const {
         std::vector<int> rows;
         const int lh = editor.LineHeight();
-        const TColor rgb = TRuler::ResolveColor(ruler->Color());
+        const TColor rgb = ColorToRGB(ruler->Color());
         const QColor background(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
         for (int r = 1; r * lh <= image.height(); ++r) {
             bool ink = false;
@@ -338,8 +338,8 @@ TEST_F(RulerTest, MenuItemsToggleAndCheck) {
     EXPECT_EQ(Checked(), (QStringList{"Visa radnummer", TRuler::EveryCaption(7),
                                       "Gradient bakgrund", "Ange bakgrundsfärger..."}));
     // The same colours given as plain RGB still match their scheme.
-    ruler->SetColor(TRuler::ResolveColor(TRuler::clBtnShadow));
-    ruler->SetGradientColor(TRuler::ResolveColor(clBtnFace));
+    ruler->SetColor(ColorToRGB(clBtnShadow));
+    ruler->SetGradientColor(ColorToRGB(clBtnFace));
     EXPECT_TRUE(Checked().contains(control));
 }
 
