@@ -14,6 +14,8 @@ TColor ColorToRGB(TColor color) {
     case clHighlight: c = pal.color(QPalette::Active, QPalette::Highlight); break;
     case clHighlightText: c = pal.color(QPalette::Active, QPalette::HighlightedText); break;
     case clBtnFace: c = pal.color(QPalette::Active, QPalette::Button); break;
+    case clBtnShadow: c = pal.color(QPalette::Active, QPalette::Dark); break;
+    case clBtnHighlight: c = pal.color(QPalette::Active, QPalette::Light); break;
     case clBtnText: c = pal.color(QPalette::Active, QPalette::ButtonText); break;
     case clInfoBk: c = pal.color(QPalette::Active, QPalette::ToolTipBase); break;
     case clInfoText: c = pal.color(QPalette::Active, QPalette::ToolTipText); break;
