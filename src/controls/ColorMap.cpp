@@ -152,7 +152,8 @@ void TColorMap::paintEvent(QPaintEvent*) {
 
 void TColorMap::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    Invalidate();
+    if (map_.size() != size())
+        Invalidate();
 }
 
 QPoint TColorMap::Clamped(const QPoint& p) const {

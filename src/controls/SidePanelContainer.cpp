@@ -89,7 +89,8 @@ void TSidePanelContainer::AddPanel(QWidget* panel) {
         }
     }
     const int index = PanelCount();
-    const bool hidden = panel->isHidden();
+    // Kept hidden only when the caller hid it.
+    const bool hidden = panel->testAttribute(Qt::WA_WState_ExplicitShowHide) && panel->isHidden();
     panel->setParent(this);
     if (!hidden)
         panel->show();
