@@ -36,6 +36,9 @@ TColor ColorToRGB(TColor color) {
     case clBtnShadow:
         c = pal.color(QPalette::Active, QPalette::Dark);
         break;
+    case clBtnHighlight:
+        c = pal.color(QPalette::Active, QPalette::Light);
+        break;
     case clActiveCaption:
         c = pal.color(QPalette::Active, QPalette::Highlight);
         break;

@@ -34,6 +34,7 @@ constexpr TColor clHighlightText = clSystemColor | 14;
 constexpr TColor clBtnFace = clSystemColor | 15;
 constexpr TColor clBtnShadow = clSystemColor | 16;
 constexpr TColor clBtnText = clSystemColor | 18;
+constexpr TColor clBtnHighlight = clSystemColor | 20;
 constexpr TColor clInfoBk = clSystemColor | 24;
 constexpr TColor clInfoText = clSystemColor | 23;
 constexpr TColor clGradientActiveCaption = clSystemColor | 27;
