@@ -205,7 +205,7 @@ bool TPascalFormattingProcessor::InString(const QPoint& Pos) const {
 bool TPascalFormattingProcessor::InNumber(const QPoint& Pos) const {
     const QByteArray s = LineOf(Pos);
     const int i = Pos.x() + 1;
-    if (!IsNumberChar(static_cast<unsigned char>(At(s, i))) || At(s, i) == '\0')
+    if (!IsNumberChar(static_cast<unsigned char>(At(s, i))))
         return false;
     bool hex = false, dollar = false, foreign = false;
     const auto walk = [&](int step) {

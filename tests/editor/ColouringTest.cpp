@@ -199,8 +199,8 @@ TEST(ColouringCustom, GroupsColourWordsAndAddToTheFontStyle) {
                          {'U', {clBlue, fsItalic | fsUnderline}},
                          {'p', {clBlack, fsItalic}}}};
     const Case cases[] = {
-        {"FOO foo", "RRRbRRR"},            // the first group wins, any letter case
-        {"my_var x_foo", "UUUUUUbbbbbb"},  // the underscore joins words
+        {"FOO foo", "RRRbRRR"},             // the first group wins, any letter case
+        {"my_var x_foo", "UUUUUUbbbbbb"},   // the underscore joins words
         {"count2 2count", "UUUUUbbbUUUUU"}, // digits are no word characters
         {"\xC4RLIG \xC4rlig", "UUUUUbUUUUU"},
         {"foobar", "bbbbbb"},
