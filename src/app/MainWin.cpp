@@ -5,7 +5,12 @@
 #include "app/ViewModes.h"
 #include "controls/TabControlEx.h"
 #include "editor/CSSFormattingProcessor.h"
+#include "editor/CustomFormattingProcessor.h"
+#include "editor/DIRUZFormattingProcessor.h"
 #include "editor/HTMLFormattingProcessor.h"
+#include "editor/JSFormattingProcessor.h"
+#include "editor/PascalFormattingProcessor.h"
+#include "editor/SUBFormattingProcessor.h"
 #include "editor/Ruler.h"
 #include "editor/TextEditorEx.h"
 #include "platform/Cp1252.h"
@@ -128,6 +133,16 @@ Tmain::Tmain(QWidget* parent) : QMainWindow(parent) {
     HTMLFormattingProcessor1->SetTextEditorEx(CodeEditor);
     CSSFormattingProcessor1 = new TCSSFormattingProcessor(this);
     CSSFormattingProcessor1->SetTextEditorEx(CodeEditor);
+    JSFormattingProcessor1 = new TJSFormattingProcessor(this);
+    JSFormattingProcessor1->SetTextEditorEx(CodeEditor);
+    SUBFormattingProcessor1 = new TSUBFormattingProcessor(this);
+    SUBFormattingProcessor1->SetTextEditorEx(CodeEditor);
+    PascalFormattingProcessor1 = new TPascalFormattingProcessor(this);
+    PascalFormattingProcessor1->SetTextEditorEx(CodeEditor);
+    TXTEXFormattingProcessor1 = new TTXTEXFormattingProcessor(this);
+    TXTEXFormattingProcessor1->SetTextEditorEx(CodeEditor);
+    CustomFormattingProcessor1 = new TCustomFormattingProcessor(this);
+    CustomFormattingProcessor1->SetTextEditorEx(CodeEditor);
     layout->addWidget(FilesList);
     BuildViews(layout);
     setCentralWidget(central);
@@ -460,10 +475,20 @@ TFormattingProcessor* Tmain::ProcessorFor(TProcessorKind kind) const {
         return HTMLFormattingProcessor1;
     case TProcessorKind::CSS:
         return CSSFormattingProcessor1;
-    default:
-        // The other processors are attached once they are part of the editor.
-        return nullptr;
+    case TProcessorKind::JS:
+        return JSFormattingProcessor1;
+    case TProcessorKind::SUB:
+        return SUBFormattingProcessor1;
+    case TProcessorKind::Pascal:
+        return PascalFormattingProcessor1;
+    case TProcessorKind::DIRUZ:
+        return TXTEXFormattingProcessor1;
+    case TProcessorKind::Custom:
+        return CustomFormattingProcessor1;
+    case TProcessorKind::None:
+        break;
     }
+    return nullptr;
 }
 
 void Tmain::ClearDoc() {

@@ -29,6 +29,11 @@ class TTimesOf;
 class Treplaceprogress;
 class TFormattingProcessor;
 class THTMLFormattingProcessor;
+class TJSFormattingProcessor;
+class TSUBFormattingProcessor;
+class TPascalFormattingProcessor;
+class TTXTEXFormattingProcessor;
+class TCustomFormattingProcessor;
 class TTabControlEx;
 class TTextEditorEx;
 class TViewModes;
@@ -59,6 +64,11 @@ public:
     // The colouring processors of the main editor.
     THTMLFormattingProcessor* HTMLFormattingProcessor1 = nullptr;
     TCSSFormattingProcessor* CSSFormattingProcessor1 = nullptr;
+    TJSFormattingProcessor* JSFormattingProcessor1 = nullptr;
+    TSUBFormattingProcessor* SUBFormattingProcessor1 = nullptr;
+    TPascalFormattingProcessor* PascalFormattingProcessor1 = nullptr;
+    TTXTEXFormattingProcessor* TXTEXFormattingProcessor1 = nullptr;
+    TCustomFormattingProcessor* CustomFormattingProcessor1 = nullptr;
     // The four recent-file items, shared by the File menu and the open button's drop-down.
     std::array<QAction*, 4> Reopen{}; // RoAlfa1, RoBeta1, RoGamma1, RoDelta1
 

@@ -4,7 +4,11 @@
 
 #include "app/Program.h"
 #include "editor/CSSFormattingProcessor.h"
+#include "editor/CustomFormattingProcessor.h"
 #include "editor/HTMLFormattingProcessor.h"
+#include "editor/JSFormattingProcessor.h"
+#include "editor/PascalFormattingProcessor.h"
+#include "editor/SUBFormattingProcessor.h"
 #include "editor/Ruler.h"
 #include "editor/TextEditorEx.h"
 
@@ -72,6 +76,29 @@ void Tmain::ApplySettings(const TSettingsValues& values) {
     CSSFormattingProcessor1->GroupColor = v.synCSSGroup;
     CSSFormattingProcessor1->GroupBold = v.synCSSGroupBold;
     CSSFormattingProcessor1->GroupSepColor = v.synCSSSep;
+    JSFormattingProcessor1->KeywordColor = v.synJSKeyword;
+    JSFormattingProcessor1->KeywordBold = v.synJSKeywordBold;
+    JSFormattingProcessor1->BlockSepColor = v.synJSBlockSep;
+    JSFormattingProcessor1->CommentColor = v.synJSComment;
+    SUBFormattingProcessor1->KeywordColor = v.synSUBKeyword;
+    SUBFormattingProcessor1->KeywordBold = v.synSUBKeywordBold;
+    SUBFormattingProcessor1->PHolderColor = v.synSUBPHolder;
+    SUBFormattingProcessor1->CommentColor = v.synSUBComment;
+    PascalFormattingProcessor1->KeywordColor = v.synPASCALKeyword;
+    PascalFormattingProcessor1->KeywordBold = v.synPASCALKeywordBold;
+    PascalFormattingProcessor1->CommentColor = v.synPASCALComment;
+    PascalFormattingProcessor1->NumberColor = v.synPASCALNumber;
+    PascalFormattingProcessor1->StringColor = v.synPASCALString;
+    for (size_t i = 0; i < v.CustomGroups.size(); ++i) {
+        const TCustomKeywordGroup& g = v.CustomGroups[i];
+        const int index = static_cast<int>(i);
+        CustomFormattingProcessor1->SetGroupKeywords(index, g.Keywords);
+        CustomFormattingProcessor1->SetGroupColor(index, g.Color);
+        CustomFormattingProcessor1->SetGroupBold(index, g.Bold);
+        CustomFormattingProcessor1->SetGroupItalic(index, g.Italic);
+        CustomFormattingProcessor1->SetGroupUnderline(index, g.Underline);
+    }
+    CustomFormattingProcessor1->SetHighGroup(static_cast<int>(v.CustomGroups.size()) - 1);
     InitInteractiveFormatting();
     ApplySearchSettings(v);
 }
@@ -124,6 +151,26 @@ TSettingsValues Tmain::CurrentSettings() const {
     v.synCSSGroup = CSSFormattingProcessor1->GroupColor;
     v.synCSSGroupBold = CSSFormattingProcessor1->GroupBold;
     v.synCSSSep = CSSFormattingProcessor1->GroupSepColor;
+    v.synJSKeyword = JSFormattingProcessor1->KeywordColor;
+    v.synJSKeywordBold = JSFormattingProcessor1->KeywordBold;
+    v.synJSBlockSep = JSFormattingProcessor1->BlockSepColor;
+    v.synJSComment = JSFormattingProcessor1->CommentColor;
+    v.synSUBKeyword = SUBFormattingProcessor1->KeywordColor;
+    v.synSUBKeywordBold = SUBFormattingProcessor1->KeywordBold;
+    v.synSUBPHolder = SUBFormattingProcessor1->PHolderColor;
+    v.synSUBComment = SUBFormattingProcessor1->CommentColor;
+    v.synPASCALKeyword = PascalFormattingProcessor1->KeywordColor;
+    v.synPASCALKeywordBold = PascalFormattingProcessor1->KeywordBold;
+    v.synPASCALComment = PascalFormattingProcessor1->CommentColor;
+    v.synPASCALNumber = PascalFormattingProcessor1->NumberColor;
+    v.synPASCALString = PascalFormattingProcessor1->StringColor;
+    v.CustomGroups.clear();
+    for (int i = 0; i <= CustomFormattingProcessor1->HighGroup(); ++i)
+        v.CustomGroups.push_back({CustomFormattingProcessor1->GetGroupKeywords(i),
+                                  CustomFormattingProcessor1->GetGroupColor(i),
+                                  CustomFormattingProcessor1->GetGroupBold(i),
+                                  CustomFormattingProcessor1->GetGroupItalic(i),
+                                  CustomFormattingProcessor1->GetGroupUnderline(i)});
     TakeSearchSettings(&v);
     return v;
 }
