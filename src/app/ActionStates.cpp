@@ -2,7 +2,9 @@
 
 #include "platform/SilentAbort.h"
 
+#include <QAction>
 #include <QMetaObject>
+#include <QSignalBlocker>
 
 std::vector<TActionState> ActionStates(const TDocState& s) {
     std::vector<TActionState> out;
@@ -42,6 +44,22 @@ std::vector<TActionState> ActionStates(const TDocState& s) {
     check("VStartCommands", s.SubroutineWindowVisible);
     check("FToggleShowHiddenChars", s.ShowHiddenChars);
     return out;
+}
+
+void ApplyActionStates(const TDocState& state,
+                       const std::function<QAction*(const QString&)>& find) {
+    for (const TActionState& s : ActionStates(state)) {
+        QAction* action = find(s.Name);
+        if (!action)
+            continue;
+        if (s.Enabled)
+            action->setEnabled(*s.Enabled);
+        if (s.Checked) {
+            const QSignalBlocker block(action);
+            action->setCheckable(true);
+            action->setChecked(*s.Checked);
+        }
+    }
 }
 
 void TCoalescedCall::Request() {

@@ -6,6 +6,8 @@
 #include <optional>
 #include <vector>
 
+class QAction;
+
 // Everything the enabled and checked states of the main window's actions depend on. The text
 // test comes from the line store's length (O(1)), never from the text itself.
 struct TDocState {
@@ -38,6 +40,10 @@ struct TActionState {
 
 // The state of every action that depends on the document, in one table.
 std::vector<TActionState> ActionStates(const TDocState& state);
+
+// Gives every action the table's state for a document state; `find` gives the action of a
+// name, or none. A check mark is set without running the action's toggled handlers.
+void ApplyActionStates(const TDocState& state, const std::function<QAction*(const QString&)>& find);
 
 // Runs a function once per turn of the event loop however often it is asked for: the update
 // of all action states after a change of the selection, the modified mark, the mode, the undo

@@ -16,6 +16,7 @@
 #include "platform/Cp1252.h"
 #include "platform/Dialogs.h"
 #include "platform/SilentAbort.h"
+#include "subroutines/InternalFunctionInputWin.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -147,10 +148,11 @@ Tmain::Tmain(QWidget* parent) : QMainWindow(parent) {
     BuildViews(layout);
     setCentralWidget(central);
 
+    // The status bar shows and hides its panels: a message (simple mode) covers them.
     for (size_t i = 0; i < panels_.size(); ++i) {
         panels_[i] = new QLabel(this);
+        panels_[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         panels_[i]->setTextFormat(Qt::PlainText);
-        panels_[i]->hide();
         statusBar()->addWidget(panels_[i]);
     }
 
@@ -164,6 +166,8 @@ Tmain::Tmain(QWidget* parent) : QMainWindow(parent) {
     BuildActions();
     BuildMenus();
     BuildInsertCommands();
+    // The prompt's browse dialog lists the documents as the open dialog does.
+    TInternalFunctionInput::SetDocumentFilters(FileFilters::QtFilters(FileFilters::FilterCount));
 
     connect(FilesList, &QTabBar::currentChanged, this,
             [this](int) { RunCommand([this] { UpdateEditor(); }); });
@@ -247,6 +251,8 @@ void Tmain::BuildMenus() {
     Arkiv1->addAction(Action(QStringLiteral("ADocClose")));
     Arkiv1->addAction(Action(QStringLiteral("AAllDocClose")));
 
+    BuildViewMenu();
+
     mnuDocTabs = menuBar()->addMenu(QStringLiteral("&Dokumentflikar"));
     mnuDocTabs->setObjectName(QStringLiteral("mnuDocTabs"));
     mnuDocTabs->addAction(Action(QStringLiteral("WPrevDoc")));
@@ -290,7 +296,6 @@ void Tmain::SetStatusPanel(int index, const QString& text) {
     if (index < 0 || index >= static_cast<int>(panels_.size()))
         return;
     panels_[index]->setText(text);
-    panels_[index]->setVisible(!text.isEmpty());
 }
 
 // --- the document table ----------------------------------------------------------------------
@@ -406,8 +411,7 @@ void Tmain::SetModified() {
     const int t = CurrentTab();
     if (t < 0 || t >= OpenFilesCount() || OpenFiles[static_cast<size_t>(t)].Modified)
         return;
-    if (Views->AbsorbEdit())
-        return;
+    // Also with automatic saving on preview: only a save that succeeds clears the mark.
     OpenFiles[static_cast<size_t>(t)].Modified = true;
     UpdateTab(t);
     Views->DocumentMarkedModified();
@@ -639,6 +643,10 @@ TSaveResult Tmain::SaveDoc() {
     Current().Modified = false;
     UpdateTab(CurrentTab());
     RegSaveReopen();
+    // The page now comes from the file; during a preview's own automatic save that preview
+    // goes on to show it.
+    if (!Views->IsEditMode())
+        PreviewPage();
     return TSaveResult::Saved;
 }
 

@@ -324,6 +324,8 @@ private:
     void ForEachDocument(const std::function<TSaveResult()>& command);
     // The view area in place of the bare editor, and the mode commands.
     void BuildViews(QVBoxLayout* layout);
+    // The "&Visa" menu with the view commands.
+    void BuildViewMenu();
     // A newly opened file's mode from the extension lists.
     void ViewModeFromExtension(const QString& fileName);
 

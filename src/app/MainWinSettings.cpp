@@ -3,6 +3,7 @@
 #include "app/MainWin.h"
 
 #include "app/Program.h"
+#include "app/ViewModes.h"
 #include "editor/CSSFormattingProcessor.h"
 #include "editor/CustomFormattingProcessor.h"
 #include "editor/HTMLFormattingProcessor.h"
@@ -31,9 +32,17 @@ void Tmain::ApplySettings(const TSettingsValues& values) {
     Settings = values;
     const TSettingsValues& v = Settings;
 
-    ShowReopenEnabled = v.ShowReopen;
     AutoBackupEnabled = v.AutoBackup;
+    // The first show starts the backup timer; later it follows the setting at once.
+    if (!StartingUp) {
+        if (!AutoBackupEnabled)
+            BackupTimer.Stop();
+        else if (!BackupTimer.IsActive())
+            BackupTimer.Start();
+    }
+    ShowReopenEnabled = v.ShowReopen;
     SetHintsShown(v.ShowToolHelp);
+    ShowToolExpEnabled = v.ShowToolExp;
     ApplyToolbarLook(Toolbar, v.FlatBtns, v.ShowCaptions);
     Toolbar->setVisible(v.ShowToolbar);
     InsertToolbar->setVisible(v.ShowInsertToolbar);
@@ -59,7 +68,11 @@ void Tmain::ApplySettings(const TSettingsValues& values) {
     UseOtherBrowser = !v.DefaultBrw;
     BrowserFileName = v.BrwFileName;
     WinTempDir = v.WinTMPDir;
+    ApplyToViews(v, Views);
 
+    caEdit = v.caEdit;
+    caPreview = v.caPreview;
+    caCombination = v.caCombination;
     InteractiveFormattingEnabled = v.InteractiveFormatting;
     synHTMLext = v.synHTMLext;
     synCSSext = v.synCSSext;
@@ -109,6 +122,7 @@ TSettingsValues Tmain::CurrentSettings() const {
     v.ShowReopen = ShowReopenEnabled;
     v.AutoBackup = AutoBackupEnabled;
     v.ShowToolHelp = HintsShown();
+    v.ShowToolExp = ShowToolExpEnabled;
     v.ShowToolbar = Toolbar->isVisibleTo(this);
     v.ShowInsertToolbar = InsertToolbar->isVisibleTo(this);
     v.ShowStatus = statusBar()->isVisibleTo(this);
@@ -134,7 +148,11 @@ TSettingsValues Tmain::CurrentSettings() const {
     v.ChangeElements = ChangeElementsEnabled;
     v.DefaultBrw = !UseOtherBrowser;
     v.BrwFileName = BrowserFileName;
+    TakeFromViews(&v, *Views);
 
+    v.caEdit = caEdit;
+    v.caPreview = caPreview;
+    v.caCombination = caCombination;
     v.InteractiveFormatting = InteractiveFormattingEnabled;
     v.synHTMLext = synHTMLext;
     v.synCSSext = synCSSext;

@@ -1,6 +1,7 @@
 // The main window's status bar, its hints and the states of its actions.
 #include "app/MainWin.h"
 
+#include "app/ViewModes.h"
 #include "controls/TabControlEx.h"
 #include "editor/Ruler.h"
 #include "editor/TextEditorEx.h"
@@ -11,7 +12,6 @@
 #include <QEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTimer>
@@ -80,8 +80,10 @@ bool Tmain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Tmain::SelectionChange() {
+    RequestActionUpdate();
+    // Preview mode shows no panels; leaving it runs the display again.
     const int t = CurrentTab();
-    if (t < 0 || t >= OpenFilesCount())
+    if (t < 0 || t >= OpenFilesCount() || Views->IsPreviewMode())
         return;
     const StatusTexts::TSelectionPanels p = StatusTexts::SelectionPanels(*CodeEditor);
     SetStatusPanel(0, p.Caret);
@@ -91,7 +93,6 @@ void Tmain::SelectionChange() {
     SetStatusPanel(4, StatusTexts::FileStatePanel(record.HasFile, record.Modified));
     Debounce.SelectionMoved(false);
     TestSearchButtonsEnabled();
-    RequestActionUpdate();
 }
 
 void Tmain::CodeEditorCaretModeChange() {
@@ -136,6 +137,8 @@ void Tmain::ApplicationEvents1Hint(const QString& hint) {
         return;
     if (!hint.isEmpty())
         statusBar()->showMessage(StatusTexts::LongHint(hint));
+    else if (Views->IsPreviewMode())
+        statusBar()->showMessage(QStringLiteral(" ")); // simple mode with an empty text
     else
         statusBar()->clearMessage();
 }
@@ -149,6 +152,9 @@ TDocState Tmain::CurrentDocState() const {
     }
     s.HasSelection = CodeEditor->HasSelection();
     s.HasText = CodeEditor->Lines.TextLength() > 2;
+    s.PreviewMode = Views->IsPreviewMode();
+    s.CombinationMode = Views->ViewMode() == vmCombination;
+    s.SplitVertical = Views->SplitVertical;
     s.CanUndo = CodeEditor->CanUndo();
     s.CanRedo = CodeEditor->CanRedo();
     s.MainToolbarVisible = Toolbar && Toolbar->isVisibleTo(this);
@@ -161,19 +167,7 @@ TDocState Tmain::CurrentDocState() const {
 }
 
 void Tmain::CentralActionListUpdate() {
-    for (const TActionState& state : ActionStates(CurrentDocState())) {
-        QAction* action = Action(state.Name);
-        if (!action)
-            continue;
-        if (state.Enabled)
-            action->setEnabled(*state.Enabled);
-        if (state.Checked) {
-            // The program sets the mark: no toggled handler runs for it.
-            const QSignalBlocker block(action);
-            action->setCheckable(true);
-            action->setChecked(*state.Checked);
-        }
-    }
+    ApplyActionStates(CurrentDocState(), [this](const QString& name) { return Action(name); });
 }
 
 bool Tmain::VerifyDefTagActions(char key) {

@@ -13,6 +13,8 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QMenu>
+#include <QMenuBar>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -31,13 +33,6 @@ public:
     QString DocumentFileName() const override { return Held().FileName; }
     bool DocumentHasFile() const override { return Held().HasFile; }
     bool DocumentModified() const override { return Held().Modified; }
-    void MarkDocumentModified() override {
-        const int i = HeldIndex();
-        if (i < 0)
-            return;
-        w_->OpenFiles[static_cast<size_t>(i)].Modified = true;
-        w_->UpdateTab(i);
-    }
     bool SaveDocument() override {
         // The document on screen is the current one whenever an update can save.
         if (HeldIndex() != w_->CurrentTab())
@@ -53,7 +48,7 @@ public:
     bool Busy() const override { return w_->SwitchingTab || w_->ClosingDocument; }
     void ShowMessage(const QString& text) override { w_->kvMessageBox(text); }
     void FocusEditor() override { w_->SelectCodeEditor(); }
-    void SelectionChange() override {}
+    void SelectionChange() override { w_->SelectionChange(); }
     void SetSimpleStatus(bool simple) override {
         // A blank message covers the panels; an empty one would show them.
         if (simple)
@@ -66,6 +61,7 @@ public:
     void PaintEditor() override {
         QCoreApplication::sendPostedEvents(w_->CodeEditor->window(), QEvent::UpdateRequest);
     }
+    void RequestActionUpdate() override { w_->RequestActionUpdate(); }
 
 private:
     // The document the editor holds: during a switch the one being shown, before it (when a
@@ -104,6 +100,22 @@ void Tmain::BuildViews(QVBoxLayout* layout) {
     for (QAction* action : Views->Actions()) {
         actions_.insert(action->objectName(), action);
         addAction(action);
+    }
+}
+
+void Tmain::BuildViewMenu() {
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("&Visa"));
+    menu->setObjectName(QStringLiteral("Visa1"));
+    const QList<QList<QAction*>> groups = {
+        {Views->VUserGoEditMode, Views->VUserGoPreviewPageMode, Views->VUserGoCombinationMode},
+        {Views->VViewPage},
+        {Views->VSetOrientationH, Views->VSetOrientationV},
+        {Views->VPreviewPage, Views->VToggleAutoPreviewUpdate, Views->VToggleAutoSaveOnUpdate},
+    };
+    for (const QList<QAction*>& group : groups) {
+        if (!menu->isEmpty())
+            menu->addSeparator();
+        menu->addActions(group);
     }
 }
 

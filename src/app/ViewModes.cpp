@@ -147,8 +147,9 @@ QAction* TViewModes::NewAction(const QString& name, const QString& caption, cons
     action->setObjectName(name);
     if (!key.isEmpty())
         action->setShortcut(QKeySequence(key));
-    connect(action, &QAction::triggered, this,
-            [command = std::move(command)] { RunCommand(command); });
+    if (command)
+        connect(action, &QAction::triggered, this,
+                [command = std::move(command)] { RunCommand(command); });
     return action;
 }
 
@@ -183,13 +184,14 @@ void TViewModes::BuildActions() {
     VToggleAutoPreviewUpdate = NewAction(QStringLiteral("VToggleAutoPreviewUpdate"),
                                          QStringLiteral("Uppdatera automatiskt"), {},
                                          [this] { ToggleAutoPreviewUpdate(); });
-    VToggleAutoSaveOnUpdate = NewAction(QStringLiteral("VToggleAutoSaveOnUpdate"),
-                                        QStringLiteral("Spara automatiskt vid uppdatering"), {},
-                                        [this] { ToggleAutoSaveOnUpdate(); });
+    // A check box only: the preview and its update read it.
+    VToggleAutoSaveOnUpdate =
+        NewAction(QStringLiteral("VToggleAutoSaveOnUpdate"),
+                  QStringLiteral("Spara automatiskt vid uppdatering"), {}, nullptr);
     for (QAction* toggle :
          {VSetOrientationH, VSetOrientationV, VToggleAutoPreviewUpdate, VToggleAutoSaveOnUpdate})
         toggle->setCheckable(true);
-    UpdateActionStates();
+    RequestActionUpdate();
 }
 
 QList<QAction*> TViewModes::Actions() const {
@@ -218,7 +220,7 @@ void TViewModes::SetMode(bool edit, bool preview) {
         LayoutCombination();
         Panel6->show();
         EnableEdit();
-        UpdateActionStates();
+        RequestActionUpdate();
         if (!host_->StartingUp())
             PreviewPage();
     } else if (edit) {
@@ -228,15 +230,13 @@ void TViewModes::SetMode(bool edit, bool preview) {
         EditorPn->show();
         EnableEdit();
         APU->stop();
-        // No update will save an absorbed edit now.
-        SettlePendingEdit();
-        UpdateActionStates();
+        RequestActionUpdate();
     } else {
         VUserGoPreviewPageMode->setChecked(true);
         EditorPn->hide();
         PreviewIE->show();
         Panel6->show();
-        UpdateActionStates();
+        RequestActionUpdate();
         if (!host_->StartingUp())
             PreviewPage();
         DisableEdit();
@@ -298,17 +298,11 @@ void TViewModes::SetOrientation(bool vertical) {
     SplitVertical = vertical;
     if (ViewMode() == vmCombination)
         CombinationMode();
-    UpdateActionStates();
+    RequestActionUpdate();
 }
 
-void TViewModes::UpdateActionStates() {
-    const quint8 mode = ViewMode();
-    VSetOrientationH->setChecked(!SplitVertical);
-    VSetOrientationV->setChecked(SplitVertical);
-    VSetOrientationH->setEnabled(mode == vmCombination);
-    VSetOrientationV->setEnabled(mode == vmCombination);
-    for (QAction* a : {VPreviewPage, VToggleAutoPreviewUpdate, VToggleAutoSaveOnUpdate})
-        a->setEnabled(mode != vmEdit);
+void TViewModes::RequestActionUpdate() {
+    host_->RequestActionUpdate();
 }
 
 void TViewModes::DisableEdit() {
@@ -340,7 +334,7 @@ void TViewModes::SelectCodeEditor() {
 // --- preview -----------------------------------------------------------------------------
 
 bool TViewModes::FileIsCurrent() const {
-    return host_->DocumentHasFile() && !host_->DocumentModified() && !pendingEdit_;
+    return host_->DocumentHasFile() && !host_->DocumentModified();
 }
 
 void TViewModes::ShowWarning(bool visible) {
@@ -354,12 +348,6 @@ void TViewModes::PlaceButton() {
                                Panel6->height() / 2 - btnPreviewFullscreen->height() / 2);
 }
 
-void TViewModes::AutoSave() {
-    pendingEdit_ = false;
-    if (!host_->SaveDocument() && !host_->DocumentModified())
-        host_->MarkDocumentModified();
-}
-
 void TViewModes::Navigate(const QString& target) {
     lastTarget_ = target;
     browser_->NavigateToFile(target);
@@ -370,9 +358,10 @@ void TViewModes::PreviewPage() {
         return;
     FlagGuard guard(previewing_);
     // A modified document is not shown from its file: saved first, or shown from the copy.
+    // A failed save was reported by the save and keeps the mark.
     if (host_->DocumentHasFile() && VToggleAutoSaveOnUpdate->isChecked() &&
-        (host_->DocumentModified() || pendingEdit_))
-        AutoSave();
+        host_->DocumentModified())
+        host_->SaveDocument();
     const bool fromFile = FileIsCurrent();
     ShowWarning(!fromFile);
     if (fromFile) {
@@ -394,8 +383,9 @@ void TViewModes::PreviewPageUpdate() {
         return;
     }
     FlagGuard guard(previewing_);
+    // A save that succeeds clears the mark; a failed one was reported and keeps it.
     if (host_->DocumentHasFile() && VToggleAutoSaveOnUpdate->isChecked())
-        AutoSave();
+        host_->SaveDocument();
     const bool fromFile = FileIsCurrent();
     ShowWarning(!fromFile);
     const QString target = fromFile ? host_->DocumentFileName() : PreviewOpenFileName;
@@ -411,31 +401,15 @@ void TViewModes::PreviewPageUpdate() {
 void TViewModes::LoadFailed() {
     VToggleAutoPreviewUpdate->setChecked(false);
     APU->stop();
-    SettlePendingEdit();
     host_->ShowMessage(QString::fromUtf8(kCannotNavigate));
 }
 
 void TViewModes::ToggleAutoPreviewUpdate() {
-    if (!VToggleAutoPreviewUpdate->isChecked()) {
+    if (!VToggleAutoPreviewUpdate->isChecked())
         APU->stop();
-        SettlePendingEdit();
-    }
-}
-
-void TViewModes::ToggleAutoSaveOnUpdate() {
-    if (!VToggleAutoSaveOnUpdate->isChecked())
-        SettlePendingEdit();
 }
 
 // --- hooks -------------------------------------------------------------------------------
-
-bool TViewModes::AbsorbEdit() {
-    if (!host_->DocumentHasFile() || !VToggleAutoSaveOnUpdate->isChecked() ||
-        !VToggleAutoPreviewUpdate->isChecked() || ViewMode() == vmEdit)
-        return false;
-    pendingEdit_ = true;
-    return true;
-}
 
 void TViewModes::DocumentMarkedModified() {
     if (ViewMode() == vmEdit)
@@ -454,15 +428,6 @@ void TViewModes::EditorChanged() {
 
 void TViewModes::LeaveDocument() {
     APU->stop();
-    SettlePendingEdit();
-}
-
-void TViewModes::SettlePendingEdit() {
-    if (!pendingEdit_)
-        return;
-    pendingEdit_ = false;
-    if (!host_->DocumentModified())
-        host_->MarkDocumentModified();
 }
 
 bool TViewModes::eventFilter(QObject* watched, QEvent* event) {
@@ -480,7 +445,7 @@ void ApplyToViews(const TSettingsValues& values, TViewModes* views) {
     views->VToggleAutoSaveOnUpdate->setChecked(values.AutoSaveOnUpdate);
     views->PreviewSaveFileName = values.PreviewSaveFile;
     views->PreviewOpenFileName = values.PreviewOpenFile;
-    views->UpdateActionStates();
+    views->RequestActionUpdate();
 }
 
 void TakeFromViews(TSettingsValues* values, const TViewModes& views) {

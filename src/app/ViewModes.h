@@ -101,22 +101,18 @@ public:
     void DisableEdit();
     void EnableEdit();
     void SelectCodeEditor();
-    // The enabled and checked states of the commands above.
-    void UpdateActionStates();
+    // The enabled and checked states of the commands above come from the window's one table
+    // of action states; this asks for its update.
+    void RequestActionUpdate();
 
     // --- hooks for the window's document handling ------------------------------------------
-    // Asked before an edit marks the document modified: true when the edit is left to the
-    // next automatic update to save (the document has a file, automatic update and automatic
-    // saving are on, the page is shown), so the mark is not set.
-    bool AbsorbEdit();
     // The document was just marked modified.
     void DocumentMarkedModified();
     // Every change of the editor text: restarts the automatic update when it is armed.
     void EditorChanged();
     // The window calls this before a tab switch, a close and every question about unsaved
-    // work: a pending update is dropped and an absorbed edit is marked modified.
+    // work: a pending update is dropped.
     void LeaveDocument();
-    bool HasPendingEdit() const { return pendingEdit_; }
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -128,16 +124,11 @@ private:
     void LayoutCombination();
     void PlaceButton();
     void ShowWarning(bool visible);
-    // Saves the document for the preview; a failed save keeps it marked modified.
-    void AutoSave();
     // The document's own file holds the editor's text.
     bool FileIsCurrent() const;
     void Navigate(const QString& target);
     void LoadFailed();
-    // An absorbed edit that no update will save any more is marked modified.
-    void SettlePendingEdit();
     void ToggleAutoPreviewUpdate();
-    void ToggleAutoSaveOnUpdate();
 
     TViewModesHost* host_;
     std::unique_ptr<TPreviewBrowser> browser_;
@@ -147,7 +138,6 @@ private:
     QList<QPointer<QMenu>> editOnlyMenus_;
     // The page the browser was last sent to.
     QString lastTarget_;
-    bool pendingEdit_ = false;
     bool previewing_ = false;
 };
 

@@ -10,9 +10,8 @@ public:
     virtual QString DocumentFileName() const = 0;
     virtual bool DocumentHasFile() const = 0;
     virtual bool DocumentModified() const = 0;
-    // Marks the document modified: flag, tab caption and status, with no suppression.
-    virtual void MarkDocumentModified() = 0;
-    // Saves the document under its own name; a failure is reported there and gives false.
+    // Saves the document under its own name: a save that succeeds clears the modified mark, a
+    // failure is reported there, keeps the mark and gives false.
     virtual bool SaveDocument() = 0;
     // Writes the editor's text to a file (the preview copy); false when that failed.
     virtual bool WriteEditorText(const QString& fileName) = 0;
@@ -32,4 +31,6 @@ public:
     virtual void HideEditTools() = 0;
     // Lets the editor paint what is pending.
     virtual void PaintEditor() = 0;
+    // The mode or the split changed: the window's one update of the action states runs.
+    virtual void RequestActionUpdate() = 0;
 };

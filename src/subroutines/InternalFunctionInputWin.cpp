@@ -13,21 +13,9 @@ namespace {
 
 constexpr int kMinClientWidth = 320;
 
+// The document filters, installed by the window that owns the filter table; none until then.
 QStringList& InstalledFilters() {
-    static QStringList filters = Dialogs::FilterList(QStringLiteral(
-        "HTML-dokument (*.htm;*.html)|*.htm;*.html|"
-        "JavaScript (*.js)|*.js|"
-        "VisualBasic Scripting Edition (*.vbs)|*.vbs|"
-        "Stilmall (*.css)|*.css|"
-        "CGI (*.cgi;*.pl;*.c;*.cpp)|*.cgi;*.pl;*.c;*.cpp|"
-        "ASP (*.asp)|*.asp|"
-        "PHP (*.php;*.php?)|*.php;*.php?|"
-        "Inkluderingsfiler (*.inc)|*.inc|"
-        "Textdokument (*.txt)|*.txt|"
-        "Alla filformat|*.*|"
-        "Alla relevanta filformat|*.htm;*.html;*.js;*.vbs;*.css;*.cgi;*.pl;*.c;*.cpp;*.asp;"
-        "*.php;*.php?;*.pas;*.dfm;*.inc;*.txt;*.bat;*.ini;*.inf;*.log;*.1st;*.reg;*.dat;|"
-        "Tilläggsmoduler (endast via speciellt menyval)|*.dll;*.exe"));
+    static QStringList filters;
     return filters;
 }
 

@@ -30,7 +30,7 @@ public:
     bool Run(QString* answer);
 
     // The document filters of the browse dialog (Qt filter strings, in the order of the main
-    // window's document filter list). The main window may install its own list.
+    // window's document filter list), installed by the main window; empty until then.
     static QStringList DocumentFilters();
     static void SetDocumentFilters(const QStringList& filters);
 

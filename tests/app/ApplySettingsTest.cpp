@@ -1,9 +1,13 @@
 #include "StartupFixture.h"
 
+#include "app/ViewModes.h"
 #include "editor/CSSFormattingProcessor.h"
 #include "editor/HTMLFormattingProcessor.h"
 #include "editor/TextEditorEx.h"
+#include "platform/SilentAbort.h"
 
+#include <QAction>
+#include <QLabel>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -218,4 +222,69 @@ TEST_F(StartupTest, FailedFinalWriteIsReported) {
     EXPECT_EQ(seen, QStringList{"M:" + kSettingsWriteFailedText});
     win.reset();
     QDir(file).removeRecursively();
+}
+
+// The view and hint values reach the running program, and what it changes while running is
+// what the next start finds.
+TEST_F(StartupTest, ViewAndHintSettingsApplyAndSurviveARestart) {
+    const QString copy = File("copy.html");
+    Store("APUEnabled", 1);
+    Store("LayoutOrientation", 2);
+    Store("caPreview", "htm,php");
+    Store("caCombination", "html");
+    Store("ShowToolExp", 0);
+    Store("PreviewSaveFile", copy);
+    win = std::make_unique<Tmain>();
+    EXPECT_TRUE(win->Views->VToggleAutoPreviewUpdate->isChecked());
+    EXPECT_FALSE(win->Views->VToggleAutoSaveOnUpdate->isChecked());
+    EXPECT_TRUE(win->Views->SplitVertical);
+    EXPECT_EQ(win->Views->PreviewSaveFileName, copy);
+    EXPECT_EQ(win->caPreview, (QStringList{"htm", "php"}));
+    EXPECT_FALSE(win->ShowToolExpEnabled);
+    win->show();
+    ASSERT_TRUE(RunCommand([&] { win->NewDocTab(1, Make("page.htm", "<p>x</p>")); }));
+    EXPECT_EQ(win->Views->ViewMode(), vmPreview);
+    ASSERT_TRUE(RunCommand([&] { win->NewDocTab(1, Make("page.html", "<p>x</p>")); }));
+    EXPECT_EQ(win->Views->ViewMode(), vmCombination);
+    win->ApplicationEvents1Hint(QStringLiteral("Spara|Sparar dokumentet"));
+    EXPECT_NE(win->statusBar()->currentMessage(), QStringLiteral("Sparar dokumentet"));
+
+    // Changed while running.
+    win->Views->VSetOrientationH->trigger();
+    win->Views->VToggleAutoPreviewUpdate->trigger();
+    win->Views->VToggleAutoSaveOnUpdate->trigger();
+    win->caPreview = QStringList{"txt"};
+    TSettingsValues options = win->CurrentSettings();
+    options.ShowToolExp = true;
+    win->ApplySettings(options);
+    EXPECT_TRUE(win->ShowToolExpEnabled);
+    ASSERT_TRUE(win->close());
+    EXPECT_EQ(Stored("LayoutOrientation").toInt(), 1);
+    EXPECT_EQ(Stored("APUEnabled").toInt(), 0);
+    EXPECT_EQ(Stored("AutoSaveOnUpdate").toInt(), 1);
+    EXPECT_EQ(Stored("ShowToolExp").toInt(), 1);
+    EXPECT_EQ(Stored("caPreview").toString(), QStringLiteral("txt"));
+    EXPECT_EQ(Stored("caCombination").toString(), QStringLiteral("html"));
+    EXPECT_EQ(Stored("PreviewSaveFile").toString(), copy);
+
+    win = std::make_unique<Tmain>();
+    EXPECT_FALSE(win->Views->SplitVertical);
+    EXPECT_FALSE(win->Views->VToggleAutoPreviewUpdate->isChecked());
+    EXPECT_TRUE(win->Views->VToggleAutoSaveOnUpdate->isChecked());
+    EXPECT_EQ(win->caPreview, QStringList{"txt"});
+    EXPECT_TRUE(win->ShowToolExpEnabled);
+}
+
+// The options apply the backup setting to the running timer at once.
+TEST_F(StartupTest, ApplyingTheBackupSettingStartsAndStopsTheTimer) {
+    win = std::make_unique<Tmain>();
+    win->show();
+    ASSERT_TRUE(win->BackupTimer.IsActive());
+    TSettingsValues options = win->CurrentSettings();
+    options.AutoBackup = false;
+    win->ApplySettings(options);
+    EXPECT_FALSE(win->BackupTimer.IsActive());
+    options.AutoBackup = true;
+    win->ApplySettings(options);
+    EXPECT_TRUE(win->BackupTimer.IsActive());
 }

@@ -1,4 +1,6 @@
 #include "MainWinFixture.h"
+#include "app/FileFilters.h"
+#include "subroutines/InternalFunctionInputWin.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -291,4 +293,19 @@ TEST_F(MainWinTest, MissingRecentFileOffersASearch) {
     EXPECT_TRUE(Run("AOpenDoc"));
     EXPECT_EQ(lastFilters.size(), 12);
     EXPECT_EQ(requests.value(1).section('|', 1, 1), "1") << "filter of the .html document";
+}
+
+// The prompt's browse dialog lists the documents from the window's one filter table.
+TEST_F(MainWinTest, ThePromptBrowsesWithTheWindowsFilters) {
+    const QStringList filters = TInternalFunctionInput::DocumentFilters();
+    EXPECT_EQ(filters, FileFilters::QtFilters(FileFilters::FilterCount));
+    ASSERT_EQ(filters.size(), 12);
+    EXPECT_EQ(filters[0], QStringLiteral("HTML-dokument (*.htm *.html)"));
+    EXPECT_EQ(filters[9], QStringLiteral("Alla filformat (*)"));
+    EXPECT_EQ(filters[11],
+              QStringLiteral("Tilläggsmoduler (endast via speciellt menyval) (*.dll *.exe)"));
+    // The open dialog offers the same entries.
+    fileAnswers = {{"", 0}};
+    ASSERT_TRUE(Run("AOpenDoc"));
+    EXPECT_EQ(lastFilters, filters);
 }

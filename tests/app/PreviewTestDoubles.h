@@ -1,10 +1,12 @@
 #pragma once
 
 #include "TestSupport.h"
+#include "app/ActionStates.h"
 #include "app/PreviewBrowser.h"
 #include "app/ViewModes.h"
 #include "app/ViewModesHost.h"
 
+#include <QAction>
 #include <QFile>
 #include <QPointer>
 #include <QWidget>
@@ -47,14 +49,14 @@ public:
     bool busy = false;
     bool simpleStatus = false;
     std::vector<QString> messages;
-    int saves = 0, marks = 0, focus = 0, selectionDisplays = 0, toolsHidden = 0, paints = 0;
+    int saves = 0, marks = 0, focus = 0, selectionDisplays = 0, toolsHidden = 0, paints = 0,
+        actionUpdates = 0;
     TViewModes* modes = nullptr;
 
-    // What the window does on an edit: the mark (unless the update will save), then the
-    // automatic update.
+    // What the window does on an edit: the mark, then the automatic update.
     void Edit(const QByteArray& newText) {
         text = newText;
-        if (!modified && !modes->AbsorbEdit()) {
+        if (!modified) {
             modified = true;
             ++marks;
             modes->DocumentMarkedModified();
@@ -72,10 +74,6 @@ public:
     QString DocumentFileName() const override { return fileName; }
     bool DocumentHasFile() const override { return hasFile; }
     bool DocumentModified() const override { return modified; }
-    void MarkDocumentModified() override {
-        modified = true;
-        ++marks;
-    }
     bool SaveDocument() override {
         ++saves;
         if (saveFails || !Write(fileName)) {
@@ -94,6 +92,23 @@ public:
     void SetSimpleStatus(bool simple) override { simpleStatus = simple; }
     void HideEditTools() override { ++toolsHidden; }
     void PaintEditor() override { ++paints; }
+    // The window's one table, applied at once.
+    void RequestActionUpdate() override {
+        ++actionUpdates;
+        if (!modes)
+            return;
+        TDocState s;
+        s.PreviewMode = modes->IsPreviewMode();
+        s.CombinationMode = modes->ViewMode() == vmCombination;
+        s.SplitVertical = modes->SplitVertical;
+        const QList<QAction*> actions = modes->Actions();
+        ApplyActionStates(s, [&actions](const QString& name) -> QAction* {
+            for (QAction* a : actions)
+                if (a->objectName() == name)
+                    return a;
+            return nullptr;
+        });
+    }
 
 private:
     bool Write(const QString& name) {

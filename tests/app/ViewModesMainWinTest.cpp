@@ -4,6 +4,10 @@
 #include "app/WebEnginePreviewBrowser.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
@@ -77,7 +81,9 @@ TEST_F(MainWinTest, AnOpenedFileTakesItsModeFromTheExtensionLists) {
     }
 }
 
-TEST_F(MainWinTest, AutomaticSaveOnUpdateSavesASecondLaterWithoutTheMark) {
+// The edit marks the document; the automatic save a second later clears the mark, and so
+// does a save of the user's: a saved document is not marked again by a tab switch.
+TEST_F(MainWinTest, AutomaticSaveOnUpdateSavesASecondLaterAndClearsTheMark) {
     const QString path = Make("page.html", "<p>old</p>");
     Open(path);
     win->Views->VToggleAutoPreviewUpdate->setChecked(true);
@@ -85,10 +91,19 @@ TEST_F(MainWinTest, AutomaticSaveOnUpdateSavesASecondLaterWithoutTheMark) {
     ASSERT_TRUE(Run("VUserGoCombinationMode"));
     win->CodeEditor->SelectAll();
     Type("<p>new</p>");
-    EXPECT_EQ(Captions().last(), QStringLiteral("page.html (S)"));
+    EXPECT_EQ(Captions().last(), QStringLiteral("page.html (SM)"));
+    EXPECT_EQ(ReadTestFile(path), QByteArray("<p>old</p>")) << "the edit itself saves nothing";
     ASSERT_TRUE(WaitForUpdate(win->Views));
     EXPECT_EQ(ReadTestFile(path), QByteArray("<p>new</p>\r\n"));
     EXPECT_EQ(Captions().last(), QStringLiteral("page.html (S)"));
+
+    Type("<p>more</p>");
+    EXPECT_EQ(Captions().last(), QStringLiteral("page.html (SM)"));
+    ASSERT_TRUE(Run("ASaveDoc"));
+    EXPECT_EQ(Captions().last(), QStringLiteral("page.html (S)"));
+    Click(QStringLiteral("Nytt dokument ()"));
+    Click(QStringLiteral("page.html (S)"));
+    EXPECT_EQ(Captions(), (QStringList{"Nytt dokument ()", "page.html (S)"}));
     EXPECT_TRUE(seen.isEmpty());
 }
 
@@ -139,4 +154,116 @@ TEST(ViewModesSettings, TheSplitIsStoredAsOneOrTwo) {
         EXPECT_FALSE(out.AutoSaveOnUpdate);
         EXPECT_EQ(out.PreviewOpenFile, QStringLiteral("/x/open.html"));
     }
+}
+
+// The action update after a caret move keeps the states the mode gives: F5 and the automatic
+// switches outside edit mode, the split commands in combination mode.
+TEST_F(MainWinTest, ActionStatesFollowTheViewModeThroughEveryUpdate) {
+    struct Case {
+        const char* command;
+        bool preview, split, splitVertical;
+    };
+    const Case cases[] = {
+        {"VUserGoCombinationMode", true, true, false}, {"VSetOrientationV", true, true, true},
+        {"VSetOrientationH", true, true, false},       {"VSetOrientationV", true, true, true},
+        {"VUserGoPreviewPageMode", true, false, true}, {"VUserGoEditMode", false, false, true},
+    };
+    Type("<p>text</p>");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.command);
+        ASSERT_TRUE(Run(c.command));
+        QCoreApplication::processEvents();
+        // A caret move runs the one update of every action state again.
+        win->CodeEditor->SetSelStart(2);
+        QCoreApplication::processEvents();
+        for (const char* name :
+             {"VPreviewPage", "VToggleAutoPreviewUpdate", "VToggleAutoSaveOnUpdate"})
+            EXPECT_EQ(win->Action(QLatin1String(name))->isEnabled(), c.preview) << name;
+        EXPECT_EQ(win->Action("VSetOrientationH")->isEnabled(), c.split);
+        EXPECT_EQ(win->Action("VSetOrientationV")->isEnabled(), c.split);
+        EXPECT_EQ(win->Action("VSetOrientationV")->isChecked(), c.splitVertical);
+        EXPECT_EQ(win->Action("VSetOrientationH")->isChecked(), !c.splitVertical);
+        EXPECT_EQ(win->CurrentDocState().PreviewMode,
+                  QLatin1String(c.command) == QLatin1String("VUserGoPreviewPageMode"));
+    }
+}
+
+TEST_F(MainWinTest, TheViewMenuHoldsTheViewCommandsInOrder) {
+    QStringList titles;
+    QMenu* view = nullptr;
+    for (QAction* top : win->menuBar()->actions()) {
+        titles << top->text();
+        if (top->menu() && top->menu()->objectName() == QLatin1String("Visa1"))
+            view = top->menu();
+    }
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->title(), QStringLiteral("&Visa"));
+    EXPECT_EQ(titles.indexOf("&Visa"), titles.indexOf("&Arkiv") + 1);
+    QStringList items;
+    for (QAction* a : view->actions())
+        if (!a->isSeparator())
+            items << a->objectName() + QLatin1Char('=') + a->text();
+    EXPECT_EQ(items, (QStringList{
+                         "VUserGoEditMode=Redigering",
+                         "VUserGoPreviewPageMode=Granskning",
+                         "VUserGoCombinationMode=Kombination",
+                         "VViewPage=Granska sida",
+                         "VSetOrientationH=Horisontell indelning",
+                         "VSetOrientationV=Vertikal indelning",
+                         "VPreviewPage=Uppdatera granskning nu",
+                         "VToggleAutoPreviewUpdate=Uppdatera automatiskt",
+                         "VToggleAutoSaveOnUpdate=Spara automatiskt vid uppdatering",
+                     }));
+    // The menu's items are the window's commands.
+    for (QAction* a : view->actions()) {
+        if (!a->isSeparator()) {
+            EXPECT_EQ(win->Action(a->objectName()), a);
+        }
+    }
+}
+
+// A save outside edit mode shows the page from the file it was just written to.
+TEST_F(MainWinTest, SavingOutsideEditModeShowsTheSavedFile) {
+    const QString path = Make("page.html", "<p>old</p>");
+    Open(path);
+    ASSERT_TRUE(Run("VUserGoCombinationMode"));
+    const QLabel* warning = win->Views->Label4;
+    EXPECT_FALSE(warning->isVisibleTo(win->Views->Panel6));
+    Type("<p>new</p>");
+    EXPECT_TRUE(warning->isVisibleTo(win->Views->Panel6)) << "shown from the copy";
+    ASSERT_TRUE(Run("ASaveDoc"));
+    EXPECT_FALSE(warning->isVisibleTo(win->Views->Panel6));
+    EXPECT_EQ(win->Views->Panel6->height(), 33);
+    QWebEngineView* view = static_cast<TWebEnginePreviewBrowser*>(win->Views->Browser())->View();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return view->url() == QUrl::fromLocalFile(path); }, 30000));
+}
+
+// Preview mode shows no panels: not after a caret move, a panel's new text or an empty hint;
+// the return to an editing mode shows them with the current selection.
+TEST_F(MainWinTest, PreviewModeShowsNoStatusPanels) {
+    win->show();
+    Type("abc");
+    const auto panel = [this](int i) {
+        return win->statusBar()->findChild<QLabel*>(QStringLiteral("StatusPanel%1").arg(i));
+    };
+    ASSERT_NE(panel(0), nullptr);
+    EXPECT_TRUE(panel(0)->isVisibleTo(win->statusBar()));
+    ASSERT_TRUE(Run("VUserGoPreviewPageMode"));
+    win->CodeEditor->SetSelStart(1);
+    win->SetStatusPanel(6, QStringLiteral("Säkerhetskopierar..."));
+    win->ApplicationEvents1Hint(QString());
+    EXPECT_EQ(win->statusBar()->currentMessage(), QStringLiteral(" "));
+    for (int i = 0; i < 7; ++i)
+        EXPECT_FALSE(panel(i)->isVisibleTo(win->statusBar())) << i;
+    EXPECT_EQ(win->StatusPanel(0), QStringLiteral("Rad:  1    Kol:  4"));
+
+    ASSERT_TRUE(Run("VUserGoCombinationMode"));
+    EXPECT_TRUE(win->statusBar()->currentMessage().isEmpty());
+    EXPECT_EQ(win->StatusPanel(0), QStringLiteral("Rad:  1    Kol:  2"));
+    for (int i = 0; i < 7; ++i)
+        EXPECT_TRUE(panel(i)->isVisibleTo(win->statusBar())) << i;
+    // Outside preview mode an empty hint takes the status bar out of simple mode.
+    win->ApplicationEvents1Hint(QStringLiteral("Spara|Sparar dokumentet"));
+    win->ApplicationEvents1Hint(QString());
+    EXPECT_TRUE(win->statusBar()->currentMessage().isEmpty());
 }
