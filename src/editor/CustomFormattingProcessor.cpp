@@ -142,12 +142,9 @@ void TCustomFormattingProcessor::FormatChar(char Ch, const QPoint& Pos, bool Jus
 
 void TCustomFormattingProcessor::FormatLine(int line, int first, int count, int justTypedColumn,
                                             std::vector<TCharFormat>& out) {
-    out.resize(static_cast<size_t>(std::max(count, 0)));
-    const TCharFormat base = BaseFormat();
-    if (count <= 0)
+    TCharFormat base;
+    if (!BeginLinePass(line, first, count, justTypedColumn, true, out, &base))
         return;
-    if (justTypedColumn >= first && justTypedColumn < first + count)
-        RepaintLine(line);
     TCharFormat* o = out.data();
     std::fill(o, o + count, base);
     const QByteArray text = TextEditorEx()->Lines.Get(line);

@@ -52,11 +52,10 @@ void TTXTEXFormattingProcessor::FormatChar(char Ch, const QPoint& Pos, bool Just
     Format = CellFormat(Format, CharAt(text, 0), CharAt(text, 1), Pos.x());
 }
 
-void TTXTEXFormattingProcessor::FormatLine(int line, int first, int count, int,
+void TTXTEXFormattingProcessor::FormatLine(int line, int first, int count, int justTypedColumn,
                                            std::vector<TCharFormat>& out) {
-    out.resize(static_cast<size_t>(std::max(count, 0)));
-    const TCharFormat base = BaseFormat();
-    if (count <= 0)
+    TCharFormat base;
+    if (!BeginLinePass(line, first, count, justTypedColumn, false, out, &base))
         return;
     const QByteArray text = TextEditorEx()->Lines.Get(line);
     const char c0 = CharAt(text, 0), c1 = CharAt(text, 1);

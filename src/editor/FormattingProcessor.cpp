@@ -36,6 +36,18 @@ TCharFormat TFormattingProcessor::BaseFormat() const {
     return TCharFormat{editor_->FontColor, StylesOf(editor_->EditorFont)};
 }
 
+bool TFormattingProcessor::BeginLinePass(int line, int first, int count, int justTypedColumn,
+                                         bool repaintTyped, std::vector<TCharFormat>& out,
+                                         TCharFormat* base) {
+    out.resize(static_cast<size_t>(std::max(count, 0)));
+    *base = BaseFormat();
+    if (count <= 0)
+        return false;
+    if (repaintTyped && justTypedColumn >= first && justTypedColumn < first + count)
+        RepaintLine(line);
+    return true;
+}
+
 void TFormattingProcessor::FormatChar(char, const QPoint&, bool, TCharFormat& Format) {
     Format = BaseFormat();
 }

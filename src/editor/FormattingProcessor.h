@@ -61,6 +61,11 @@ public:
 protected:
     // The editor's font colour and style; throws without an editor.
     TCharFormat BaseFormat() const;
+    // The start of every line pass: sizes `out` to the cells and gives the editor font's
+    // format; false when there are no cells. With `repaintTyped` (processors whose colour of
+    // a letter depends on the letters after it) a just-typed cell among them repaints the line.
+    bool BeginLinePass(int line, int first, int count, int justTypedColumn, bool repaintTyped,
+                       std::vector<TCharFormat>& out, TCharFormat* base);
     // Repaints the visible characters of one line.
     void RepaintLine(int line);
     QByteArray GetWordAt(const QPoint& Pos) const;

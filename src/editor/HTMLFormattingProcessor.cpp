@@ -55,11 +55,10 @@ void THTMLFormattingProcessor::FormatChar(char Ch, const QPoint& Pos, bool JustT
     }
 }
 
-void THTMLFormattingProcessor::FormatLine(int line, int first, int count, int,
+void THTMLFormattingProcessor::FormatLine(int line, int first, int count, int justTypedColumn,
                                           std::vector<TCharFormat>& out) {
-    out.resize(static_cast<size_t>(std::max(count, 0)));
-    const TCharFormat base = BaseFormat();
-    if (count <= 0)
+    TCharFormat base;
+    if (!BeginLinePass(line, first, count, justTypedColumn, false, out, &base))
         return;
     const QByteArray text = TextEditorEx()->Lines.Get(line);
     const char* s = text.constData();

@@ -249,12 +249,9 @@ void TPascalFormattingProcessor::FormatChar(char Ch, const QPoint& Pos, bool Jus
 
 void TPascalFormattingProcessor::FormatLine(int line, int first, int count, int justTypedColumn,
                                             std::vector<TCharFormat>& out) {
-    out.resize(static_cast<size_t>(std::max(count, 0)));
-    const TCharFormat base = BaseFormat();
-    if (count <= 0)
+    TCharFormat base;
+    if (!BeginLinePass(line, first, count, justTypedColumn, true, out, &base))
         return;
-    if (justTypedColumn >= first && justTypedColumn < first + count)
-        RepaintLine(line);
     const QByteArray text = TextEditorEx()->Lines.Get(line);
     const char* s = text.constData();
     const int n = static_cast<int>(text.size());
