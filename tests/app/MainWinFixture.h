@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ScriptedBoxes.h"
+
 #include "TestSupport.h"
 #include "app/MainWin.h"
 #include "app/MessageBox.h"
@@ -40,25 +42,7 @@ protected:
         QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tolvane"),
                   QStringLiteral("Kelvora"))
             .clear();
-        modal = std::make_unique<Dialogs::ScopedModalHandler>([this](QDialog* d) {
-            if (auto* m = qobject_cast<TMessageBox*>(d)) {
-                seen << QStringLiteral("M:") + m->Text();
-                return int(Dialogs::mrOk);
-            }
-            if (auto* q = qobject_cast<TQuestionBox*>(d)) {
-                seen << QStringLiteral("Q:") + Plain(q->info->text()) + QLatin1Char('|') +
-                            Plain(q->question->text());
-                if (answers.empty()) {
-                    ADD_FAILURE() << "unexpected question";
-                    return int(Dialogs::mrCancel);
-                }
-                const int a = answers.front();
-                answers.pop_front();
-                return a;
-            }
-            ADD_FAILURE() << "unexpected dialog";
-            return int(Dialogs::mrCancel);
-        });
+        modal = ScriptBoxes(seen, answers);
         files = std::make_unique<Dialogs::ScopedFileHandler>([this](Dialogs::FileRequest& r) {
             const QStringList filters = r.filter.split(QStringLiteral(";;"));
             requests << QStringLiteral("%1|%2|%3")
@@ -86,7 +70,6 @@ protected:
         modal.reset();
     }
 
-    static QString Plain(QString s) { return s.replace(QLatin1Char('\n'), QLatin1Char(' ')); }
 
     QString File(const QString& name) const { return QDir(dir).filePath(name); }
     QString Make(const QString& name, const QByteArray& bytes) {

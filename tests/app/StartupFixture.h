@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ScriptedBoxes.h"
+
 #include "TestSupport.h"
 #include "app/MainWin.h"
 #include "app/MessageBox.h"
@@ -29,25 +31,7 @@ protected:
             QFile::remove(store->fileName());
         }
         SetHintsShown(true);
-        modal = std::make_unique<Dialogs::ScopedModalHandler>([this](QDialog* d) {
-            if (auto* m = qobject_cast<TMessageBox*>(d)) {
-                seen << QStringLiteral("M:") + m->Text();
-                return int(Dialogs::mrOk);
-            }
-            if (auto* q = qobject_cast<TQuestionBox*>(d)) {
-                seen << QStringLiteral("Q:") + Plain(q->info->text()) + QLatin1Char('|') +
-                            Plain(q->question->text());
-                if (answers.empty()) {
-                    ADD_FAILURE() << "unexpected question";
-                    return int(Dialogs::mrCancel);
-                }
-                const int a = answers.front();
-                answers.pop_front();
-                return a;
-            }
-            ADD_FAILURE() << "unexpected dialog";
-            return int(Dialogs::mrCancel);
-        });
+        modal = ScriptBoxes(seen, answers);
         files = std::make_unique<Dialogs::ScopedFileHandler>([this](Dialogs::FileRequest& r) {
             requests << r.caption + QLatin1Char('|') + r.fileName;
             if (fileAnswers.empty()) {
@@ -69,7 +53,6 @@ protected:
         SetHintsShown(true);
     }
 
-    static QString Plain(QString s) { return s.replace(QLatin1Char('\n'), QLatin1Char(' ')); }
 
     QString File(const QString& name) const { return QDir(dir).filePath(name); }
     QString Make(const QString& name, const QByteArray& bytes) const {
