@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
@@ -490,7 +491,12 @@ bool Thexcolor::event(QEvent* e) {
 bool Thexcolor::eventFilter(QObject* watched, QEvent* e) {
     if (watched == vhex && e->type() == QEvent::FocusIn)
         vhex->selectAll();
-    else if (e->type() == QEvent::MouseMove && watched != vhex)
-        CurrentHover->clear();
+    else if (e->type() == QEvent::MouseMove && watched != vhex) {
+        // A move over the palette itself reaches its parents too: that one shows its colour.
+        auto* w = static_cast<QWidget*>(watched);
+        QWidget* under = w->childAt(static_cast<QMouseEvent*>(e)->position().toPoint());
+        if (under != WebSafePal1)
+            CurrentHover->clear();
+    }
     return QDialog::eventFilter(watched, e);
 }
