@@ -162,7 +162,8 @@ void TColorContainer::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TColorContainer::mouseDoubleClickEvent(QMouseEvent* event) {
-    QWidget::mouseDoubleClickEvent(event);
+    // Not the base handling: that would take the double click as a second press.
+    event->accept();
     if (event->button() != Qt::LeftButton)
         return;
     if (OnDblClick)
