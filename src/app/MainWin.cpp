@@ -3,6 +3,7 @@
 #include "app/FileFilters.h"
 #include "app/SettingsStore.h"
 #include "app/ViewModes.h"
+#include "controls/HexColorDialog.h"
 #include "controls/TabControlEx.h"
 #include "editor/CSSFormattingProcessor.h"
 #include "editor/CustomFormattingProcessor.h"
@@ -128,6 +129,17 @@ Tmain::Tmain(QWidget* parent) : QMainWindow(parent) {
     CodeEditor->setObjectName(QStringLiteral("CodeEditor"));
     auto* ruler = new TRuler(central);
     ruler->setObjectName(QStringLiteral("Ruler1"));
+    // The ruler asks for its background colours through the colour dialog.
+    TRuler::ColorQuery = [](const QString& title, const QString& button,
+                            TColor start) -> std::optional<TColor> {
+        THexColorDialog dialog;
+        dialog.Title = title;
+        dialog.BtnCaption = button;
+        dialog.CurrentColor = start;
+        if (!dialog.Execute())
+            return std::nullopt;
+        return dialog.CurrentColor;
+    };
     ruler->SetTextEditorEx(CodeEditor);
     CodeEditor->SetRuler(ruler);
     HTMLFormattingProcessor1 = new THTMLFormattingProcessor(this);
