@@ -25,6 +25,7 @@ class QToolBar;
 class QVBoxLayout;
 class TCSSFormattingProcessor;
 class TSearchPanel;
+class THexColorDialog;
 class TTimesOf;
 class Treplaceprogress;
 class TFormattingProcessor;
@@ -35,6 +36,7 @@ class TPascalFormattingProcessor;
 class TTXTEXFormattingProcessor;
 class TCustomFormattingProcessor;
 class TTabControlEx;
+class THexColorDialog;
 class TTextEditorEx;
 class TViewModes;
 
@@ -232,6 +234,10 @@ public:
     void InsertLinkScript();
     void InsertLinkStyle();
     void InsertBuiltinStyle();
+    // The colour command's dialog ("Färg", "&Infoga kod") and the colour it last confirmed.
+    THexColorDialog* ColorDialog = nullptr;
+    TColor LastColor = clBlack;
+    void InsertColor();
     // The insert actions, the "&Infoga" menu and the insert toolbar; run by the constructor.
     void BuildInsertCommands();
 

@@ -3,7 +3,9 @@
 #include "app/MainWin.h"
 
 #include "app/InsertCommands.h"
+#include "app/StringHelpers.h"
 #include "app/ViewModes.h"
+#include "controls/HexColorDialog.h"
 #include "editor/TagUnderConstruction.h"
 #include "editor/TextEditorEx.h"
 #include "platform/Cp1252.h"
@@ -156,6 +158,24 @@ void Tmain::InsertSpace() {
     CodeEditor->SetSelText("&nbsp;");
 }
 
+void Tmain::InsertColor() {
+    if (!ColorDialog) {
+        ColorDialog = new THexColorDialog(this);
+        ColorDialog->Title = QStringLiteral("Färg");
+        ColorDialog->BtnCaption = QStringLiteral("&Infoga kod");
+    }
+    // A selected colour text presets the dialog; anything else gives the last colour.
+    const QByteArray selected = CodeEditor->GetSelText();
+    std::optional<TColor> preset;
+    if (selected.size() == 7 && selected.startsWith('#'))
+        preset = HTMLToColor(QString::fromLatin1(selected));
+    ColorDialog->CurrentColor = preset.value_or(LastColor);
+    if (!ColorDialog->Execute())
+        return;
+    LastColor = ColorDialog->CurrentColor;
+    CodeEditor->SetSelText(ColorToHTML(LastColor).toLatin1());
+}
+
 // --- one-tag commands --------------------------------------------------------------------------
 
 void Tmain::InsertAnchor() {
@@ -251,6 +271,7 @@ void Tmain::BuildInsertCommands() {
         {"IInsertBuiltinStyle", "Inbyggd stilmall (STYLE)", "", &Tmain::InsertBuiltinStyle},
         {"IInsertLinkStyle", "Länk till stilmall...", "", &Tmain::InsertLinkStyle},
         {"IInsertLinkScript", "Länk till skript...", "", &Tmain::InsertLinkScript},
+        {"IInsertColor", "Färg i hexadecimal...", "Ctrl+R", &Tmain::InsertColor},
     };
     for (const Command& c : commands) {
         QAction* action =
@@ -286,7 +307,7 @@ void Tmain::BuildInsertCommands() {
     for (int level = 1; level <= 6; ++level)
         Infoga1->addAction(Action(QStringLiteral("IInsertHeading%1").arg(level)));
     Infoga1->addSeparator();
-    for (const char* name : {"IInsertSpace", "IInsertAnchor"})
+    for (const char* name : {"IInsertSpace", "IInsertAnchor", "IInsertColor"})
         add(Infoga1, name);
     Infoga1->addSeparator();
     for (const char* name : {"IInsertHTMLComment", "IInsertJSComment", "IInsertVBComment"})

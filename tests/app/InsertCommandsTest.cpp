@@ -1,5 +1,7 @@
 #include "MainWinFixture.h"
 #include "app/ViewModes.h"
+#include "controls/HexColorDialog.h"
+#include "controls/HexColorWin.h"
 #include "platform/Cp1252.h"
 #include "subroutines/InternalFunctionInputWin.h"
 
@@ -304,3 +306,50 @@ TEST_F(InsertTest, TheToolbarFollowsItsSetting) {
         EXPECT_EQ(win->CurrentSettings().ShowInsertToolbar, shown);
     }
 }
+
+namespace {
+
+TEST_F(InsertTest, ColourCommandPresetsFromTheSelectionAndRemembersItsColour) {
+    struct Case {
+        const char* before;  // the document with its selection
+        TColor lastColor;    // the colour last confirmed
+        TColor expectPreset; // what the dialog opens on
+        bool confirm;        // the insert button, or the window closed
+        TColor choose;       // the colour set in the dialog
+        const char* after;
+    };
+    const Case cases[] = {
+        {"a[#00FF00]b", clBlack, RGBColor(0, 255, 0), true, RGBColor(1, 2, 3), "a#010203|b"},
+        {"a[#00FG00]b", RGBColor(9, 9, 9), RGBColor(9, 9, 9), true, clRed, "a#FF0000|b"},
+        {"a[x00FF00]b", RGBColor(9, 9, 9), RGBColor(9, 9, 9), false, clRed, "a[x00FF00]b"},
+        {"ab|", RGBColor(0x12, 0x34, 0x56), RGBColor(0x12, 0x34, 0x56), true,
+         RGBColor(0x12, 0x34, 0x56), "ab#123456|"},
+    };
+    for (const Case& c : cases) {
+        Start(c.before);
+        win->LastColor = c.lastColor;
+        TColor preset = 0xFFFFFFFF;
+        QString title, button;
+        Dialogs::ScopedModalHandler dialog([&](QDialog* d) {
+            auto* f = dynamic_cast<Thexcolor*>(d);
+            if (!f) {
+                ADD_FAILURE() << "unexpected dialog";
+                return int(Dialogs::mrCancel);
+            }
+            title = f->windowTitle();
+            button = f->btnInsert->text();
+            preset = ColorToRGB(HexColor::ReadColorText(f->vhex->text()).value_or(0xFFFFFFFF));
+            f->SetColor(c.choose);
+            (c.confirm ? f->btnInsert : f->btnClose)->click();
+            return f->result();
+        });
+        ASSERT_TRUE(Run("IInsertColor"));
+        EXPECT_EQ(title, QStringLiteral("Färg")) << c.before;
+        EXPECT_EQ(button, QStringLiteral("&Infoga kod")) << c.before;
+        EXPECT_EQ(preset, c.expectPreset) << c.before;
+        EXPECT_EQ(Marks(*win->CodeEditor), QByteArray(c.after)) << c.before;
+        EXPECT_EQ(win->LastColor, c.confirm ? c.choose : c.lastColor) << c.before;
+    }
+}
+
+} // namespace
