@@ -64,7 +64,8 @@ void TTextEditorEx::HideListMenu() {
     const QRect r = listMenu_->geometry();
     listMenu_->hide();
     const int lh = std::max(LineHeight(), 1);
-    const int from = std::max(r.top() / lh + ScrollPos.Y - 1, 0);
+    const int from = std::max(
+        static_cast<int>(std::floor(static_cast<double>(r.top()) / lh)) + ScrollPos.Y - 1, 0);
     const int to =
         std::min(static_cast<int>(std::ceil(static_cast<double>(r.top() + r.height()) / lh)) +
                      ScrollPos.Y + 1,
