@@ -47,7 +47,7 @@ TTextEditorEx::TTextEditorEx(QWidget* parent) : QAbstractScrollArea(parent) {
     viewport()->setCursor(Qt::IBeamCursor);
     InitInput();
 
-    listMenu_ = new TInteractiveListMenu(viewport());
+    CreateListMenu();
 
     blinkTimer_ = new QTimer(this);
     const int flash = QApplication::cursorFlashTime();
@@ -233,14 +233,6 @@ void TTextEditorEx::PlaceSystemCaret() {
     }
     UpdateCaretRect();
     ShowSystemCaret();
-}
-
-void TTextEditorEx::HideListMenu() {
-    if (listMenu_ && listMenu_->isVisible()) {
-        const QRect covered = listMenu_->geometry();
-        listMenu_->HideList();
-        viewport()->update(covered);
-    }
 }
 
 // --- events ----------------------------------------------------------------------------------

@@ -7,6 +7,7 @@
 #include <QAbstractScrollArea>
 #include <QFont>
 #include <QPoint>
+#include <QStringList>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -84,6 +85,8 @@ public:
 
     // Owned members.
     TInteractiveListMenu* ListMenu() const { return listMenu_; }
+    // One row per element: name=attributes separated by '&'.
+    QStringList ElementTable;
     QTimer* ScrollTimer() const { return scrollTimer_; }
 
     // Cell metrics.
@@ -133,6 +136,14 @@ public:
     void PlaceSystemCaret() override;
     void UpdateCaretPos() { PlaceSystemCaret(); }
     void HideListMenu() override;
+
+    // The markup list helper: element names after a '<', the attributes of the element being
+    // typed after a blank inside its start tag, else nothing.
+    QStringList GetListMenuItems() const;
+    // Shows the list one row below the caret, at its column, 300 x 100 pixels, unfiltered.
+    void ShowListMenu(const QStringList& list);
+    // Inserts the chosen entry, or only its untyped part when the typing went to the text.
+    void ListMenuSelect(const QString& item, const QString& unTypedPart);
     void VisibleLines(int* first, int* last) const override;
     void ScrollChanged(const QPoint& p) override;
     QObject* SenderObject() override { return this; }
@@ -273,6 +284,8 @@ private:
     void UpdateCells(int line, int column, int count);
     void ChangeIndentation(int mode);
     void AutoPopupAfterSpace();
+    void CreateListMenu();
+    void PopupListMenu();
     void HandleMouseMove(const QPoint& pt, Qt::KeyboardModifiers shift);
     void RerunMouseMove(bool ctrl);
     void BeginDrag(bool copy);

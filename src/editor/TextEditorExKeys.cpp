@@ -203,7 +203,7 @@ void TTextEditorEx::KeyDown(int& key, Qt::KeyboardModifiers shift) {
         case VK_HOME:
         case VK_UP:
         case VK_DOWN:
-            list->KeyDown(key);
+            list->SendKey(key);
             if (key != VK_BACK)
                 return;
             break;
@@ -212,7 +212,7 @@ void TTextEditorEx::KeyDown(int& key, Qt::KeyboardModifiers shift) {
         }
     } else if (key == VK_APPS && ctrl && Settings()->ListMenuHelper) {
         if (list)
-            list->Popup(TInteractiveListMenu::TPopupKind::AtCaret);
+            PopupListMenu();
         return;
     }
     switch (key) {
@@ -333,7 +333,7 @@ void TTextEditorEx::KeyPress(char& key, Qt::KeyboardModifiers shift) {
     }
     Lines.Put(y, line);
     if (ListMenu() && ListMenu()->isVisible())
-        ListMenu()->KeyPress(key);
+        ListMenu()->TypeChar(Cp1252::ToUnicode(static_cast<unsigned char>(key)));
     {
         FlagScope collapse(ForceCollapse);
         Caret.SetX(x + 1);
@@ -352,7 +352,7 @@ void TTextEditorEx::KeyUp(int& key, Qt::KeyboardModifiers shift) {
     if (Settings()->ListMenuHelperAutoPopup && ListMenu()) {
         if (key == VK_OEM_102 && !shift.testFlag(Qt::ShiftModifier) &&
             !shift.testFlag(Qt::ControlModifier))
-            ListMenu()->Popup(TInteractiveListMenu::TPopupKind::Elements);
+            PopupListMenu();
         else if (key == VK_SPACE)
             AutoPopupAfterSpace();
     }
@@ -375,7 +375,7 @@ void TTextEditorEx::AutoPopupAfterSpace() {
             if (c == '<') {
                 const char next = i + 1 < line.size() ? line[i + 1] : '\r';
                 if (next != '!' && next != '%' && next != '?')
-                    ListMenu()->Popup(TInteractiveListMenu::TPopupKind::Attributes);
+                    PopupListMenu();
                 return;
             }
         }

@@ -189,52 +189,61 @@ TEST_F(KeysEditor, InputMethodCommitTypes) {
 
 TEST_F(KeysEditor, ListMenuTakesNavigationKeysFirst) {
     Set("ab\ncd", 2, 0);
+    ed->ListMenu()->SetItemList({QStringLiteral("x1"), QStringLiteral("x2"), QStringLiteral("y")});
     ed->ListMenu()->setGeometry(200, 200, 50, 50);
     ed->ListMenu()->show();
     Keys("<Down><Up><PgDn><Home><End>");
     EXPECT_EQ(CaretPos(), QPoint(2, 0));
+    EXPECT_EQ(ed->ListMenu()->Selection(), 2);
     Keys("<Left>"); // not the list's
     EXPECT_EQ(CaretPos(), QPoint(1, 0));
     Keys("<BS>"); // passed on and also deletes
     EXPECT_EQ(Text(), "b\ncd");
     Keys("x");
-    EXPECT_EQ(ed->ListMenu()->TypedText, "x");
+    EXPECT_EQ(ed->ListMenu()->Filter(), QStringLiteral("x"));
     Keys("<Esc>");
     EXPECT_FALSE(ed->ListMenu()->isVisible());
 }
 
 TEST_F(KeysEditor, ListMenuPopups) {
     auto* list = ed->ListMenu();
-    Set("", 0, 0);
+    Set("<p>", 3, 0);
     Keys("<C-Apps>");
-    EXPECT_EQ(list->PopupCount, 0); // ListMenuHelper off
+    EXPECT_FALSE(list->isVisible()); // ListMenuHelper off
     ed->Settings()->ListMenuHelper = true;
+    Set("<p", 1, 0);
     Keys("<C-Apps>");
-    EXPECT_EQ(list->PopupCount, 1);
-    EXPECT_EQ(list->LastPopupKind, TInteractiveListMenu::TPopupKind::AtCaret);
+    EXPECT_TRUE(list->isVisible());
+    EXPECT_EQ(list->Items().size(), 78);
+    ed->HideListMenu();
 
     ed->Settings()->ListMenuHelperAutoPopup = true;
+    Set("ab", 2, 0);
     Keys("<<");
-    EXPECT_EQ(list->PopupCount, 2);
-    EXPECT_EQ(list->LastPopupKind, TInteractiveListMenu::TPopupKind::Elements);
+    EXPECT_TRUE(list->isVisible());
+    EXPECT_EQ(list->Items().first(), QStringLiteral("html"));
     Keys("a ");
-    EXPECT_EQ(list->PopupCount, 3);
-    EXPECT_EQ(list->LastPopupKind, TInteractiveListMenu::TPopupKind::Attributes);
+    EXPECT_TRUE(list->isVisible());
+    EXPECT_TRUE(list->Items().contains(QStringLiteral("href")));
 
     struct SpaceCase {
         QByteArray text;
         bool pops;
     };
     const SpaceCase cases[] = {
-        {"<a>", false}, {"<!--", false},           {"<?php", false},
-        {"<%", false},  {"<img\nsrc=\"x\"", true}, {"plain", false},
+        {"<a>", false},
+        {"<!--", false},
+        {"<?php", false},
+        {"<%", false},
+        {"<img src=\"x\"\nalt=\"\"", true},
+        {"plain", false},
     };
     for (const SpaceCase& c : cases) {
+        ed->HideListMenu();
         const QByteArray last = c.text.mid(c.text.lastIndexOf('\n') + 1);
         Set(c.text, static_cast<int>(last.size()), static_cast<int>(c.text.count('\n')));
-        const int before = list->PopupCount;
         Keys(" ");
-        EXPECT_EQ(list->PopupCount - before, c.pops ? 1 : 0) << c.text.constData();
+        EXPECT_EQ(list->isVisible(), c.pops) << c.text.constData();
     }
 }
 
@@ -242,12 +251,13 @@ TEST_F(KeysEditor, AutoPopupLooksBackAtMost501Characters) {
     ed->Settings()->ListMenuHelperAutoPopup = true;
     auto* list = ed->ListMenu();
     // With the typed space, the '<' is the 501st character back.
-    Set("<a" + QByteArray(498, 'x'), 500, 0);
+    Set("<a " + QByteArray(497, 'x'), 500, 0);
     Keys(" ");
-    EXPECT_EQ(list->PopupCount, 1);
-    Set("<a" + QByteArray(499, 'x'), 501, 0);
+    EXPECT_TRUE(list->isVisible());
+    ed->HideListMenu();
+    Set("<a " + QByteArray(498, 'x'), 501, 0);
     Keys(" ");
-    EXPECT_EQ(list->PopupCount, 1);
+    EXPECT_FALSE(list->isVisible());
 }
 
 // --- indentation commands ---------------------------------------------------------------------
