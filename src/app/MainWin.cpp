@@ -186,6 +186,7 @@ Tmain::Tmain(QWidget* parent) : QMainWindow(parent) {
     CodeEditor->OnChange = [this](QObject*) { CodeEditorChange(); };
     CreateStatusBar();
     CreateSearchPanel();
+    BuildEditCommands();
 
     FormCreate();
 }

@@ -268,6 +268,33 @@ public:
     void TestSearchButtonsEnabled();
     void CodeEditorReplaceProgress(int numTotal, int numDone, int progress);
 
+    // --- edit commands and the clipboard history (MainWinEdit.cpp) ---------------------------
+    QMenu* mnuPaste = nullptr;       // "K&listra in" on "&Redigera", rebuilt as it opens
+    QMenu* PasteDataPopup = nullptr; // the toolbar paste button's drop-down
+    // The actions, their items on "&Redigera" and "&Format" and the paste button.
+    void BuildEditCommands();
+    // Takes an undo snapshot of text changed since the last one, so that an undo takes back
+    // the coming command alone.
+    void BeforeEditorChange();
+    // The selection as the newest clip.
+    void AddToClipboardHistory();
+    void DocCut();
+    void DocCopy();
+    void DocPaste();
+    void DocDelSel();
+    void ExportText();
+    void ImportText();
+    void SelectCurrentTag();
+    void SelectAll();
+    void CopyAll();
+    void ClearAll();
+    // A clip shown in a menu: whole in quotes below 31 characters, else its first 30 and "...".
+    static QString ClipCaption(const QString& text);
+    void InitPastes();
+    void InitPastes2();
+    // Puts history entry `tag` on the system clipboard and pastes it.
+    void PasteItem(int tag);
+
     // --- start, settings and shut-down (MainWinStartup.cpp, MainWinSettings.cpp) ------------
     // Every stored setting as read at start. Values whose owner the window does not have yet
     // are kept here unchanged and written back at the end.
