@@ -174,6 +174,10 @@ public:
     bool AutoBackupEnabled = true; // the AutoBackup setting
     void RestartTimer(TAppTimer& timer) { timer.Restart(); }
     void AddManualChangeToUndoData();
+    // The editor's undo and redo; the pending undo snapshot is dropped (the text is a restored
+    // one).
+    void DocUndo();
+    void DocRedo();
     // Backs up the open documents; false when that failed or could not run now.
     bool BackupDoc();
     // Clears status panel 6 after a number of seconds.

@@ -74,6 +74,8 @@ void Tmain::BuildEditCommands() {
         };
     };
 
+    add("RDocUndo", "Ångra", "Ctrl+Z", [this] { DocUndo(); });
+    add("RDocRedo", "Gör om", "Ctrl+Y", [this] { DocRedo(); });
     add("RDocCut", "Klipp ut", "Ctrl+X", [this] {
         DocCut();
     })->setStatusTip(QStringLiteral("Klipp ut|Flyttar aktuell markering till urklipp."));
@@ -104,6 +106,9 @@ void Tmain::BuildEditCommands() {
     QAction* first = edit->actions().value(0);
     const auto put = [&](QAction* item) { edit->insertAction(first, item); };
     const auto separator = [&] { edit->insertSeparator(first); };
+    put(Action(QStringLiteral("RDocUndo")));
+    put(Action(QStringLiteral("RDocRedo")));
+    separator();
     put(Action(QStringLiteral("RDocCut")));
     put(Action(QStringLiteral("RDocCopy")));
     put(Action(QStringLiteral("RDocPaste")));

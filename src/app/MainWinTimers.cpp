@@ -1,5 +1,6 @@
 // The main window's timers, its background backups and its data files.
 #include "app/MainWin.h"
+#include "app/ViewModes.h"
 
 #include "controls/TabControlEx.h"
 #include "editor/TextEditorEx.h"
@@ -65,6 +66,22 @@ void Tmain::CloseTimersAndData() {
     DataFiles.SaveTagLists(report);
     Backups.PurgeOldBackups();
     DataFiles.SaveClipboardHistory(report);
+}
+
+void Tmain::DocUndo() {
+    if (Views->IsPreviewMode())
+        return;
+    RunCommand([this] { CodeEditor->Undo(); });
+    Debounce.UndoneOrRedone();
+    RequestActionUpdate();
+}
+
+void Tmain::DocRedo() {
+    if (Views->IsPreviewMode())
+        return;
+    RunCommand([this] { CodeEditor->Redo(); });
+    Debounce.UndoneOrRedone();
+    RequestActionUpdate();
 }
 
 void Tmain::AddManualChangeToUndoData() {

@@ -132,7 +132,10 @@ TEST_F(EditCommandsTest, MenusListTheCommandsBeforeTheSearchItems) {
     QMenu* edit = Menu("Redigera1");
     ASSERT_NE(edit, nullptr);
     const QStringList texts = Texts(edit);
-    const QStringList head = {"Klipp ut",
+    const QStringList head = {"Ångra",
+                              "Gör om",
+                              "-",
+                              "Klipp ut",
                               "Kopiera",
                               "Klistra in",
                               "K&listra in",
@@ -149,7 +152,7 @@ TEST_F(EditCommandsTest, MenusListTheCommandsBeforeTheSearchItems) {
                               "-",
                               "Sök..."};
     EXPECT_EQ(texts.mid(0, head.size()), head);
-    EXPECT_EQ(edit->actions().value(3)->menu(), win->mnuPaste);
+    EXPECT_EQ(edit->actions().value(6)->menu(), win->mnuPaste);
 
     QMenu* format = Menu("Format1");
     ASSERT_NE(format, nullptr);
@@ -205,6 +208,19 @@ TEST_F(EditCommandsTest, CommandsChangeTheTextAndUndoTakesBackTheCommandAlone) {
         win->CodeEditor->Undo();
         EXPECT_EQ(win->CodeEditor->Text(), original);
     }
+}
+
+TEST_F(EditCommandsTest, UndoAndRedoThroughTheMenu) {
+    Load("ab|cd");
+    Type("X");
+    ASSERT_TRUE(Run("RDocUndo"));
+    EXPECT_EQ(win->CodeEditor->Text(), QByteArray("abcd\r\n")) << "the typing since the snapshot";
+    ASSERT_TRUE(Run("RDocRedo"));
+    EXPECT_EQ(win->CodeEditor->Text(), QByteArray("abXcd\r\n"));
+    EXPECT_FALSE(win->Debounce.AUU.IsActive()) << "no snapshot of the restored text follows";
+    win->Views->PreviewPageMode();
+    ASSERT_TRUE(Run("RDocUndo"));
+    EXPECT_EQ(win->CodeEditor->Text(), QByteArray("abXcd\r\n")) << "preview mode does nothing";
 }
 
 TEST_F(EditCommandsTest, UndoAfterTypingThenACommandKeepsTheTyping) {
