@@ -113,24 +113,29 @@ void TTextEditorEx::ExportXHTML(const QString& Title, const QString& HeaderHTML,
     if (OnXHTMLExportProgress)
         OnXHTMLExportProgress(count, 0, 0);
 
-    // Writes the start of a span for a format; false when the format is the default and no
-    // span is open.
-    const auto openSpan = [&out, fontRGB](const TCharFormat& f) {
+    // The start tag of a span for a format, empty for the default format (no span). The
+    // few formats of a text are kept so that each tag is built once.
+    std::vector<std::pair<TCharFormat, QByteArray>> spans;
+    const auto spanFor = [&spans, fontRGB](const TCharFormat& f) -> const QByteArray& {
+        for (const auto& [format, tag] : spans)
+            if (SameCharFormat(format, f))
+                return tag;
         const TColor rgb = NormalizeColor(f.Color);
-        if (rgb == fontRGB && f.Style == 0)
-            return false;
-        QByteArray& b = out.Buffer();
-        b += "<span style=\"";
-        if (rgb != fontRGB)
-            b += "color:" + ColorToHTML(rgb) + ';';
-        if (f.Style & fsBold)
-            b += "font-weight:bold;";
-        if (f.Style & fsItalic)
-            b += "font-style:italic;";
-        if (f.Style & fsUnderline)
-            b += "text-decoration:underline;";
-        b += "\">";
-        return true;
+        QByteArray b;
+        if (rgb != fontRGB || f.Style != 0) {
+            b += "<span style=\"";
+            if (rgb != fontRGB)
+                b += "color:" + ColorToHTML(rgb) + ';';
+            if (f.Style & fsBold)
+                b += "font-weight:bold;";
+            if (f.Style & fsItalic)
+                b += "font-style:italic;";
+            if (f.Style & fsUnderline)
+                b += "text-decoration:underline;";
+            b += "\">";
+        }
+        spans.emplace_back(f, b);
+        return spans.back().second;
     };
 
     const TCharFormat plain{FontColor, 0};
@@ -139,6 +144,7 @@ void TTextEditorEx::ExportXHTML(const QString& Title, const QString& HeaderHTML,
         if (i % 50 == 0 && OnXHTMLExportProgress)
             OnXHTMLExportProgress(count, i + 1, Percent(i + 1, count));
         const QByteArray& text = Lines.Get(i);
+        const char* s = text.constData();
         const int n = static_cast<int>(text.size());
         if (processor_ && n > 0) {
             processor_->FormatLine(i, 0, n, -1, formats);
@@ -146,34 +152,33 @@ void TTextEditorEx::ExportXHTML(const QString& Title, const QString& HeaderHTML,
                 formats.assign(static_cast<size_t>(n), plain);
         }
         QByteArray& b = out.Buffer();
-        bool open = false;
-        for (int j = 0; j < n; ++j) {
-            const TCharFormat& f = processor_ ? formats[static_cast<size_t>(j)] : plain;
-            if (j == 0) {
-                open = openSpan(f);
-            } else if (!SameCharFormat(f,
-                                       processor_ ? formats[static_cast<size_t>(j - 1)] : plain)) {
-                if (open)
-                    b += "</span>";
-                open = openSpan(f);
+        // One span per run of characters of the same format.
+        for (int j = 0; j < n;) {
+            int k = j + 1;
+            if (processor_)
+                while (k < n && SameCharFormat(formats[static_cast<size_t>(k)],
+                                               formats[static_cast<size_t>(k - 1)]))
+                    ++k;
+            else
+                k = n;
+            const QByteArray& tag = spanFor(processor_ ? formats[static_cast<size_t>(j)] : plain);
+            b += tag;
+            int from = j;
+            for (; j < k; ++j) {
+                const char* entity = s[j] == '<'   ? "&lt;"
+                                     : s[j] == '>' ? "&gt;"
+                                     : s[j] == '&' ? "&amp;"
+                                                   : nullptr;
+                if (entity) {
+                    b.append(s + from, j - from);
+                    b += entity;
+                    from = j + 1;
+                }
             }
-            const char ch = text[j];
-            switch (ch) {
-            case '<':
-                b += "&lt;";
-                break;
-            case '>':
-                b += "&gt;";
-                break;
-            case '&':
-                b += "&amp;";
-                break;
-            default:
-                b += ch;
-            }
+            b.append(s + from, k - from);
+            if (!tag.isEmpty())
+                b += "</span>";
         }
-        if (open)
-            b += "</span>";
         out.EndLine();
     }
     out.Line("</pre>");
