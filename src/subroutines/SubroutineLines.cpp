@@ -251,19 +251,18 @@ void TSubroutineLineProcessor::ExpandVariables(QByteArray& line, int lineIndex) 
             return;
         const qsizetype p2 = line.indexOf(']', from);
         const QByteArray name = p2 > p1 ? line.mid(p1 + 1, p2 - p1 - 1) : QByteArray();
-        const QString shown = QStringLiteral("Variabeln \"") + Cp1252::Decode(name) +
-                              QStringLiteral("\" finns inte.");
+        const auto variableError = [&](const char* tail) {
+            Fail(QStringLiteral("Variabeln \"") + Cp1252::Decode(name) + Msg(tail), lineIndex);
+        };
         if (run_.Variables.IsEmpty())
-            Fail(shown, lineIndex);
+            variableError("\" finns inte.");
         if (p2 < p1)
             Fail(Msg("Oavslutad platshållare för variabel."), lineIndex);
         QByteArray value;
         if (!run_.Variables.Find(name, &value))
-            Fail(shown, lineIndex);
+            variableError("\" finns inte.");
         if (++expansions > maxExpansions_)
-            Fail(QStringLiteral("Variabeln \"") + Cp1252::Decode(name) +
-                     Msg("\" hänvisar till sig själv."),
-                 lineIndex);
+            variableError("\" hänvisar till sig själv.");
         ReplaceAll(line, p1, '[' + name + ']', value, lineIndex);
         from = p1;
     }
