@@ -18,6 +18,7 @@ class TInteractiveListMenu;
 class TRuler;
 struct TPaintCache;
 class QPainter;
+class QPrinter;
 class QWheelEvent;
 
 using TFontSizeChangeEvent = std::function<void(int NewFontSize)>;
@@ -251,6 +252,21 @@ public:
     bool CanRedo() const { return UndoStore.CanRedo(); }
     void WMUndo() { Undo(); }
 
+    // --- printing and XHTML export ------------------------------------------------------
+    // Prints the whole text as one job on Printer() (or on `printer`): fixed cells in the
+    // processor's colours, the header and footer of PrintingSettings on every page.
+    void Print(const QString& FileName, const QString& TitleTemplate);
+    void Print(const QString& FileName, const QString& TitleTemplate, QPrinter& printer);
+    // The coloured text as XHTML: a whole document saved to FileName, or only the <pre>
+    // block put on the clipboard (FileName unused). Throws EKelvoraError when the file
+    // cannot be written; the old file then stays as it was.
+    void ExportXHTML(const QString& Title, const QString& HeaderHTML, bool FullDocument,
+                     const QString& FileName, const QString& FooterHTML);
+    // "#RRGGBB" of a colour's red, green and blue bytes.
+    static QByteArray ColorToHTML(TColor Color);
+    // System colours resolved to plain RGB.
+    static TColor NormalizeColor(TColor Color);
+
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
     bool eventFilter(QObject* watched, QEvent* e) override;
     // ---------------------------------------------------------------------------------------
@@ -327,3 +343,6 @@ private:
     bool showControlPoints_ = false;
     bool inBarAction_ = false;
 };
+
+// The application's printer, on which Print prints; created on first use.
+QPrinter& Printer();
