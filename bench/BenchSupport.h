@@ -73,7 +73,9 @@ inline QString MakeHtmlFile(int lines = 1000000, const QString& name = QStringLi
 }
 
 // The bytes the allocator has handed out and not got back.
-inline long long HeapInUse() { return static_cast<long long>(mallinfo2().uordblks); }
+inline long long HeapInUse() {
+    return static_cast<long long>(mallinfo2().uordblks);
+}
 
 // Writes bytes to a file of the temporary folder and returns its path.
 inline QString WriteFile(const QString& name, const QByteArray& bytes) {

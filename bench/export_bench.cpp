@@ -31,8 +31,8 @@ struct Doc {
         qint64 size = 0;
         for (auto _ : state) {
             events = 0;
-            editor.ExportXHTML(QStringLiteral("Test"), QStringLiteral("<h1>Test</h1>"), true,
-                               path, QString());
+            editor.ExportXHTML(QStringLiteral("Test"), QStringLiteral("<h1>Test</h1>"), true, path,
+                               QString());
             size = QFileInfo(path).size();
         }
         state.counters["MB out"] = static_cast<double>(size) / 1e6;

@@ -80,8 +80,7 @@ BENCHMARK(BM_Close50MBDocument)->Unit(benchmark::kMillisecond);
 
 void BM_Save50MBDocument(benchmark::State& state) {
     auto win = Window();
-    const QString copy =
-        bench::WriteFile(QStringLiteral("saved.html"), bench::HtmlText(kLines));
+    const QString copy = bench::WriteFile(QStringLiteral("saved.html"), bench::HtmlText(kLines));
     Open(*win, copy);
     for (auto _ : state) {
         win->CodeEditor->SetSelText("x");

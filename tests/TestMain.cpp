@@ -14,7 +14,9 @@ namespace {
 std::string g_root;
 }
 
-QString TestRootDir() { return QString::fromStdString(g_root); }
+QString TestRootDir() {
+    return QString::fromStdString(g_root);
+}
 
 QString WriteTestFile(const QString& name, const QByteArray& bytes) {
     const QString path = QDir(TestRootDir()).filePath(name);

@@ -1,7 +1,6 @@
 #include "app/DebounceTimers.h"
 
-TDebounceTimers::TDebounceTimers(TClock* clock)
-    : ASU(1000, false, clock), AUU(1000, false, clock) {
+TDebounceTimers::TDebounceTimers(TClock* clock) : ASU(1000, false, clock), AUU(1000, false, clock) {
     AUU.Guard = [this] { return Busy && Busy(); };
 }
 

@@ -36,7 +36,6 @@ public:
     explicit TRuler(QWidget* parent = nullptr);
     ~TRuler() override;
 
-
     // Menu tags of the colour schemes.
     enum { SchemeCaption = 100, SchemeControl = 101, SchemeDark = 102 };
     // A scheme's two colours (background, gradient end); false for an unknown tag.

@@ -24,7 +24,9 @@ void TTextEditorExSettings::SetOverwriteMode(bool value) {
         TextEditorEx->UpdateCaret();
 }
 
-void TTextEditorExSettings::SetTabLength(int value) { tabLength_ = std::clamp(value, 0, 100); }
+void TTextEditorExSettings::SetTabLength(int value) {
+    tabLength_ = std::clamp(value, 0, 100);
+}
 
 void TTextEditorExSettings::Assign(const TTextEditorExSettings& source) {
     if (&source == this)

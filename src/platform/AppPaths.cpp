@@ -68,7 +68,9 @@ QString AppPaths::ProgramFile(const QString& name) {
     return QDir(ProgramDir()).filePath(name);
 }
 
-QString AppPaths::DataFile(const QString& name) { return QDir(DataDir()).filePath(name); }
+QString AppPaths::DataFile(const QString& name) {
+    return QDir(DataDir()).filePath(name);
+}
 
 void AppPaths::Seed() {
     const QString dir = CachedDataDir().isEmpty() ? DataDir() : CachedDataDir();

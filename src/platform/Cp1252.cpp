@@ -69,7 +69,9 @@ QString Decode(const char* data, qsizetype length) {
     return out;
 }
 
-QString Decode(const QByteArray& bytes) { return Decode(bytes.constData(), bytes.size()); }
+QString Decode(const QByteArray& bytes) {
+    return Decode(bytes.constData(), bytes.size());
+}
 
 QByteArray Encode(const QString& text, bool* lossless) {
     QByteArray out(text.size(), Qt::Uninitialized);
@@ -87,8 +89,12 @@ QByteArray Encode(const QString& text, bool* lossless) {
     return out;
 }
 
-unsigned char ToUpper(unsigned char byte) { return Tables().upper[byte]; }
-unsigned char ToLower(unsigned char byte) { return Tables().lower[byte]; }
+unsigned char ToUpper(unsigned char byte) {
+    return Tables().upper[byte];
+}
+unsigned char ToLower(unsigned char byte) {
+    return Tables().lower[byte];
+}
 
 QByteArray UpperCase(const QByteArray& bytes) {
     QByteArray out = bytes;

@@ -23,7 +23,9 @@ QString Demangle(const char* name) {
 
 } // namespace
 
-void Abort() { throw ESilentAbort(); }
+void Abort() {
+    throw ESilentAbort();
+}
 
 EKelvoraError::EKelvoraError(QString className, const QString& message)
     : std::runtime_error(message.toStdString()), className_(std::move(className)) {}

@@ -27,7 +27,8 @@ private:
 
 // Receives every exception other than the silent abort that reaches a command boundary:
 // the class name and the message.
-using UnexpectedExceptionHandler = std::function<void(const QString& className, const QString& message)>;
+using UnexpectedExceptionHandler =
+    std::function<void(const QString& className, const QString& message)>;
 void SetUnexpectedExceptionHandler(UnexpectedExceptionHandler handler);
 
 // Runs one command at a boundary (an action slot, an event handler, a subroutine run, an

@@ -70,7 +70,6 @@ protected:
         modal.reset();
     }
 
-
     QString File(const QString& name) const { return QDir(dir).filePath(name); }
     QString Make(const QString& name, const QByteArray& bytes) {
         const QString path = File(name);

@@ -249,9 +249,7 @@ TEST_F(MainWinTest, EveryCommandIsInTheRegistry) {
     EXPECT_EQ(win->Action("AAllDocClose")->shortcut(), QKeySequence("Shift+Ctrl+F4"));
 }
 
-namespace {
-
-} // namespace
+namespace {} // namespace
 
 // Undo after a switch must not bring back the other document's text.
 TEST_F(MainWinTest, UndoDoesNotReachAcrossASwitch) {

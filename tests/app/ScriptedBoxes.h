@@ -13,10 +13,12 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-inline QString OneLine(QString s) { return s.replace(QLatin1Char('\n'), QLatin1Char(' ')); }
+inline QString OneLine(QString s) {
+    return s.replace(QLatin1Char('\n'), QLatin1Char(' '));
+}
 
 inline std::unique_ptr<Dialogs::ScopedModalHandler> ScriptBoxes(QStringList& seen,
-                                                                 std::deque<int>& answers) {
+                                                                std::deque<int>& answers) {
     return std::make_unique<Dialogs::ScopedModalHandler>([&seen, &answers](QDialog* d) {
         if (auto* m = qobject_cast<TMessageBox*>(d)) {
             seen << QStringLiteral("M:") + m->Text();

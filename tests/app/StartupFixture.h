@@ -53,7 +53,6 @@ protected:
         SetHintsShown(true);
     }
 
-
     QString File(const QString& name) const { return QDir(dir).filePath(name); }
     QString Make(const QString& name, const QByteArray& bytes) const {
         const QString path = File(name);
