@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ColorText.h"
+
 #include "platform/Graphics.h"
 
 #include <QByteArray>
@@ -15,14 +17,6 @@ QByteArray TrimLeftBlanks(const QByteArray& text);
 QString TrimLeftBlanks(const QString& text);
 QByteArray TrimRightBlanks(const QByteArray& text);
 QString TrimRightBlanks(const QString& text);
-
-// "#RRGGBB" in upper-case hexadecimal; the top byte (system colour flag) is ignored.
-QString ColorToHTML(TColor color);
-
-// Reads "#RRGGBB" (hexadecimal digits in either case). A text that is not 7 characters long
-// or does not begin with "#" gives 0 (black); any other character than a hexadecimal digit
-// after the "#" is a bad value (nullopt).
-std::optional<TColor> HTMLToColor(const QString& text);
 
 // The position (from 1) of the first occurrence of sought in text at or after start, else 0.
 // A start at or below 1 searches from the beginning; an empty sought text gives 0.

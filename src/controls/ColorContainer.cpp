@@ -130,7 +130,7 @@ void TColorContainer::paintEvent(QPaintEvent*) {
     if (useLabel_) {
         p.setFont(font_);
         p.setPen(ToQColor(LabelColor()));
-        const QString text = HexColor::ColorText(ColorToRGB(color_));
+        const QString text = ColorToHTML(ColorToRGB(color_));
         const QFontMetrics fm(font_);
         const int left = width() / 2 - fm.horizontalAdvance(text) / 2;
         const int top = height() / 2 - fm.height() / 2;

@@ -150,7 +150,7 @@ Thexcolor::Thexcolor(QWidget* parent) : QDialog(parent) {
     connect(btnMore, &QPushButton::clicked, this, [this] { MoreColors(); });
     connect(btnInsert, &QPushButton::clicked, this, [this] { done(Dialogs::mrOk); });
     connect(btnCopy, &QPushButton::clicked, this,
-            [this] { QApplication::clipboard()->setText(HexColor::ColorText(color_)); });
+            [this] { QApplication::clipboard()->setText(ColorToHTML(color_)); });
     connect(btnClose, &QPushButton::clicked, this, [this] { done(Dialogs::mrCancel); });
 
     BuildMenus();
@@ -184,7 +184,7 @@ void Thexcolor::BuildColorMapPage(QWidget* page) {
     Rendering->hide();
 
     ColorMap->OnPointChange = [this](QObject*, QPoint point, TColor hue) {
-        OriginalValue->setText(HexColor::ColorText(hue));
+        OriginalValue->setText(ColorToHTML(hue));
         HueValue->setText(QString::number(point.x()));
         ColorBrightness->SetOriginalColor(hue);
     };
@@ -211,7 +211,7 @@ void Thexcolor::BuildWebPage(QWidget* page) {
     CurrentHover->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     WebSafePal1->OnPicColor = [this](QObject*, TColor color) { SetColor(color); };
     WebSafePal1->OnMouseOverColor = [this](QObject*, TColor color) {
-        CurrentHover->setText(HexColor::ColorText(color));
+        CurrentHover->setText(ColorToHTML(color));
     };
     for (QWidget* w :
          {page, static_cast<QWidget*>(PageControl), static_cast<QWidget*>(CurrentHover)}) {
@@ -362,7 +362,7 @@ void Thexcolor::SetColor(TColor color) {
 
 void Thexcolor::UpdateAll() {
     updating_ = true;
-    const QString text = HexColor::ColorText(color_);
+    const QString text = ColorToHTML(color_);
     if (vhex->text() != text)
         vhex->setText(text);
     const int channels[] = {RedOf(color_), GreenOf(color_), BlueOf(color_)};
@@ -396,8 +396,8 @@ void Thexcolor::HexChanged() {
         vhex->setText(cleaned);
     }
     // Only a whole colour text is taken: a half-typed one leaves the colour and the text alone.
-    if (HexColor::IsColorText(cleaned))
-        SetColor(*HexColor::ReadColorText(cleaned));
+    if (IsColorText(cleaned))
+        SetColor(*HTMLToColor(cleaned));
 }
 
 void Thexcolor::TrackBarMoved() {
@@ -424,8 +424,8 @@ void Thexcolor::NumberChanged(TIntegerEdit*) {
 
 void Thexcolor::CustomClicked() {
     QListWidgetItem* item = CustomColors->currentItem();
-    if (item && HexColor::IsColorText(item->text())) {
-        SetColor(*HexColor::ReadColorText(item->text()));
+    if (item && IsColorText(item->text())) {
+        SetColor(*HTMLToColor(item->text()));
         return;
     }
     // An entry that is no colour leaves the colour but can still be deleted.
@@ -433,7 +433,7 @@ void Thexcolor::CustomClicked() {
 }
 
 void Thexcolor::AddCustom() {
-    auto* item = new QListWidgetItem(HexColor::ColorText(color_), CustomColors);
+    auto* item = new QListWidgetItem(ColorToHTML(color_), CustomColors);
     CustomColors->setCurrentItem(item);
     UpdateAll();
 }

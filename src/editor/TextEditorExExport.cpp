@@ -2,6 +2,7 @@
 #include "editor/FormattingProcessor.h"
 #include "editor/TextEditorEx.h"
 #include "editor/TextEditorExSettings.h"
+#include "platform/ColorText.h"
 #include "platform/Cp1252.h"
 #include "platform/SilentAbort.h"
 
@@ -11,14 +12,7 @@
 #include <cmath>
 
 QByteArray TTextEditorEx::ColorToHTML(TColor Color) {
-    static const char hex[] = "0123456789ABCDEF";
-    char s[7] = {'#'};
-    for (int i = 0; i < 3; ++i) {
-        const unsigned byte = (Color >> (8 * i)) & 0xFF;
-        s[1 + 2 * i] = hex[byte >> 4];
-        s[2 + 2 * i] = hex[byte & 0xF];
-    }
-    return QByteArray(s, 7);
+    return ::ColorToHTML(Color).toLatin1();
 }
 
 TColor TTextEditorEx::NormalizeColor(TColor Color) {

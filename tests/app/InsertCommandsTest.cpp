@@ -338,7 +338,7 @@ TEST_F(InsertTest, ColourCommandPresetsFromTheSelectionAndRemembersItsColour) {
             }
             title = f->windowTitle();
             button = f->btnInsert->text();
-            preset = ColorToRGB(HexColor::ReadColorText(f->vhex->text()).value_or(0xFFFFFFFF));
+            preset = ColorToRGB(HTMLToColor(f->vhex->text()).value_or(0xFFFFFFFF));
             f->SetColor(c.choose);
             (c.confirm ? f->btnInsert : f->btnClose)->click();
             return f->result();

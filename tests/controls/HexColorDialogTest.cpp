@@ -82,11 +82,11 @@ TEST(ColorText, ReadsAndWrites) {
     };
     for (const Case& c : cases) {
         const QString text = QString::fromLatin1(c.text);
-        EXPECT_EQ(HexColor::ReadColorText(text), c.color) << c.text;
-        EXPECT_EQ(HexColor::IsColorText(text), c.color && text.size() == 7) << c.text;
+        EXPECT_EQ(HTMLToColor(text), c.color) << c.text;
+        EXPECT_EQ(IsColorText(text), c.color && text.size() == 7) << c.text;
     }
-    EXPECT_EQ(HexColor::ColorText(RGBColor(255, 128, 0)), QStringLiteral("#FF8000"));
-    EXPECT_EQ(HexColor::ColorText(clSystemColor | RGBColor(1, 2, 0xAB)), QStringLiteral("#0102AB"));
+    EXPECT_EQ(ColorToHTML(RGBColor(255, 128, 0)), QStringLiteral("#FF8000"));
+    EXPECT_EQ(ColorToHTML(clSystemColor | RGBColor(1, 2, 0xAB)), QStringLiteral("#0102AB"));
 }
 
 TEST(HexColorDialog, EachWayOutAndWhatItHandsBack) {
@@ -169,7 +169,7 @@ TEST_F(ColorDialog, PastedLineBreaksAreRemoved) {
         form->vhex->insert(QString::fromLatin1(pasted));
         const QString expected = QString::fromLatin1(pasted).left(7);
         EXPECT_EQ(form->vhex->text(), expected);
-        EXPECT_EQ(HexColor::ColorText(form->Color()), expected);
+        EXPECT_EQ(ColorToHTML(form->Color()), expected);
     }
     form->vhex->setText(QStringLiteral("#1\r\n2\r\n3"));
     EXPECT_EQ(form->vhex->text(), QStringLiteral("#123"));
@@ -206,7 +206,7 @@ TEST_F(ColorDialog, InvertAndWebSafeRounding) {
         form->SetColor(c.from);
         (form.get()->*c.item)->trigger();
         EXPECT_EQ(form->Color(), c.to);
-        EXPECT_EQ(form->vhex->text(), HexColor::ColorText(c.to));
+        EXPECT_EQ(form->vhex->text(), ColorToHTML(c.to));
     }
     EXPECT_EQ(form->WebSafeItem->statusTip(),
               QStringLiteral("Avrundar färgens värden för rött, grönt och blått till det "
@@ -289,10 +289,10 @@ TEST_F(ColorDialog, HuePresetsAndTheMap) {
     EXPECT_EQ(form->ColorMap->CurrentPointX(), 146);
     EXPECT_EQ(form->HueValue->text(), QStringLiteral("147"));
     const TColor hue = form->ColorMap->CurrentColor();
-    EXPECT_EQ(form->OriginalValue->text(), HexColor::ColorText(hue));
+    EXPECT_EQ(form->OriginalValue->text(), ColorToHTML(hue));
     EXPECT_EQ(form->ColorBrightness->OriginalColor(), hue);
     EXPECT_EQ(form->Color(), form->ColorBrightness->CurrentColor()) << "the map's report is taken";
-    EXPECT_EQ(form->vhex->text(), HexColor::ColorText(form->Color()));
+    EXPECT_EQ(form->vhex->text(), ColorToHTML(form->Color()));
 
     // Brightness 100% is the middle column; its top row is the hue itself.
     ItemNamed(form->MapMenu, QStringLiteral("100%"))->trigger();
@@ -321,7 +321,7 @@ TEST_F(ColorDialog, WebPalettePickAndHover) {
     form->PageControl->setCurrentWidget(form->WebPage);
     const QRect cell = TWebSafePal::CellRect(40, form->WebSafePal1->size(), 24);
     Hover(form->WebSafePal1, cell.center());
-    EXPECT_EQ(form->CurrentHover->text(), HexColor::ColorText(TWebSafePal::PaletteColor(40)));
+    EXPECT_EQ(form->CurrentHover->text(), ColorToHTML(TWebSafePal::PaletteColor(40)));
     Hover(form->WebPage, QPoint(2, 290));
     EXPECT_TRUE(form->CurrentHover->text().isEmpty());
 
