@@ -1,4 +1,5 @@
 #include "MainWinFixture.h"
+#include "MarkedText.h"
 #include "app/ViewModes.h"
 #include "platform/Cp1252.h"
 
@@ -12,39 +13,9 @@
 
 namespace {
 
-// A text with the caret written as "|" or the selection as "[...]"; "\n" stands for CR LF.
-struct Marked {
-    QByteArray text;
-    int start = 0;
-    int length = 0;
-};
-
-Marked Parse(QByteArray s) {
-    Marked m;
-    if (const qsizetype bar = s.indexOf('|'); bar >= 0) {
-        m.start = static_cast<int>(bar);
-        s.remove(bar, 1);
-    } else if (const qsizetype open = s.indexOf('['); open >= 0) {
-        const qsizetype close = s.indexOf(']');
-        m.start = static_cast<int>(open);
-        m.length = static_cast<int>(close - open - 1);
-        s.remove(close, 1);
-        s.remove(open, 1);
-    }
-    m.text = s;
-    return m;
-}
-
-// The editor's text with its caret or selection marked the same way (CR LF as "\n").
+// The marked text with CR LF written as "\n".
 QByteArray Marks(const TTextEditorEx& editor) {
-    QByteArray text = editor.Text();
-    text.chop(2); // the last line's break
-    const int s = editor.GetSelStart(), n = editor.GetSelLength();
-    if (n > 0)
-        text.insert(s + n, ']').insert(s, '[');
-    else
-        text.insert(s, '|');
-    return text.replace("\r\n", "\n");
+    return MarkedText(editor).replace("\r\n", "\n");
 }
 
 QString ClipboardText() {
