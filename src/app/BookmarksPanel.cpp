@@ -25,6 +25,8 @@ TBookmarksPanel::TBookmarksPanel(QWidget* parent) : QWidget(parent) {
     bookmarks->viewport()->setBackgroundRole(QPalette::Button);
     bookmarks->setContextMenuPolicy(Qt::CustomContextMenu);
     bookmarks->installEventFilter(this);
+    // The panel shares the side with others; it must not make the window taller.
+    bookmarks->setMinimumSize(1, 1);
     layout->addWidget(bookmarks, 1);
 
     auto* bar = new TPanelCaption(this);
