@@ -186,6 +186,7 @@ Tmain::Tmain(QWidget* parent) : QMainWindow(parent) {
     CodeEditor->OnChange = [this](QObject*) { CodeEditorChange(); };
     CreateStatusBar();
     CreateSearchPanel();
+    CreateBookmarksPanel();
     BuildEditCommands();
 
     FormCreate();
@@ -398,9 +399,11 @@ void Tmain::UpdateEditor() {
             left.SelLength = CodeEditor->GetSelLength();
             left.Lines->Swap(CodeEditor->Lines);
             left.ViewMode = Views->ViewMode();
+            left.Bookmarks = BookmarksEntries();
         }
         CodeEditor->Settings()->InteractiveFormatting = false;
         LoadRecord(OpenFiles[static_cast<size_t>(t)]);
+        SetBookmarksEntries(OpenFiles[static_cast<size_t>(t)].Bookmarks);
         Views->PgmGoMode(OpenFiles[static_cast<size_t>(t)].ViewMode);
         RestartUndo(*CodeEditor);
         ChangeAppTitle();

@@ -25,6 +25,7 @@ class QToolBar;
 class QVBoxLayout;
 class TCSSFormattingProcessor;
 class TSearchPanel;
+class TBookmarksPanel;
 class THexColorDialog;
 class TTimesOf;
 class Treplaceprogress;
@@ -271,6 +272,23 @@ public:
     void GotoSpecified();
     void TestSearchButtonsEnabled();
     void CodeEditorReplaceProgress(int numTotal, int numDone, int progress);
+
+    // --- bookmarks (MainWinBookmarks.cpp) ------------------------------------------------------
+    TBookmarksPanel* bmpn = nullptr;
+    QDockWidget* BookmarksDock = nullptr; // holds bmpn until the side-panel stack does
+    void CreateBookmarksPanel();
+    void ApplyBookmarksSettings(const TSettingsValues& values);
+    void TakeBookmarksSettings(TSettingsValues* values) const;
+    bool BookmarksPanelVisible() const;
+    // The list's entries; the tab switch keeps them in the document's record.
+    QStringList BookmarksEntries() const;
+    void SetBookmarksEntries(const QStringList& entries);
+    void ToggleBookmarks();
+    void btnAddBookmarkClick();
+    void bookmarksClick(int row);
+    void abortmarkeradebokmrken1Click();
+    void Markeraallabokmrken1Click();
+    void bmPopupPopup();
 
     // --- edit commands and the clipboard history (MainWinEdit.cpp) ---------------------------
     QMenu* mnuPaste = nullptr;       // "K&listra in" on "&Redigera", rebuilt as it opens

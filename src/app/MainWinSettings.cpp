@@ -114,6 +114,7 @@ void Tmain::ApplySettings(const TSettingsValues& values) {
     CustomFormattingProcessor1->SetHighGroup(static_cast<int>(v.CustomGroups.size()) - 1);
     InitInteractiveFormatting();
     ApplySearchSettings(v);
+    ApplyBookmarksSettings(v);
 }
 
 TSettingsValues Tmain::CurrentSettings() const {
@@ -190,5 +191,6 @@ TSettingsValues Tmain::CurrentSettings() const {
                                   CustomFormattingProcessor1->GetGroupItalic(i),
                                   CustomFormattingProcessor1->GetGroupUnderline(i)});
     TakeSearchSettings(&v);
+    TakeBookmarksSettings(&v);
     return v;
 }

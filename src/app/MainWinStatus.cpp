@@ -163,6 +163,7 @@ TDocState Tmain::CurrentDocState() const {
     s.RulerVisible = CodeEditor->Ruler() && CodeEditor->Ruler()->isVisibleTo(this);
     s.ShowHiddenChars = CodeEditor->Settings()->ShowHiddenChars;
     s.LeftPanelVisible[1] = SearchPanelVisible();
+    s.LeftPanelVisible[2] = BookmarksPanelVisible();
     return s;
 }
 
