@@ -181,3 +181,104 @@ TEST_F(PrintCommandsTest, ActionsOnTheFileMenu) {
     for (const char* name : {"APrintDoc", "APrinterSettings", "AXHTMLExport"})
         EXPECT_TRUE(win->Arkiv1->actions().contains(win->Action(QLatin1String(name)))) << name;
 }
+
+TEST_F(PrintCommandsTest, ExportHeaderAndFooterMarkup) {
+    struct Case {
+        const char* text;
+        bool body, right;
+        const char* header;
+        const char* footer;
+    } const cases[] = {
+        {"", false, false, "", ""},
+        {"Rubrik & <b>", false, true, "<h1>Rubrik & <b></h1>",
+         "<p style=\"text-align:right\">Rubrik & <b></p>"},
+        {"Text", true, false, "<p>Text</p>", "<p>Text</p>"},
+        {"Text", true, true, "<p style=\"text-align:right\">Text</p>",
+         "<p style=\"text-align:right\">Text</p>"},
+    };
+    for (const Case& c : cases) {
+        TXHTMLExpProp p;
+        EXPECT_TRUE(p.HeaderHeading->isChecked());
+        EXPECT_FALSE(p.HeaderRight->parentWidget()->isEnabled());
+        p.eHeader->setText(QString::fromUtf8(c.text));
+        p.eFooter->setText(QString::fromUtf8(c.text));
+        (c.body ? p.HeaderBody : p.HeaderHeading)->setChecked(true);
+        EXPECT_EQ(p.HeaderRight->parentWidget()->isEnabled(), c.body);
+        if (c.right) {
+            p.HeaderRight->setChecked(true);
+            p.FooterRight->setChecked(true);
+        }
+        EXPECT_EQ(p.HeaderHTML(), QString::fromUtf8(c.header)) << c.text;
+        EXPECT_EQ(p.FooterHTML(), QString::fromUtf8(c.footer)) << c.text;
+    }
+}
+
+TEST_F(PrintCommandsTest, ExportInfoCannotBeCancelled) {
+    TXHTMLExpInfo info;
+    info.show();
+    EXPECT_EQ(Dialogs::LastSystemSound(), QStringLiteral("SystemExclamation"));
+    info.reject();
+    EXPECT_TRUE(info.isVisible());
+    EXPECT_EQ(info.result(), 0);
+}
+
+TEST_F(PrintCommandsTest, ExportToFileAsksBeforeReplacingAndWritesDocument) {
+    Type("a<b");
+    const QString target = Make(QStringLiteral("page.html"), "old");
+    fileAnswers = {{target}, {target}};
+    answers = {int(Dialogs::mrNo), int(Dialogs::mrYes), int(Dialogs::mrYes)};
+    QString titleShown, opened;
+    onDialog = [&](QDialog* d) -> int {
+        if (dynamic_cast<TXHTMLExpInfo*>(d))
+            return Dialogs::mrYes;
+        if (auto* p = dynamic_cast<TXHTMLExpProp*>(d)) {
+            titleShown = p->ePageTitle->text();
+            p->eFooter->setText(QStringLiteral("Fot"));
+            return Dialogs::mrOk;
+        }
+        return -1;
+    };
+    win->OpenWithSystemHandler = [&](const QString& f) { opened = f; };
+    Run("AXHTMLExport");
+    const QString q =
+        QStringLiteral("Q:Filen \"%1\" finns redan.|Vill du ersätta filen?").arg(target);
+    EXPECT_EQ(seen, (QStringList{q, q, QStringLiteral("E:Färdig.|100 %|Stäng"),
+                                 QStringLiteral("Q:XHTML-dokumentet har skapats.|Vill du öppna "
+                                                "filen med systemets standardwebbläsare?")}));
+    EXPECT_EQ(titleShown, QStringLiteral("page.html"));
+    EXPECT_EQ(opened, target);
+    const QByteArray html = ReadTestFile(target);
+    EXPECT_TRUE(html.contains("<title>page.html</title>"));
+    EXPECT_TRUE(html.contains("&lt;"));
+    EXPECT_TRUE(html.contains("<hr />\r\n<p>Fot</p>"));
+    EXPECT_FALSE(html.contains("<h1>"));
+    EXPECT_FALSE(html.contains("<p></p>"));
+    EXPECT_EQ(requests.size(), 2);
+    EXPECT_TRUE(requests.value(0).section('|', 1, 1) == QStringLiteral("1"));
+}
+
+TEST_F(PrintCommandsTest, ExportBodyTextGoesToClipboard) {
+    Type("x & y");
+    onDialog = [](QDialog* d) -> int {
+        return dynamic_cast<TXHTMLExpInfo*>(d) ? int(Dialogs::mrNo) : -1;
+    };
+    Run("AXHTMLExport");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+              QStringLiteral("<pre>\r\nx &amp; y\r\n</pre>\r\n"));
+    EXPECT_EQ(seen, (QStringList{QStringLiteral("E:Färdig.|100 %|Stäng"),
+                                 QStringLiteral("M:Koden har kopierats till urklipp.")}));
+}
+
+TEST_F(PrintCommandsTest, ExportProgressLabelChangesOnlyOnNewPercent) {
+    TExportProgressFrm w;
+    w.show();
+    w.lblProgress->setText(QStringLiteral("0 %"));
+    win->ExportProgressFrm = &w;
+    win->CodeEditorXHTMLExportProgress(3, 0, 0);
+    EXPECT_EQ(w.lblProgress->text(), QStringLiteral("0 %"));
+    win->CodeEditorXHTMLExportProgress(3, 1, 33);
+    EXPECT_EQ(w.lblProgress->text(), QStringLiteral("33 %"));
+    win->ExportProgressFrm = nullptr;
+    win->CodeEditorXHTMLExportProgress(3, 3, 100); // no window: nothing happens
+    EXPECT_EQ(w.lblProgress->text(), QStringLiteral("33 %"));
+}
