@@ -188,6 +188,7 @@ Tmain::Tmain(QWidget* parent) : QMainWindow(parent) {
     CreateSearchPanel();
     CreateBookmarksPanel();
     BuildEditCommands();
+    BuildPrintCommands();
 
     FormCreate();
 }

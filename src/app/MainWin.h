@@ -7,8 +7,8 @@
 #include "app/DataFiles.h"
 #include "app/DebounceTimers.h"
 #include "app/FileData.h"
-#include "app/StatusTexts.h"
 #include "app/SettingsStore.h"
+#include "app/StatusTexts.h"
 
 #include <QHash>
 #include <QKeySequence>
@@ -29,6 +29,8 @@ class TBookmarksPanel;
 class THexColorDialog;
 class TTimesOf;
 class Treplaceprogress;
+class TPrintProgress;
+class TExportProgressFrm;
 class TFormattingProcessor;
 class THTMLFormattingProcessor;
 class TJSFormattingProcessor;
@@ -316,6 +318,18 @@ public:
     void InitPastes2();
     // Puts history entry `tag` on the system clipboard and pastes it.
     void PasteItem(int tag);
+
+    // --- printing and XHTML export (MainWinPrint.cpp) ------------------------------------------
+    TPrintProgress* PrintProgress = nullptr;         // exists while a print shows progress
+    TExportProgressFrm* ExportProgressFrm = nullptr; // exists while an export shows progress
+    // Opens an exported file with the system's default handler (tests replace it).
+    std::function<void(const QString& fileName)> OpenWithSystemHandler;
+    void BuildPrintCommands();
+    void PrintDoc();
+    void PrinterSettings();
+    void ExportToXHTML();
+    void CodeEditorPrintProgress(int numTotal, int numDone, int progress);
+    void CodeEditorXHTMLExportProgress(int numTotal, int numDone, int progress);
 
     // --- start, settings and shut-down (MainWinStartup.cpp, MainWinSettings.cpp) ------------
     // Every stored setting as read at start. Values whose owner the window does not have yet
