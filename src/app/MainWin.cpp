@@ -187,6 +187,7 @@ Tmain::Tmain(QWidget* parent) : QMainWindow(parent) {
     CreateStatusBar();
     CreateSearchPanel();
     BuildEditCommands();
+    BuildToolCommands();
 
     FormCreate();
 }

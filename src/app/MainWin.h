@@ -299,6 +299,13 @@ public:
     // Puts history entry `tag` on the system clipboard and pastes it.
     void PasteItem(int tag);
 
+    // --- document tools (MainWinTools.cpp) ----------------------------------------------------
+    QMenu* Verktyg1 = nullptr; // "&Verktyg"
+    void BuildToolCommands();
+    void ShowStatistics();
+    void SortRows();
+    void DocProperties();
+
     // --- start, settings and shut-down (MainWinStartup.cpp, MainWinSettings.cpp) ------------
     // Every stored setting as read at start. Values whose owner the window does not have yet
     // are kept here unchanged and written back at the end.
