@@ -305,6 +305,7 @@ public:
     void ShowStatistics();
     void SortRows();
     void DocProperties();
+    void CompareFiles();
 
     // --- start, settings and shut-down (MainWinStartup.cpp, MainWinSettings.cpp) ------------
     // Every stored setting as read at start. Values whose owner the window does not have yet

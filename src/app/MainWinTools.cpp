@@ -1,6 +1,8 @@
-// The main window's document tools: statistics, line sorting and document properties.
+// The main window's document tools: statistics, line sorting, document properties and the
+// comparison of two files.
 #include "app/MainWin.h"
 
+#include "app/CompareWin.h"
 #include "app/FileData.h"
 #include "app/PropertiesWin.h"
 #include "app/SortRowsWin.h"
@@ -8,6 +10,7 @@
 #include "app/ViewModes.h"
 #include "editor/TextEditorEx.h"
 #include "platform/Dialogs.h"
+#include "subroutines/InternalFunctionInputWin.h"
 
 #include <QAction>
 #include <QMenu>
@@ -32,6 +35,9 @@ void Tmain::BuildToolCommands() {
     }
     Verktyg1->addAction(AddAction(QStringLiteral("ASortRows"), QStringLiteral("Sortera rader..."),
                                   QKeySequence(QStringLiteral("F11")), [this] { SortRows(); }));
+    Verktyg1->addAction(AddAction(QStringLiteral("ACompareFiles"),
+                                  QStringLiteral("Jämför dokument"), {},
+                                  [this] { CompareFiles(); }));
 }
 
 void Tmain::ShowStatistics() {
@@ -81,5 +87,23 @@ void Tmain::DocProperties() {
     auto win = std::make_unique<Tproperties>(this);
     const TFileData& doc = Current();
     win->Fill(doc.FileName, doc.HasFile, CodeEditor->TextLength());
+    Dialogs::RunModal(win.get());
+}
+
+void Tmain::CompareFiles() {
+    const TFileData& doc = Current();
+    if (!doc.HasFile || doc.Modified) {
+        kvMessageBox(QStringLiteral("Det aktuella dokumenetet måste vara sparat till en fil och "
+                                    "oändrat för att det ska kunna jämföras."));
+        return;
+    }
+    auto win = std::make_unique<Tcompare>(doc.FileName, this);
+    win->OnMessage = [this](const QString& text) { kvMessageBox(text); };
+    win->OnGetInput = [w = win.get()](const QString& prompt, QString* answer) {
+        TInternalFunctionInput input(w);
+        input.SetQuestion(prompt);
+        input.SetShowBrowse(false);
+        return input.Run(answer);
+    };
     Dialogs::RunModal(win.get());
 }
