@@ -189,6 +189,7 @@ Tmain::Tmain(QWidget* parent) : QMainWindow(parent) {
     CreateBookmarksPanel();
     BuildEditCommands();
     BuildPrintCommands();
+    BuildToolCommands();
 
     FormCreate();
 }

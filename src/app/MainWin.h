@@ -330,6 +330,13 @@ public:
     void ExportToXHTML();
     void CodeEditorPrintProgress(int numTotal, int numDone, int progress);
     void CodeEditorXHTMLExportProgress(int numTotal, int numDone, int progress);
+    // --- document tools (MainWinTools.cpp) ----------------------------------------------------
+    QMenu* Verktyg1 = nullptr; // "&Verktyg"
+    void BuildToolCommands();
+    void ShowStatistics();
+    void SortRows();
+    void DocProperties();
+    void CompareFiles();
 
     // --- start, settings and shut-down (MainWinStartup.cpp, MainWinSettings.cpp) ------------
     // Every stored setting as read at start. Values whose owner the window does not have yet
