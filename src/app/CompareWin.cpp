@@ -3,6 +3,7 @@
 #include "app/FileData.h"
 #include "app/PropertiesWin.h"
 #include "controls/CaptionGroup.h"
+#include "controls/KelvoraEditor.h"
 #include "editor/LineStore.h"
 #include "editor/TextSearcher.h"
 #include "platform/Cp1252.h"
@@ -57,8 +58,9 @@ void ShowText(QTextEdit* edit, const LineStore& lines) {
     edit->setPlainText(text);
 }
 
+// The plain rich-text editor, read-only: the two files side by side.
 QTextEdit* FileView(QWidget* parent) {
-    auto* edit = new QTextEdit(parent);
+    auto* edit = new TKelvoraEditor(parent);
     edit->setReadOnly(true);
     edit->setAcceptRichText(false);
     edit->setLineWrapMode(QTextEdit::NoWrap);
