@@ -190,6 +190,7 @@ Tmain::Tmain(QWidget* parent) : QMainWindow(parent) {
     BuildEditCommands();
     BuildPrintCommands();
     BuildToolCommands();
+    BuildExternalCommands();
 
     FormCreate();
 }

@@ -16,6 +16,7 @@
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <memory>
 
 class QAction;
 class QDockWidget;
@@ -30,6 +31,9 @@ class THexColorDialog;
 class TTimesOf;
 class Treplaceprogress;
 class TPrintProgress;
+class TFSControl;
+class TPreviewBrowser;
+class TPreviewFrm;
 class TExportProgressFrm;
 class TFormattingProcessor;
 class THTMLFormattingProcessor;
@@ -337,6 +341,17 @@ public:
     void SortRows();
     void DocProperties();
     void CompareFiles();
+
+    // --- full-screen preview and external programs (MainWinExternal.cpp) ----------------------
+    TFSControl* FSControl = nullptr;  // the full-screen preview's panel, made at start
+    TPreviewFrm* PreviewFrm() const;   // the full-screen preview while it is up, else null
+    // The full-screen preview's browser, and how other programs are started (tests replace them).
+    std::function<std::unique_ptr<TPreviewBrowser>()> MakePreviewBrowser;
+    std::function<bool(const QString& program, const QStringList& arguments)> StartProgram;
+    void BuildExternalCommands();
+    void FullscreenPreview();
+    void ShowInBrowser();
+    void AdvancedReplace();
 
     // --- start, settings and shut-down (MainWinStartup.cpp, MainWinSettings.cpp) ------------
     // Every stored setting as read at start. Values whose owner the window does not have yet
