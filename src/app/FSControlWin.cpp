@@ -94,7 +94,10 @@ TFSControl::TFSControl(TBoxes* boxes, QWidget* parent)
 }
 
 void TFSControl::SetAlphaBlendValue(int value) {
-    alpha_ = qBound(0, value, 255);
+    value = qBound(0, value, 255);
+    if (value == alpha_ && windowOpacity() == alpha_ / 255.0)
+        return;
+    alpha_ = value;
     setWindowOpacity(alpha_ / 255.0);
 }
 
@@ -103,13 +106,9 @@ void TFSControl::AlphaChangerTimer() {
     const QRect r = geometry();
     const bool inside = p.x() > r.left() && p.x() < r.left() + r.width() && p.y() > r.top() &&
                         p.y() < r.top() + r.height();
-    const int target = inside ? 255 : 0;
-    if (target >= alpha_) {
-        SetAlphaBlendValue(target);
-        return;
-    }
-    while (alpha_ > target)
-        SetAlphaBlendValue(alpha_ - 1);
+    // Lowering in steps of one within the tick draws no frame in between: the end value is
+    // what shows.
+    SetAlphaBlendValue(inside ? 255 : 0);
 }
 
 void TFSControl::UpdateRes() {

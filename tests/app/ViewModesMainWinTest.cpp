@@ -214,6 +214,7 @@ TEST_F(MainWinTest, TheViewMenuHoldsTheViewCommandsInOrder) {
                          "VToggleAutoPreviewUpdate=Uppdatera automatiskt",
                          "VToggleAutoSaveOnUpdate=Spara automatiskt vid uppdatering",
                          "VToggleBookmarks=Bokmärken",
+                         "VShowInBrowser=Visa i webbläsare",
                      }));
     // The menu's items are the window's commands.
     for (QAction* a : view->actions()) {
