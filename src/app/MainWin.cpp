@@ -187,6 +187,7 @@ Tmain::Tmain(QWidget* parent) : QMainWindow(parent) {
     CreateStatusBar();
     CreateSearchPanel();
     CreateBookmarksPanel();
+    CreateWebSitesPanel();
     BuildEditCommands();
     BuildPrintCommands();
     BuildToolCommands();

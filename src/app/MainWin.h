@@ -9,6 +9,7 @@
 #include "app/FileData.h"
 #include "app/SettingsStore.h"
 #include "app/StatusTexts.h"
+#include "app/WebsiteData.h"
 
 #include <QHash>
 #include <QKeySequence>
@@ -27,6 +28,7 @@ class QVBoxLayout;
 class TCSSFormattingProcessor;
 class TSearchPanel;
 class TBookmarksPanel;
+class TWebSitesPanel;
 class THexColorDialog;
 class TTimesOf;
 class Treplaceprogress;
@@ -295,6 +297,30 @@ public:
     void abortmarkeradebokmrken1Click();
     void Markeraallabokmrken1Click();
     void bmPopupPopup();
+
+    // --- web sites (MainWinWebSites.cpp) -----------------------------------------------------
+    TWebSitesPanel* projectpn = nullptr;
+    QDockWidget* WebSitesDock = nullptr; // holds projectpn until the side-panel stack does
+    TWebsitesData WebsitesData;
+    QString SiteFilterPattern = QStringLiteral("*.*");
+    void CreateWebSitesPanel();
+    void ApplyWebSitesSettings(const TSettingsValues& values);
+    void TakeWebSitesSettings(TSettingsValues* values) const;
+    bool WebSitesPanelVisible() const;
+    void ToggleCommonDocs();
+    QString WebSitesFolder() const; // "Webbplatser" in the data folder
+    void LoadWebSites();            // start
+    void SaveWebSites();            // close
+    void AddSite(const QString& localPath, const QStringList& properties);
+    void RemoveSite();
+    void UpdateWebSiteListFromArray();
+    void UpdateWebsite();
+    void WebsiteDataViewStringsChange();
+    void WebsiteDataViewDblClick();
+    void UpdateWebPagesFilter();
+    QString GetSelectedFileName() const; // empty without a selected site and node
+    void WebpagePopupPopup();
+    void OpenExternalFile();
 
     // --- edit commands and the clipboard history (MainWinEdit.cpp) ---------------------------
     QMenu* mnuPaste = nullptr;       // "K&listra in" on "&Redigera", rebuilt as it opens

@@ -115,6 +115,7 @@ void Tmain::ApplySettings(const TSettingsValues& values) {
     InitInteractiveFormatting();
     ApplySearchSettings(v);
     ApplyBookmarksSettings(v);
+    ApplyWebSitesSettings(v);
 }
 
 TSettingsValues Tmain::CurrentSettings() const {
@@ -192,5 +193,6 @@ TSettingsValues Tmain::CurrentSettings() const {
                                   CustomFormattingProcessor1->GetGroupUnderline(i)});
     TakeSearchSettings(&v);
     TakeBookmarksSettings(&v);
+    TakeWebSitesSettings(&v);
     return v;
 }

@@ -63,6 +63,7 @@ void Tmain::FormCreate() {
     ApplyWindowState(this, values);
     ApplySettings(values);
     CreateTimersAndData();
+    RunCommand([this] { LoadWebSites(); });
 
     Boxes().InstallExceptionHandler();
 }
@@ -139,6 +140,7 @@ void Tmain::FormClose() {
         kvMessageBox(kSettingsWriteFailedText);
     if (Hooks.SaveDataFiles)
         RunCommand(Hooks.SaveDataFiles);
+    RunCommand([this] { SaveWebSites(); });
     if (Hooks.UnloadModules)
         RunCommand(Hooks.UnloadModules);
     {

@@ -162,6 +162,7 @@ TDocState Tmain::CurrentDocState() const {
     s.StatusBarVisible = statusBar()->isVisibleTo(this);
     s.RulerVisible = CodeEditor->Ruler() && CodeEditor->Ruler()->isVisibleTo(this);
     s.ShowHiddenChars = CodeEditor->Settings()->ShowHiddenChars;
+    s.LeftPanelVisible[0] = WebSitesPanelVisible();
     s.LeftPanelVisible[1] = SearchPanelVisible();
     s.LeftPanelVisible[2] = BookmarksPanelVisible();
     return s;

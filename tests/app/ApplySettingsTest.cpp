@@ -80,7 +80,7 @@ S EveryValueChanged() {
     }
     v.FontName = QStringLiteral("DejaVu Sans Mono");
     v.Width = 640;
-    v.Height = 480;
+    v.Height = 560; // room for every side panel shown at once
     return v;
 }
 
@@ -122,7 +122,7 @@ TEST_F(StartupTest, EverySettingSurvivesACloseAndARestart) {
     EXPECT_FALSE(win->Toolbar->isVisibleTo(win.get()));
     EXPECT_FALSE(win->statusBar()->isVisibleTo(win.get()));
     EXPECT_FALSE(win->isMaximized());
-    EXPECT_EQ(win->size(), QSize(640, 480));
+    EXPECT_EQ(win->size(), QSize(640, 560));
     EXPECT_EQ(win->CodeEditor->Settings()->TabLength(), written.TabLength);
     EXPECT_EQ(win->CodeEditor->Settings()->SpeedJump, written.SpeedJump);
     EXPECT_EQ(win->CodeEditor->FontColor, written.FgColor);

@@ -213,6 +213,7 @@ TEST_F(MainWinTest, TheViewMenuHoldsTheViewCommandsInOrder) {
                          "VPreviewPage=Uppdatera granskning nu",
                          "VToggleAutoPreviewUpdate=Uppdatera automatiskt",
                          "VToggleAutoSaveOnUpdate=Spara automatiskt vid uppdatering",
+                         "VToggleCommonDocs=Projekthanterare",
                          "VToggleBookmarks=Bokmärken",
                          "VShowInBrowser=Visa i webbläsare",
                      }));
