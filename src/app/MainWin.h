@@ -369,8 +369,8 @@ public:
     void CompareFiles();
 
     // --- full-screen preview and external programs (MainWinExternal.cpp) ----------------------
-    TFSControl* FSControl = nullptr;  // the full-screen preview's panel, made at start
-    TPreviewFrm* PreviewFrm() const;   // the full-screen preview while it is up, else null
+    TFSControl* FSControl = nullptr; // the full-screen preview's panel, made at start
+    TPreviewFrm* PreviewFrm() const; // the full-screen preview while it is up, else null
     // The full-screen preview's browser, and how other programs are started (tests replace them).
     std::function<std::unique_ptr<TPreviewBrowser>()> MakePreviewBrowser;
     std::function<bool(const QString& program, const QStringList& arguments)> StartProgram;

@@ -9,8 +9,8 @@
 #include "editor/HTMLFormattingProcessor.h"
 #include "editor/JSFormattingProcessor.h"
 #include "editor/PascalFormattingProcessor.h"
-#include "editor/SUBFormattingProcessor.h"
 #include "editor/Ruler.h"
+#include "editor/SUBFormattingProcessor.h"
 #include "editor/TextEditorEx.h"
 
 #include <QStatusBar>
