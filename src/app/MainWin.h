@@ -407,8 +407,9 @@ public:
 
     // Run by the constructor.
     void FormCreate();
-    // Run on the first show only.
+    // Run on the first show only, once the window is on the screen.
     void FormShow();
+    void setVisible(bool visible) override;
     // Asks about every modified document; false when the user cancelled.
     bool FormCloseQuery();
     void FormClose();
@@ -420,7 +421,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
-    void showEvent(QShowEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

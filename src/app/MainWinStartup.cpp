@@ -68,9 +68,11 @@ void Tmain::FormCreate() {
     Boxes().InstallExceptionHandler();
 }
 
-void Tmain::showEvent(QShowEvent* e) {
-    QMainWindow::showEvent(e);
-    if (shown_)
+void Tmain::setVisible(bool visible) {
+    // After the base class has put the window on the screen, so that the questions of the
+    // first show stand over the window rather than before it.
+    QMainWindow::setVisible(visible);
+    if (!visible || shown_)
         return;
     shown_ = true;
     RunCommand([this] { FormShow(); });
