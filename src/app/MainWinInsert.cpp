@@ -274,9 +274,13 @@ void Tmain::BuildInsertCommands() {
         {"IInsertColor", "Färg i hexadecimal...", "Ctrl+R", &Tmain::InsertColor},
     };
     for (const Command& c : commands) {
-        QAction* action =
-            AddAction(QLatin1String(c.name), QString::fromUtf8(c.caption),
-                      QKeySequence(QLatin1String(c.key)), [this, h = c.handler] { (this->*h)(); });
+        QAction* action = AddAction(QLatin1String(c.name), QString::fromUtf8(c.caption),
+                                    QKeySequence(QLatin1String(c.key)), [this, h = c.handler] {
+                                        // Preview mode hides the editor: its shortcuts write
+                                        // nothing.
+                                        if (!Views->IsPreviewMode())
+                                            (this->*h)();
+                                    });
         // Enter on the keypad as well.
         if (QByteArray(c.key).endsWith("Return"))
             action->setShortcuts(
@@ -285,9 +289,12 @@ void Tmain::BuildInsertCommands() {
     }
     for (int level = 1; level <= 6; ++level) {
         const QString name = QStringLiteral("IInsertHeading%1").arg(level);
-        QAction* action = AddAction(name, QStringLiteral("Rubrik &%1").arg(level),
-                                    QKeySequence(QStringLiteral("Ctrl+Shift+%1").arg(level)),
-                                    [this, name] { InsertHeading(Action(name)); });
+        QAction* action =
+            AddAction(name, QStringLiteral("Rubrik &%1").arg(level),
+                      QKeySequence(QStringLiteral("Ctrl+Shift+%1").arg(level)), [this, name] {
+                          if (!Views->IsPreviewMode())
+                              InsertHeading(Action(name));
+                      });
         action->setData(level);
     }
 

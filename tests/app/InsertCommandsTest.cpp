@@ -264,6 +264,11 @@ TEST_F(InsertTest, PreviewModeDisablesTheMenuAndTheToolbarButtons) {
     ASSERT_TRUE(Run("VUserGoPreviewPageMode"));
     EXPECT_FALSE(win->Infoga1->menuAction()->isEnabled());
     EXPECT_FALSE(buttonsEnabled().contains("1"));
+    // A shortcut still reaches its action, which writes nothing into the hidden editor.
+    Start("ab|");
+    ASSERT_TRUE(Run("IInsertSpace"));
+    ASSERT_TRUE(Run("IInsertHeading1"));
+    EXPECT_EQ(Marks(*win->CodeEditor), QByteArray("ab|"));
     ASSERT_TRUE(Run("VUserGoEditMode"));
     EXPECT_TRUE(win->Infoga1->menuAction()->isEnabled());
     EXPECT_FALSE(buttonsEnabled().contains("0"));
