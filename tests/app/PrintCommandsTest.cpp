@@ -23,22 +23,7 @@ class PrintCommandsTest : public MainWinTest {
 protected:
     void SetUp() override {
         MainWinTest::SetUp();
-        handler = std::make_unique<Dialogs::ScopedModalHandler>([this](QDialog* d) {
-            if (auto* m = qobject_cast<TMessageBox*>(d)) {
-                seen << QStringLiteral("M:") + m->Text();
-                return int(Dialogs::mrOk);
-            }
-            if (auto* q = qobject_cast<TQuestionBox*>(d)) {
-                seen << QStringLiteral("Q:") + OneLine(q->info->text()) + QLatin1Char('|') +
-                            OneLine(q->question->text());
-                if (answers.empty()) {
-                    ADD_FAILURE() << "unexpected question";
-                    return int(Dialogs::mrCancel);
-                }
-                const int a = answers.front();
-                answers.pop_front();
-                return a;
-            }
+        handler = ScriptBoxes(seen, answers, [this](QDialog* d) {
             if (auto* p = dynamic_cast<TPrintProgress*>(d)) {
                 seen << QStringLiteral("P:") + p->ProcessValue->text() + QLatin1Char('|') +
                             p->PagesValue->text() + QLatin1Char('|') + p->DoneValue->text() +
@@ -51,13 +36,7 @@ protected:
                             (e->CloseBtn->isVisibleTo(e) ? QStringLiteral("|Stäng") : QString());
                 return int(Dialogs::mrOk);
             }
-            if (onDialog) {
-                const int r = onDialog(d);
-                if (r >= 0)
-                    return r;
-            }
-            ADD_FAILURE() << "unexpected dialog " << d->metaObject()->className();
-            return int(Dialogs::mrCancel);
+            return onDialog ? onDialog(d) : -1;
         });
     }
     void TearDown() override {

@@ -2,7 +2,8 @@
 
 // The program's own boxes answered by a script: every message box is recorded as "M:text"
 // and closed with OK; every question is recorded as "Q:info|question" and answered with the
-// next of `answers`. Any other dialog, or a question without an answer left, fails the test.
+// next of `answers`. Any other dialog goes to `other` (which returns -1 for one it does not
+// know); an unknown dialog, or a question without an answer left, fails the test.
 #include "app/MessageBox.h"
 #include "app/QuestionBox.h"
 #include "platform/Dialogs.h"
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -17,9 +19,10 @@ inline QString OneLine(QString s) {
     return s.replace(QLatin1Char('\n'), QLatin1Char(' '));
 }
 
-inline std::unique_ptr<Dialogs::ScopedModalHandler> ScriptBoxes(QStringList& seen,
-                                                                std::deque<int>& answers) {
-    return std::make_unique<Dialogs::ScopedModalHandler>([&seen, &answers](QDialog* d) {
+inline std::unique_ptr<Dialogs::ScopedModalHandler>
+ScriptBoxes(QStringList& seen, std::deque<int>& answers,
+            std::function<int(QDialog*)> other = nullptr) {
+    return std::make_unique<Dialogs::ScopedModalHandler>([&seen, &answers, other](QDialog* d) {
         if (auto* m = qobject_cast<TMessageBox*>(d)) {
             seen << QStringLiteral("M:") + m->Text();
             return int(Dialogs::mrOk);
@@ -35,7 +38,12 @@ inline std::unique_ptr<Dialogs::ScopedModalHandler> ScriptBoxes(QStringList& see
             answers.pop_front();
             return a;
         }
-        ADD_FAILURE() << "unexpected dialog";
+        if (other) {
+            const int r = other(d);
+            if (r >= 0)
+                return r;
+        }
+        ADD_FAILURE() << "unexpected dialog " << d->metaObject()->className();
         return int(Dialogs::mrCancel);
     });
 }
