@@ -1,5 +1,6 @@
 #include "app/ExportProgressWin.h"
 
+#include "app/ProgressRows.h"
 #include "platform/Dialogs.h"
 
 #include <QGridLayout>
@@ -18,27 +19,15 @@ TExportProgressFrm::TExportProgressFrm(QWidget* parent) : QDialog(parent) {
     auto* group = new QGroupBox(QStringLiteral("Exportstatus"), this);
     auto* grid = new QGridLayout(group);
     grid->setColumnStretch(1, 1);
-    const auto pair = [group, grid](const char* caption, const char* objectName) {
-        const int row = grid->rowCount();
-        grid->addWidget(new QLabel(QString::fromUtf8(caption), group), row, 0);
-        auto* value = new QLabel(group);
-        value->setObjectName(QLatin1String(objectName));
-        value->setTextFormat(Qt::PlainText);
-        value->setMinimumWidth(180);
-        grid->addWidget(value, row, 1);
-        return value;
+    const auto pair = [grid, group](const char* caption, const char* objectName) {
+        return ProgressRows::AddValueRow(grid, group, caption, objectName, 180);
     };
     lblOp = pair("Operation:", "lblOp");
     lblProgress = pair("Procent klart:", "lblProgress");
 
-    CloseBtn = new QPushButton(QStringLiteral("Stäng"), this);
-    CloseBtn->setObjectName(QStringLiteral("CloseBtn"));
-    CloseBtn->setDefault(true);
-    CloseBtn->hide();
-    connect(CloseBtn, &QPushButton::clicked, this, [this] { done(Dialogs::mrOk); });
     auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(CloseBtn);
+    CloseBtn = ProgressRows::AddCloseButton(this, buttons, QStringLiteral("Stäng"));
+    CloseBtn->hide();
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);

@@ -1,5 +1,6 @@
 #include "app/PrintProgressWin.h"
 
+#include "app/ProgressRows.h"
 #include "platform/Dialogs.h"
 
 #include <QGridLayout>
@@ -17,27 +18,15 @@ TPrintProgress::TPrintProgress(QWidget* parent) : QDialog(parent) {
     auto* grid = new QGridLayout;
     grid->setColumnStretch(1, 1);
     const auto pair = [this, grid](const char* caption, const char* objectName) {
-        const int row = grid->rowCount();
-        grid->addWidget(new QLabel(QString::fromUtf8(caption), this), row, 0);
-        auto* value = new QLabel(this);
-        value->setObjectName(QLatin1String(objectName));
-        value->setTextFormat(Qt::PlainText);
-        value->setMinimumWidth(200);
-        grid->addWidget(value, row, 1);
-        return value;
+        return ProgressRows::AddValueRow(grid, this, caption, objectName, 200);
     };
     ProcessValue = pair("Process:", "ProcessValue");
     PagesValue = pair("Antal sidor:", "PagesValue");
     DoneValue = pair("Färdigställda:", "DoneValue");
     ProgressValue = pair("Progress:", "ProgressValue");
 
-    CloseBtn = new QPushButton(QStringLiteral("&Stäng"), this);
-    CloseBtn->setObjectName(QStringLiteral("CloseBtn"));
-    CloseBtn->setDefault(true);
-    connect(CloseBtn, &QPushButton::clicked, this, [this] { done(Dialogs::mrOk); });
     auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(CloseBtn);
+    CloseBtn = ProgressRows::AddCloseButton(this, buttons, QStringLiteral("&Stäng"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);

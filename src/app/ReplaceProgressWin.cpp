@@ -1,5 +1,6 @@
 #include "app/ReplaceProgressWin.h"
 
+#include "app/ProgressRows.h"
 #include "platform/Dialogs.h"
 
 #include <QGridLayout>
@@ -23,14 +24,7 @@ Treplaceprogress::Treplaceprogress(QWidget* parent) : QDialog(parent) {
     auto* grid = new QGridLayout;
     grid->setColumnStretch(1, 1);
     const auto pair = [this, grid](const char* caption, const char* objectName) {
-        const int row = grid->rowCount();
-        grid->addWidget(new QLabel(QString::fromUtf8(caption), this), row, 0);
-        auto* value = new QLabel(this);
-        value->setObjectName(QLatin1String(objectName));
-        value->setTextFormat(Qt::PlainText);
-        value->setMinimumWidth(220);
-        grid->addWidget(value, row, 1);
-        return value;
+        return ProgressRows::AddValueRow(grid, this, caption, objectName, 220);
     };
     ProcessValue = pair("Process:", "ProcessValue");
     SearchValue = pair("Söktext:", "SearchValue");
@@ -40,15 +34,9 @@ Treplaceprogress::Treplaceprogress(QWidget* parent) : QDialog(parent) {
     DoneValue = pair("Varav ersatta:", "DoneValue");
     ProgressValue = pair("Progress:", "ProgressValue");
 
-    CloseBtn = new QPushButton(QStringLiteral("Stäng"), this);
-    CloseBtn->setObjectName(QStringLiteral("CloseBtn"));
-    CloseBtn->setDefault(true);
     // Esc rejects the dialog, which closes it as the button does.
-    connect(CloseBtn, &QPushButton::clicked, this, [this] { done(Dialogs::mrOk); });
-
     auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(CloseBtn);
+    CloseBtn = ProgressRows::AddCloseButton(this, buttons, QStringLiteral("Stäng"));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 8);
