@@ -111,17 +111,7 @@ TprintOptions::TprintOptions(QWidget* parent) : QDialog(parent) {
         QStringLiteral("Filnamn:\t[F]\nSidnummer:\t[I]\nDatum:\t\t[D]\nTid:\t\t[T]"));
     legend->setFixedHeight(80);
 
-    auto* ok = new QPushButton(QStringLiteral("Fortsätt"), this);
-    ok->setObjectName(QStringLiteral("okBtn"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, [this] { done(Dialogs::mrOk); });
-    auto* cancel = new QPushButton(QStringLiteral("Avbryt"), this);
-    cancel->setObjectName(QStringLiteral("cancelBtn"));
-    connect(cancel, &QPushButton::clicked, this, [this] { done(Dialogs::mrCancel); });
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = Dialogs::OkCancelRow(this, QStringLiteral("Fortsätt"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(margins);

@@ -69,17 +69,7 @@ TXHTMLExpProp::TXHTMLExpProp(QWidget* parent) : QDialog(parent) {
                                     QStringLiteral("Vänster"), QStringLiteral("Höger"), &FooterLeft,
                                     &FooterRight));
 
-    auto* ok = new QPushButton(QStringLiteral("Skapa"), this);
-    ok->setObjectName(QStringLiteral("okBtn"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, [this] { done(Dialogs::mrOk); });
-    auto* cancel = new QPushButton(QStringLiteral("Avbryt"), this);
-    cancel->setObjectName(QStringLiteral("cancelBtn"));
-    connect(cancel, &QPushButton::clicked, this, [this] { done(Dialogs::mrCancel); });
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = Dialogs::OkCancelRow(this, QStringLiteral("Skapa"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(titleGroup);

@@ -1,5 +1,9 @@
 #include "platform/Dialogs.h"
 
+#include <QPushButton>
+
+#include <QHBoxLayout>
+
 #include <QApplication>
 #include <QDialog>
 #include <QFontMetrics>
@@ -214,6 +218,21 @@ ScopedFileHandler::ScopedFileHandler(FileHandler handler) : previous_(TheFileHan
 
 ScopedFileHandler::~ScopedFileHandler() {
     TheFileHandler() = std::move(previous_);
+}
+
+QHBoxLayout* OkCancelRow(QDialog* dialog, const QString& okCaption) {
+    auto* ok = new QPushButton(okCaption, dialog);
+    ok->setObjectName(QStringLiteral("okBtn"));
+    ok->setDefault(true);
+    QObject::connect(ok, &QPushButton::clicked, dialog, [dialog] { dialog->done(mrOk); });
+    auto* cancel = new QPushButton(QStringLiteral("Avbryt"), dialog);
+    cancel->setObjectName(QStringLiteral("cancelBtn"));
+    QObject::connect(cancel, &QPushButton::clicked, dialog, [dialog] { dialog->done(mrCancel); });
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    return buttons;
 }
 
 } // namespace Dialogs

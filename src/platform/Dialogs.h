@@ -12,6 +12,8 @@ class QWidget;
 
 // The one way every modal dialog, box, prompt and file dialog of the program is run. Tests
 // install handlers that answer in place of the user, so no test waits on a real modal window.
+class QHBoxLayout;
+
 namespace Dialogs {
 
 // Runs a dialog modally and returns its result. With a handler installed the dialog is shown
@@ -95,5 +97,9 @@ public:
 private:
     FileHandler previous_;
 };
+
+// A right-aligned row of a default button (`okCaption`, closes with mrOk, named "okBtn")
+// and "Avbryt" (closes with mrCancel, named "cancelBtn").
+QHBoxLayout* OkCancelRow(QDialog* dialog, const QString& okCaption);
 
 } // namespace Dialogs
