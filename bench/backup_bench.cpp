@@ -1,9 +1,9 @@
 // The status bar's per-caret-move work and the minute's backup tick on 50 MB documents.
 #include "BenchSupport.h"
-#include "app/ActionStates.h"
-#include "app/Backups.h"
-#include "app/StatusTexts.h"
-#include "editor/EditorModel.h"
+#include "app/core/ActionStates.h"
+#include "app/core/Backups.h"
+#include "app/core/StatusTexts.h"
+#include "editor/model/EditorModel.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

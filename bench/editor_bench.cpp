@@ -1,6 +1,6 @@
 // The editor's text model on a 1,000,000-line (about 50 MB) HTML document.
 #include "BenchSupport.h"
-#include "editor/EditorModel.h"
+#include "editor/model/EditorModel.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

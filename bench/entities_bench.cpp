@@ -2,8 +2,8 @@
 // (about 70 MB) whose every line has a letter and a symbol to code and an entity of each
 // table to decode: the whole text selected, and one line of it.
 #include "BenchSupport.h"
-#include "editor/EditorModel.h"
-#include "editor/TextEditorEx.h"
+#include "editor/model/EditorModel.h"
+#include "editor/view/TextEditorEx.h"
 
 #include <benchmark/benchmark.h>
 #include <memory>

@@ -2,8 +2,8 @@
 // whole document, and one line of a million characters (the cost per line is linear).
 #include "BenchSupport.h"
 
-#include "editor/HTMLFormattingProcessor.h"
-#include "editor/TextEditorEx.h"
+#include "editor/colouring/HTMLFormattingProcessor.h"
+#include "editor/view/TextEditorEx.h"
 
 #include <QFileInfo>
 #include <benchmark/benchmark.h>

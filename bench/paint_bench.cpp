@@ -3,9 +3,9 @@
 // line, and 100 page-downs, each painted into an image offscreen.
 #include "BenchSupport.h"
 
-#include "editor/CSSFormattingProcessor.h"
-#include "editor/HTMLFormattingProcessor.h"
-#include "editor/TextEditorEx.h"
+#include "editor/colouring/CSSFormattingProcessor.h"
+#include "editor/colouring/HTMLFormattingProcessor.h"
+#include "editor/view/TextEditorEx.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

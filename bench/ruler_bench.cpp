@@ -1,8 +1,8 @@
 // The ruler's paint on a million-line document: the same cost at the top and at the end,
 // in full and in fast mode.
 #include "BenchSupport.h"
-#include "editor/Ruler.h"
-#include "editor/TextEditorEx.h"
+#include "editor/view/Ruler.h"
+#include "editor/view/TextEditorEx.h"
 
 #include <QImage>
 #include <QPainter>

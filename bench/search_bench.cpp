@@ -1,8 +1,8 @@
 // Find and replace on a 50 MB document of a million lines with a million hits: the editor's
 // search next to the peer editor component's own search and the raw memmem floor.
 #include "BenchSupport.h"
-#include "editor/EditorModel.h"
-#include "editor/TextSearcher.h"
+#include "editor/model/EditorModel.h"
+#include "editor/text/TextSearcher.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

@@ -1,7 +1,7 @@
 // Expanding subroutine lines against a document of a million lines: the cost follows the line
 // and the placeholders it holds, not the document.
 #include "BenchSupport.h"
-#include "editor/EditorModel.h"
+#include "editor/model/EditorModel.h"
 #include "subroutines/SubroutineLines.h"
 
 #include <benchmark/benchmark.h>

@@ -1,8 +1,8 @@
 // The main window's document switch, opening and saving with two 50 MB documents.
 #include "BenchSupport.h"
 
-#include "app/MainWin.h"
-#include "editor/TextEditorEx.h"
+#include "app/mainwindow/MainWin.h"
+#include "editor/view/TextEditorEx.h"
 #include "platform/Dialogs.h"
 #include "platform/SilentAbort.h"
 

@@ -1,7 +1,7 @@
 // Reading the tag at the caret costs the same on a 50 MB document as on a small one: the
 // reader looks at a bounded window around the caret only.
 #include "BenchSupport.h"
-#include "editor/EditorModel.h"
+#include "editor/model/EditorModel.h"
 
 #include <benchmark/benchmark.h>
 #include <map>

@@ -2,7 +2,7 @@
 // repaint, in the editor and side by side in the peer component; and the cost of undo
 // snapshots of a 50 MB document.
 #include "BenchSupport.h"
-#include "editor/TextEditorEx.h"
+#include "editor/view/TextEditorEx.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

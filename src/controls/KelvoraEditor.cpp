@@ -1,6 +1,6 @@
 #include "controls/KelvoraEditor.h"
 
-#include "editor/Entities.h"
+#include "editor/model/Entities.h"
 #include "platform/Cp1252.h"
 
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #include "subroutines/Commands.h"
 
-#include "subroutines/InternalFunctionInputWin.h"
+#include "app/dialogs/InternalFunctionInputWin.h"
 
 Tcommands::Tcommands(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("commands"));

@@ -1,7 +1,7 @@
 #include "subroutines/SubroutineLines.h"
 
-#include "editor/EditorModel.h"
-#include "editor/TextSearcher.h"
+#include "editor/model/EditorModel.h"
+#include "editor/text/TextSearcher.h"
 #include "platform/Cp1252.h"
 
 #include <QByteArrayMatcher>

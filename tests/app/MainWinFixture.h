@@ -3,11 +3,11 @@
 #include "ScriptedBoxes.h"
 
 #include "TestSupport.h"
-#include "app/MainWin.h"
-#include "app/MessageBox.h"
-#include "app/QuestionBox.h"
+#include "app/dialogs/MessageBox.h"
+#include "app/dialogs/QuestionBox.h"
+#include "app/mainwindow/MainWin.h"
 #include "controls/TabControlEx.h"
-#include "editor/TextEditorEx.h"
+#include "editor/view/TextEditorEx.h"
 #include "platform/Dialogs.h"
 #include "platform/SilentAbort.h"
 

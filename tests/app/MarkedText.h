@@ -1,7 +1,7 @@
 #pragma once
 
 // Texts with the caret written as "|" or the selection as "[...]".
-#include "editor/TextEditorEx.h"
+#include "editor/view/TextEditorEx.h"
 
 #include <QByteArray>
 

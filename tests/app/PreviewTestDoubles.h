@@ -1,10 +1,10 @@
 #pragma once
 
 #include "TestSupport.h"
-#include "app/ActionStates.h"
-#include "app/PreviewBrowser.h"
-#include "app/ViewModes.h"
-#include "app/ViewModesHost.h"
+#include "app/core/ActionStates.h"
+#include "app/preview/PreviewBrowser.h"
+#include "app/preview/ViewModes.h"
+#include "app/preview/ViewModesHost.h"
 
 #include <QAction>
 #include <QFile>

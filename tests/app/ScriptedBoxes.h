@@ -4,8 +4,8 @@
 // and closed with OK; every question is recorded as "Q:info|question" and answered with the
 // next of `answers`. Any other dialog goes to `other` (which returns -1 for one it does not
 // know); an unknown dialog, or a question without an answer left, fails the test.
-#include "app/MessageBox.h"
-#include "app/QuestionBox.h"
+#include "app/dialogs/MessageBox.h"
+#include "app/dialogs/QuestionBox.h"
 #include "platform/Dialogs.h"
 
 #include <QLabel>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "MainWinFixture.h"
-#include "app/ReplaceProgressWin.h"
-#include "app/SearchPanel.h"
+#include "app/dialogs/ReplaceProgressWin.h"
+#include "app/panels/SearchPanel.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -3,11 +3,11 @@
 #include "ScriptedBoxes.h"
 
 #include "TestSupport.h"
-#include "app/MainWin.h"
-#include "app/MessageBox.h"
-#include "app/Program.h"
-#include "app/QuestionBox.h"
-#include "app/SettingsStore.h"
+#include "app/core/Program.h"
+#include "app/core/SettingsStore.h"
+#include "app/dialogs/MessageBox.h"
+#include "app/dialogs/QuestionBox.h"
+#include "app/mainwindow/MainWin.h"
 #include "platform/Dialogs.h"
 
 #include <QDir>

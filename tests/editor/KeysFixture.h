@@ -2,7 +2,7 @@
 
 // A shown editor on the offscreen platform with helpers to set a small text, send keys in a
 // compact notation and read the text back.
-#include "editor/TextEditorEx.h"
+#include "editor/view/TextEditorEx.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
+#include "app/dialogs/InternalFunctionInputWin.h"
 #include "platform/Dialogs.h"
 #include "subroutines/Commands.h"
-#include "subroutines/InternalFunctionInputWin.h"
 
 #include <QDir>
 #include <QLabel>

@@ -1,5 +1,5 @@
 #include "subroutines/SubroutineLines.h"
-#include "editor/EditorModel.h"
+#include "editor/model/EditorModel.h"
 #include "platform/Cp1252.h"
 
 #include <QStringList>

@@ -1,0 +1,236 @@
+#include "editor/colouring/SUBFormattingProcessor.h"
+
+#include "editor/colouring/JSFormattingProcessor.h"
+#include "editor/view/TextEditorEx.h"
+
+#include <array>
+#include <string_view>
+#include <unordered_set>
+
+namespace {
+
+constexpr std::array<std::string_view, 134> kKeywords = {"show",
+                                                         "window",
+                                                         "occurrences",
+                                                         "case_sensitive",
+                                                         "word_sensitive",
+                                                         "and",
+                                                         "write",
+                                                         "clear",
+                                                         "doc",
+                                                         "no_warning",
+                                                         "add",
+                                                         "line",
+                                                         "insert",
+                                                         "color",
+                                                         "date",
+                                                         "char",
+                                                         "h1",
+                                                         "h2",
+                                                         "h3",
+                                                         "h4",
+                                                         "h5",
+                                                         "h6",
+                                                         "para",
+                                                         "div",
+                                                         "acronym",
+                                                         "abbreviation",
+                                                         "cite",
+                                                         "first_definition",
+                                                         "image",
+                                                         "link",
+                                                         "table",
+                                                         "ordered_list",
+                                                         "unordered_list",
+                                                         "superscript",
+                                                         "subscript",
+                                                         "head_style",
+                                                         "style_block",
+                                                         "style_class",
+                                                         "x_style",
+                                                         "span_style",
+                                                         "set",
+                                                         "DTD",
+                                                         "title",
+                                                         "find",
+                                                         "next",
+                                                         "import",
+                                                         "export",
+                                                         "message",
+                                                         "set",
+                                                         "caretpos",
+                                                         "increase",
+                                                         "caretpos",
+                                                         "decrease",
+                                                         "delete",
+                                                         "clear",
+                                                         "selection",
+                                                         "select",
+                                                         "all",
+                                                         "cut",
+                                                         "copy",
+                                                         "paste",
+                                                         "as",
+                                                         "case",
+                                                         "invert",
+                                                         "upper",
+                                                         "lower",
+                                                         "indent",
+                                                         "unindent",
+                                                         "remove",
+                                                         "indent",
+                                                         "ROT-13",
+                                                         "save_as",
+                                                         "save",
+                                                         "open",
+                                                         "restore",
+                                                         "file",
+                                                         "delete",
+                                                         "file",
+                                                         "print",
+                                                         "set",
+                                                         "print",
+                                                         "format",
+                                                         "beep",
+                                                         "wait",
+                                                         "close",
+                                                         "exit",
+                                                         "terminate",
+                                                         "application",
+                                                         "restart",
+                                                         "application",
+                                                         "new",
+                                                         "current",
+                                                         "execute",
+                                                         "preview",
+                                                         "set",
+                                                         "status",
+                                                         "normalize",
+                                                         "after",
+                                                         "bookmark",
+                                                         "at",
+                                                         "goto",
+                                                         "break",
+                                                         "TrimVars",
+                                                         "repeat",
+                                                         "var",
+                                                         "if",
+                                                         "unless",
+                                                         "ToUpperCase",
+                                                         "ToLowerCase",
+                                                         "Input",
+                                                         "Chr",
+                                                         "Occurrences",
+                                                         "Occurrences1",
+                                                         "Occurrences2",
+                                                         "Occurrences3",
+                                                         "IsPositive",
+                                                         "IsNegative",
+                                                         "IsZero",
+                                                         "IsEmpty",
+                                                         "TrimLeft",
+                                                         "TrimRight",
+                                                         "Date",
+                                                         "Calc",
+                                                         "FCC",
+                                                         "SetRow",
+                                                         "SetCol",
+                                                         "AddLine",
+                                                         "SetDelLength",
+                                                         "DelSelection",
+                                                         "DelLine",
+                                                         "SetSearchStr",
+                                                         "SetReplaceStr",
+                                                         "SetCaseSensitivity",
+                                                         "ReplaceAll"};
+
+const std::unordered_set<std::string_view>& KeywordSet() {
+    static const std::unordered_set<std::string_view> set(kKeywords.begin(), kKeywords.end());
+    return set;
+}
+
+} // namespace
+
+void TSUBFormattingProcessor::Assign(const TSUBFormattingProcessor& source) {
+    CommentColor = source.CommentColor;
+    KeywordColor = source.KeywordColor;
+    KeywordBold = source.KeywordBold;
+    PHolderColor = source.PHolderColor;
+}
+
+bool TSUBFormattingProcessor::IsSubWordChar(unsigned char ch) {
+    return IsWordChar(ch) || ch == '_' || ch == '-';
+}
+
+const TWordDef& TSUBFormattingProcessor::WordDef() {
+    static const TWordDef def = [] {
+        TWordDef d;
+        d.UseDefault = false;
+        for (int c = 1; c < 256; ++c)
+            if (IsSubWordChar(static_cast<unsigned char>(c)))
+                d.WordChars += static_cast<char>(c);
+        return d;
+    }();
+    return def;
+}
+
+bool TSUBFormattingProcessor::IsCommentLine(const QPoint& Pos) const {
+    const LineStore& lines = TextEditorEx()->Lines;
+    return Pos.y() >= 0 && Pos.y() < lines.Count() &&
+           TJSFormattingProcessor::IsCommentLine(lines.Get(Pos.y()));
+}
+
+bool TSUBFormattingProcessor::IsKeyword(const QByteArray& word) {
+    return KeywordSet().contains(
+        std::string_view(word.constData(), static_cast<size_t>(word.size())));
+}
+
+namespace {
+
+bool IsPlaceholderChar(char ch) {
+    return ch == '(' || ch == ')' || ch == '[' || ch == ']' || ch == '{' || ch == '}';
+}
+
+} // namespace
+
+void TSUBFormattingProcessor::FormatChar(char Ch, const QPoint& Pos, bool JustTyped,
+                                         TCharFormat& Format) {
+    TFormattingProcessor::FormatChar(Ch, Pos, JustTyped, Format);
+    if (JustTyped)
+        RepaintLine(Pos.y());
+    if (IsCommentLine(Pos)) {
+        Format.Color = CommentColor;
+    } else if (IsPlaceholderChar(Ch)) {
+        Format.Color = PHolderColor;
+    } else if (IsKeyword(GetWordAtByDef(Pos, WordDef()))) {
+        Format.Color = KeywordColor;
+        if (KeywordBold)
+            Format.Style = fsBold;
+    }
+}
+
+void TSUBFormattingProcessor::FormatLine(int line, int first, int count, int justTypedColumn,
+                                         std::vector<TCharFormat>& out) {
+    TCharFormat base;
+    if (!BeginLinePass(line, first, count, justTypedColumn, true, out, &base))
+        return;
+    const QByteArray text = TextEditorEx()->Lines.Get(line);
+    TCharFormat* o = out.data();
+    if (TJSFormattingProcessor::IsCommentLine(text)) {
+        std::fill(o, o + count, TCharFormat{CommentColor, base.Style});
+        return;
+    }
+    const char* s = text.constData();
+    const TCharFormat holder{PHolderColor, base.Style};
+    const TCharFormat keyword{KeywordColor, KeywordBold ? TFontStyles(fsBold) : base.Style};
+    for (int i = 0; i < count; ++i)
+        o[i] = IsPlaceholderChar(s[first + i]) ? holder : base;
+    KeywordColouring::ForEachRun(
+        s, static_cast<int>(text.size()), first, first + count, IsSubWordChar,
+        [&](int start, int end) {
+            if (!IsKeyword(QByteArray::fromRawData(s + start, end - start)))
+                return;
+            for (int c = std::max(start, first); c < std::min(end, first + count); ++c)
+                o[c - first] = keyword;
+        });
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "editor/model/EditorModel.h"
+
+// Scope guards of the editor's input handlers: both undo their step also when an exception
+// passes.
+namespace EditScopes {
+
+// Sets a flag for a scope.
+struct FlagScope {
+    bool& flag;
+    explicit FlagScope(bool& f) : flag(f) { flag = true; }
+    ~FlagScope() { flag = false; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+};
+
+// Hides the system caret for a scope.
+class CaretHidden {
+public:
+    explicit CaretHidden(TEditorModel* e) : e_(e) { e_->HideSystemCaret(); }
+    ~CaretHidden() { e_->ShowSystemCaret(); }
+    CaretHidden(const CaretHidden&) = delete;
+    CaretHidden& operator=(const CaretHidden&) = delete;
+
+private:
+    TEditorModel* e_;
+};
+
+} // namespace EditScopes

@@ -1,0 +1,537 @@
+#include "editor/model/EditorModel.h"
+
+#include "platform/Cp1252.h"
+#include "platform/SilentAbort.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <algorithm>
+
+namespace {
+
+// Sets a flag for a scope and clears it also when an exception passes.
+struct FlagScope {
+    bool& flag;
+    explicit FlagScope(bool& f) : flag(f) { flag = true; }
+    ~FlagScope() { flag = false; }
+};
+
+// The text cannot hold a NUL byte: drop the NULs and keep everything else.
+QByteArray WithoutNul(const QByteArray& s) {
+    if (!s.contains('\0'))
+        return s;
+    QByteArray out = s;
+    out.removeIf([](char c) { return c == '\0'; });
+    return out;
+}
+
+// A position past the last line is the end of the text.
+void ClampToText(const LineStore& lines, QPoint* p) {
+    if (p->y() >= lines.Count())
+        *p = QPoint(lines.Length(lines.Count() - 1), lines.Count() - 1);
+}
+
+} // namespace
+
+TEditorModel::TEditorModel() : settings_(std::make_unique<TTextEditorExSettings>()) {
+    Creating = true;
+    Caret.OnChange = [this](const QPoint& p) { CaretChanged(p); };
+    SelEnd.OnChange = [this](const QPoint& p) { SelEndChanged(p); };
+    ScrollPos.OnChange = [this](const QPoint& p) { ScrollChanged(p); };
+    Clear();
+    Lines.OnChange = [this] { LinesChange(&Lines); };
+    Creating = false;
+}
+
+TEditorModel::~TEditorModel() {
+    Lines.OnChange = nullptr;
+    Caret.OnChange = nullptr;
+    SelEnd.OnChange = nullptr;
+    ScrollPos.OnChange = nullptr;
+}
+
+// --- positions ---------------------------------------------------------------------------
+
+int TEditorModel::ComparePos(const QPoint& a, const QPoint& b) {
+    if (a.y() < b.y())
+        return 0;
+    if (a.y() > b.y())
+        return 2;
+    if (a.x() < b.x())
+        return 0;
+    return a.x() == b.x() ? 1 : 2;
+}
+
+void TEditorModel::SelectionBounds(QPoint* start, QPoint* end) const {
+    const QPoint c = Caret.GetPos(), e = SelEnd.GetPos();
+    if (ComparePos(c, e) == 2) {
+        *start = e;
+        *end = c;
+    } else {
+        *start = c;
+        *end = e;
+    }
+}
+
+bool TEditorModel::InSelection(const QPoint& p) const {
+    QPoint s, e;
+    SelectionBounds(&s, &e);
+    if (s == e)
+        return false;
+    if (p.y() > s.y() && p.y() < e.y())
+        return true;
+    if (p.y() == s.y() && p.y() == e.y())
+        return p.x() >= s.x() && p.x() < e.x();
+    if (p.y() == s.y())
+        return p.x() >= s.x();
+    if (p.y() == e.y())
+        return p.x() < e.x();
+    return false;
+}
+
+void TEditorModel::GetLineSpan(const QPoint& a, const QPoint& b, int* first, int* last) const {
+    *first = std::min(a.y(), b.y());
+    *last = std::max(a.y(), b.y());
+}
+
+int TEditorModel::PosToOffset(const QPoint& p) const {
+    if (p.y() < 0)
+        return 0;
+    if (p.y() >= Lines.Count())
+        return std::max(TextLength() - 2, 0);
+    const int x = std::clamp(p.x(), 0, Lines.Length(p.y()));
+    return static_cast<int>(Lines.LineStart(p.y())) + x;
+}
+
+bool TEditorModel::OffsetToPos(qint64 offset, QPoint* p) const {
+    if (offset < 0 || offset > Lines.TextLength() - 2)
+        return false;
+    const int line = Lines.LineAtOffset(offset);
+    if (line < 0)
+        return false;
+    const int column = static_cast<int>(offset - Lines.LineStart(line));
+    *p = QPoint(std::min(column, Lines.Length(line)), line);
+    return true;
+}
+
+// --- selection ---------------------------------------------------------------------------
+
+int TEditorModel::GetSelStart() const {
+    QPoint s, e;
+    SelectionBounds(&s, &e);
+    return PosToOffset(s);
+}
+
+void TEditorModel::SetSelStart(int value) {
+    QPoint p;
+    if (!OffsetToPos(value, &p))
+        return;
+    FlagScope collapse(ForceCollapse);
+    Caret.SetPos(p);
+}
+
+int TEditorModel::GetSelLength() const {
+    QPoint s, e;
+    SelectionBounds(&s, &e);
+    if (s == e)
+        return 0;
+    return PosToOffset(e) - PosToOffset(s);
+}
+
+void TEditorModel::SetSelLength(int value) {
+    if (Lines.IsEmpty()) {
+        SelEnd.SetPosSilently(QPoint(0, 0));
+        return;
+    }
+    const qint64 target = static_cast<qint64>(PosToOffset(Caret.GetPos())) + value;
+    const qint64 last = Lines.TextLength() - 2;
+    QPoint p;
+    if (target > last && target <= last + 2)
+        p = QPoint(Lines.Length(Lines.Count() - 1), Lines.Count() - 1);
+    else if (!OffsetToPos(target, &p))
+        return;
+    SelEnd.SetPos(p);
+}
+
+QByteArray TEditorModel::GetSelText() const {
+    QPoint s, e;
+    SelectionBounds(&s, &e);
+    if (s == e)
+        return QByteArray();
+    QByteArray out;
+    out.reserve(GetSelLength());
+    const std::vector<QByteArray> range = GetTextRange(s, e);
+    for (size_t i = 0; i < range.size(); ++i) {
+        if (i)
+            out.append("\r\n", 2);
+        out.append(range[i]);
+    }
+    return out;
+}
+
+void TEditorModel::SetSelText(const QByteArray& s) {
+    if (Settings()->ReadOnly)
+        return;
+    HideSystemCaret();
+    DeleteSelection();
+    const QByteArray text = LineStore::NormalizeBreaks(WithoutNul(s));
+    const bool addBreak = text.endsWith("\r\n");
+    // Insert where the caret's offset is: a caret past its line's end inserts at the end.
+    const int start = GetSelStart();
+    QPoint at;
+    if (!OffsetToPos(start, &at))
+        at = QPoint(0, 0);
+    InsertText(at, text, addBreak);
+    {
+        FlagScope collapse(ForceCollapse);
+        SetSelStart(start + static_cast<int>(text.size()));
+    }
+    ShowSystemCaret();
+}
+
+bool TEditorModel::DeleteSelection() {
+    if (Settings()->ReadOnly || !HasSelection())
+        return false;
+    HideSystemCaret();
+    QPoint s, e;
+    SelectionBounds(&s, &e);
+    s.setX(std::clamp(s.x(), 0, Lines.Length(s.y())));
+    SelEnd.SetPosSilently(s);
+    DeleteRange(s, e);
+    {
+        FlagScope collapse(ForceCollapse);
+        Caret.SetPosAndNotify(s);
+    }
+    ShowSystemCaret();
+    return true;
+}
+
+bool TEditorModel::SelectLine(int line) {
+    if (line < 0 || line >= Lines.Count())
+        return false;
+    HideSystemCaret();
+    Caret.SetPos(QPoint(0, line));
+    SelEnd.SetPos(QPoint(Lines.Length(line), line));
+    ShowSystemCaret();
+    return true;
+}
+
+void TEditorModel::SelectAll() {
+    if (Lines.Count() < 2 && Lines.Length(0) == 0)
+        return;
+    FlagScope noScroll(NoScrollIntoView);
+    Caret.SetPos(QPoint(0, 0));
+    const int last = Lines.Count() - 1;
+    SelEnd.SetPos(QPoint(Lines.Length(last), last));
+}
+
+// --- ranges ------------------------------------------------------------------------------
+
+std::vector<QByteArray> TEditorModel::GetTextRange(QPoint from, QPoint to) const {
+    std::vector<QByteArray> out;
+    if (Lines.IsEmpty() || from.y() < 0 || from.y() >= Lines.Count())
+        return out;
+    ClampToText(Lines, &to);
+    const QByteArray& first = Lines.Get(from.y());
+    const int fx = std::clamp(from.x(), 0, static_cast<int>(first.size()));
+    if (from.y() == to.y()) {
+        const int tx = std::clamp(to.x(), fx, static_cast<int>(first.size()));
+        out.push_back(first.mid(fx, tx - fx));
+        return out;
+    }
+    out.reserve(static_cast<size_t>(to.y() - from.y() + 1));
+    out.push_back(first.mid(fx));
+    Lines.ForEach(from.y() + 1, to.y() - 1, [&](int, const QByteArray& l) { out.push_back(l); });
+    const QByteArray& last = Lines.Get(to.y());
+    out.push_back(last.left(std::clamp(to.x(), 0, static_cast<int>(last.size()))));
+    return out;
+}
+
+void TEditorModel::DeleteRange(QPoint from, QPoint to) {
+    if (Settings()->ReadOnly || Lines.IsEmpty() || from.y() < 0 || from.y() >= Lines.Count())
+        return;
+    ClampToText(Lines, &to);
+    const QByteArray head = Lines.Get(from.y()).left(std::max(from.x(), 0));
+    if (from.y() == to.y()) {
+        const QByteArray& line = Lines.Get(from.y());
+        const int tx =
+            std::clamp(to.x(), static_cast<int>(head.size()), static_cast<int>(line.size()));
+        Lines.Put(from.y(), head + line.mid(tx));
+        if (!Updating)
+            RepaintLineArea(from.y());
+        return;
+    }
+    const QByteArray& tailLine = Lines.Get(to.y());
+    const QByteArray tail = tailLine.mid(std::clamp(to.x(), 0, static_cast<int>(tailLine.size())));
+    Lines.Replace(from.y(), to.y() - from.y() + 1, {head + tail});
+    if (!Updating)
+        RepaintAll();
+}
+
+void TEditorModel::InsertLines(const QPoint& at, std::vector<QByteArray> lines, bool addBreak) {
+    if (Settings()->ReadOnly || at.x() < 0 || at.y() < 0 || at.y() >= Lines.Count() ||
+        at.x() > Lines.Length(at.y()) || lines.empty())
+        return;
+    if (addBreak)
+        lines.emplace_back();
+    const QByteArray& line = Lines.Get(at.y());
+    const QByteArray head = line.left(at.x());
+    const QByteArray tail = line.mid(at.x());
+    if (lines.size() == 1) {
+        Lines.Put(at.y(), head + lines[0] + tail);
+        if (!Updating)
+            RepaintLineArea(at.y());
+        return;
+    }
+    lines.front().prepend(head);
+    lines.back().append(tail);
+    Lines.Replace(at.y(), 1, std::move(lines));
+    if (!Updating)
+        RepaintAll();
+}
+
+void TEditorModel::InsertText(const QPoint& at, const QByteArray& s, bool addBreak) {
+    if (Settings()->ReadOnly)
+        return;
+    InsertLines(at, LineStore::SplitText(s), addBreak);
+}
+
+void TEditorModel::SetText(const QByteArray& text) {
+    HideSystemCaret();
+    Lines.SetText(text);
+    if (Lines.IsEmpty())
+        Lines.Add(QByteArray());
+    RepaintAll();
+    SelEnd.SetPosSilently(QPoint(0, 0));
+    {
+        FlagScope collapse(ForceCollapse);
+        Caret.SetPosAndNotify(QPoint(0, 0));
+    }
+    ShowSystemCaret();
+}
+
+// --- clipboard ---------------------------------------------------------------------------
+
+void TEditorModel::CopyToClipboard() {
+    if (!HasSelection())
+        return;
+    QByteArray text = GetSelText();
+    text.replace("\r\n", "\n");
+    QGuiApplication::clipboard()->setText(Cp1252::Decode(text));
+}
+
+void TEditorModel::CutToClipboard() {
+    if (Settings()->ReadOnly || !HasSelection())
+        return;
+    CopyToClipboard();
+    DeleteSelection();
+}
+
+void TEditorModel::PasteFromClipboard() {
+    if (Settings()->ReadOnly)
+        return;
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (!data || !data->hasText())
+        return;
+    SetSelText(Cp1252::Encode(data->text()));
+}
+
+// --- files -------------------------------------------------------------------------------
+
+void TEditorModel::LoadFromFile(const QString& fileName) {
+    LineStore loaded;
+    QString error;
+    if (!loaded.LoadFromFile(fileName, &error))
+        throw EKelvoraError(
+            QStringLiteral("EFOpenError"),
+            QStringLiteral("Det går inte att öppna filen \"%1\". %2").arg(fileName, error));
+    HideSystemCaret();
+    if (loaded.IsEmpty())
+        loaded.Add(QByteArray());
+    Lines.Swap(loaded);
+    RepaintAll();
+    SelEnd.SetPosSilently(QPoint(0, 0));
+    {
+        FlagScope collapse(ForceCollapse);
+        Caret.SetPosAndNotify(QPoint(0, 0));
+    }
+    ShowSystemCaret();
+}
+
+void TEditorModel::SaveToFile(const QString& fileName) {
+    QString error;
+    if (!Lines.SaveToFile(fileName, &error))
+        throw EKelvoraError(
+            QStringLiteral("EFCreateError"),
+            QStringLiteral("Det går inte att skapa filen \"%1\". %2").arg(fileName, error));
+}
+
+void TEditorModel::InsertFromFile(const QString& fileName) {
+    if (Settings()->ReadOnly)
+        return;
+    LineStore loaded;
+    QString error;
+    if (!loaded.LoadFromFile(fileName, &error))
+        throw EKelvoraError(
+            QStringLiteral("EFOpenError"),
+            QStringLiteral("Det går inte att öppna filen \"%1\". %2").arg(fileName, error));
+    SetSelText(loaded.Text());
+}
+
+// --- other text operations ---------------------------------------------------------------
+
+void TEditorModel::Clear() {
+    // A new, empty document: its lines break with CR LF.
+    Lines.SetStyle(LineStore::BreakStyle::CrLf);
+    Lines.Replace(0, Lines.Count(), {QByteArray()});
+    if (Creating) {
+        Caret.SetPosSilently(QPoint(0, 0));
+        SelEnd.SetPosSilently(QPoint(0, 0));
+        return;
+    }
+    SelEnd.SetPosSilently(QPoint(0, 0));
+    {
+        FlagScope collapse(ForceCollapse);
+        Caret.SetPosAndNotify(QPoint(0, 0));
+    }
+    RepaintAll();
+}
+
+void TEditorModel::UpdateView() {
+    if (Lines.IsEmpty())
+        Lines.Add(QByteArray());
+    HideSystemCaret();
+    // The caller may have shortened the lines: the caret, the selection end and the scroll
+    // position come back into the text, and the view follows the caret.
+    const auto inText = [this](QPoint p) {
+        ClampToText(Lines, &p);
+        const int y = std::max(p.y(), 0);
+        return QPoint(std::clamp(p.x(), 0, Lines.Length(y)), y);
+    };
+    const QPoint caret = inText(Caret.GetPos()), selEnd = inText(SelEnd.GetPos());
+    const QPoint scroll(std::clamp(ScrollPos.X, 0, std::max(GetWidestLine(), 0)),
+                        std::clamp(ScrollPos.Y, 0, Lines.Count() - 1));
+    const bool scrolled = scroll != ScrollPos.GetPos();
+    if (scrolled)
+        ScrollPos.SetPos(scroll);
+    RepaintAll();
+    if (scrolled || caret != Caret.GetPos() || selEnd != SelEnd.GetPos()) {
+        SelEnd.SetPosSilently(selEnd);
+        LastCaret = caret;
+        LastSelEnd = selEnd;
+        HadSelection = caret != selEnd;
+        // The caret handler once, keeping the selection.
+        const bool shift = ShiftHeld;
+        ShiftHeld = true;
+        ForceCollapse = false;
+        try {
+            Caret.SetPosAndNotify(caret);
+        } catch (...) {
+            ShiftHeld = shift;
+            throw;
+        }
+        ShiftHeld = shift;
+    }
+    ShowSystemCaret();
+}
+
+void TEditorModel::AppendLine(const QByteArray& s) {
+    if (Settings()->ReadOnly)
+        return;
+    Lines.Add(s);
+    RepaintLineArea(Lines.Count() - 1);
+    MoveToTextEnd();
+}
+
+void TEditorModel::MoveToTextEnd() {
+    const int last = Lines.Count() - 1;
+    FlagScope collapse(ForceCollapse);
+    Caret.SetPos(QPoint(Lines.Length(last), last));
+}
+
+// --- notifications -----------------------------------------------------------------------
+
+void TEditorModel::BeginUpdate() {
+    Updating = true;
+    PendingChange = false;
+    PendingScroll = false;
+}
+
+void TEditorModel::EndUpdate() {
+    Updating = false;
+    if (PendingScroll) {
+        PendingScroll = false;
+        ScrollChanged(ScrollPos.GetPos());
+    }
+    if (PendingChange) {
+        PendingChange = false;
+        LinesChange(SenderObject());
+    }
+}
+
+void TEditorModel::LinesChange(QObject* sender) {
+    if (Updating) {
+        PendingChange = true;
+        return;
+    }
+    UpdateScrollBars();
+    if (OnChange)
+        OnChange(sender);
+}
+
+void TEditorModel::FireSelChange() {
+    if (OnSelChange)
+        OnSelChange(SenderObject());
+}
+
+void TEditorModel::CaretChanged(const QPoint&) {
+    HideSystemCaret();
+    if (!ShiftHeld || ForceCollapse)
+        SelEnd.SetPosAndNotify(Caret.GetPos());
+    ForceCollapse = false;
+    if (!NoScrollIntoView)
+        ScrollIntoView(Caret.GetPos());
+    PlaceSystemCaret();
+    if (!Updating)
+        FireSelChange();
+}
+
+void TEditorModel::SelEndChanged(const QPoint& p) {
+    const bool empty = Caret.GetPos() == SelEnd.GetPos();
+    if (empty && !HadSelection)
+        return;
+    HadSelection = !empty;
+    if (!Updating) {
+        if (p == LastSelEnd && Caret.GetPos() == LastCaret)
+            return;
+        HideListMenu();
+        if (p.y() == LastSelEnd.y() && Caret.GetPos() == LastCaret) {
+            PaintLine(p.y());
+        } else if (Caret.GetPos() == LastCaret) {
+            // Only the visible part of the span: a jump of any size paints one screen at most.
+            int first, last;
+            VisibleLines(&first, &last);
+            const int from = std::max(std::min(LastSelEnd.y(), p.y()), first);
+            const int to = std::min({Lines.Count() - 1, std::max(LastSelEnd.y(), p.y()), last});
+            for (int line = from; line <= to; ++line)
+                PaintLine(line);
+        } else {
+            PaintVisibleLines();
+        }
+        if (!NoScrollIntoView)
+            ScrollIntoView(p);
+    }
+    LastSelEnd = p;
+    LastCaret = Caret.GetPos();
+    if (!Updating)
+        FireSelChange();
+}
+
+void TEditorModel::ScrollChanged(const QPoint&) {}
+
+void TEditorModel::VisibleLines(int* first, int* last) const {
+    // Without a view no line is visible, so nothing is painted.
+    *first = 0;
+    *last = -1;
+}

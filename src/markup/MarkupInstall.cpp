@@ -1,0 +1,8 @@
+#include "markup/MarkupInstall.h"
+
+#include "app/mainwindow/Extensions.h"
+#include "app/mainwindow/MainWin.h"
+
+void InstallMarkup() {
+    Extensions::Add(QStringLiteral("markup"), [](Tmain&) {});
+}

@@ -1,0 +1,169 @@
+#include "app/core/DataFiles.h"
+#include "TestSupport.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class DataFilesTest : public ::testing::Test {
+protected:
+    QString Path(const QString& name) const { return QDir(dir_.path()).filePath(name); }
+    QByteArray Read(const QString& name) const { return ReadTestFile(Path(name)); }
+    void Write(const QString& name, const QByteArray& bytes) const {
+        QFile f(Path(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+
+    QTemporaryDir dir_;
+    QStringList messages_;
+    TDataFiles::Report report_ = [this](const QString& m) { messages_ << m; };
+};
+
+TEST(ClipboardHistoryTest, EntriesComeBackExactly) {
+    const QByteArray cases[] = {
+        "a\\nb", // a backslash followed by n is not a line break
+        "line 1\r\nline 2",
+        "C:\\temp\\",
+        "\\\\server",
+        "\r\n",
+        "\\",
+        "x\\\r\ny",
+        "\xe5\xe4\xf6",
+    };
+    for (const QByteArray& text : cases) {
+        const QByteArray line = TClipboardHistory::EncodeEntry(text);
+        EXPECT_FALSE(line.contains('\r') || line.contains('\n')) << text.constData();
+        EXPECT_EQ(TClipboardHistory::DecodeEntry(line, false), text) << text.constData();
+    }
+    EXPECT_EQ(TClipboardHistory::EncodeEntry("a\r\nb"), QByteArray("a\\nb"));
+    // A lone LF or CR is a line break too, so it cannot split the file's line.
+    EXPECT_EQ(TClipboardHistory::DecodeEntry(TClipboardHistory::EncodeEntry("a\nb\rc"), false),
+              QByteArray("a\r\nb\r\nc"));
+}
+
+TEST(ClipboardHistoryTest, AddKeepsTheNewest25AndSkipsEmptyAndHugeTexts) {
+    TClipboardHistory h;
+    for (int i = 1; i <= 26; ++i)
+        EXPECT_TRUE(h.Add(QByteArray::number(i)));
+    ASSERT_EQ(h.Count(), 25);
+    EXPECT_EQ(h.Entries().first(), QByteArray("26"));
+    EXPECT_EQ(h.Entries().last(), QByteArray("2"));
+
+    EXPECT_FALSE(h.Add(QByteArray()));
+    EXPECT_FALSE(h.Add(QByteArray(TClipboardHistory::MaxEntryBytes + 1, 'x')));
+    EXPECT_TRUE(h.Add(QByteArray(TClipboardHistory::MaxEntryBytes, 'y')));
+    EXPECT_EQ(h.Count(), 25);
+    EXPECT_EQ(h.Entries().first().size(), TClipboardHistory::MaxEntryBytes);
+    EXPECT_EQ(h.Entries()[1], QByteArray("26"));
+}
+
+TEST_F(DataFilesTest, ClipboardHistoryRoundTripsThroughItsFile) {
+    TClipboardHistory h;
+    h.Add("first");
+    h.Add("two\r\nlines");
+    h.Add("a\\nb");
+    ASSERT_TRUE(h.Save(Path("ClipboardHistory.dat")));
+    EXPECT_EQ(Read("ClipboardHistory.dat"),
+              QByteArray("\\#v2\r\na\\\\nb\r\ntwo\\nlines\r\nfirst\r\n"));
+
+    TClipboardHistory back;
+    ASSERT_TRUE(back.Load(Path("ClipboardHistory.dat")));
+    EXPECT_EQ(back.Entries(), h.Entries());
+}
+
+TEST_F(DataFilesTest, ClipboardHistoryReadsTheOldFormAndSkipsBadLines) {
+    QByteArray old = "two\\nlines\r\nC:\\temp\r\n\r\nx\\\\y\n";
+    old += QByteArray(TClipboardHistory::MaxEntryBytes + 1, 'z') + "\r\n";
+    for (int i = 0; i < 30; ++i)
+        old += "e" + QByteArray::number(i) + "\r\n";
+    Write("ClipboardHistory.dat", old);
+
+    TClipboardHistory h;
+    ASSERT_TRUE(h.Load(Path("ClipboardHistory.dat")));
+    ASSERT_EQ(h.Count(), 25);
+    EXPECT_EQ(h.Entries()[0], QByteArray("two\r\nlines"));
+    EXPECT_EQ(h.Entries()[1], QByteArray("C:\\temp"));
+    EXPECT_EQ(h.Entries()[2], QByteArray("x\\\\y")); // the old form kept both backslashes
+    EXPECT_EQ(h.Entries()[3], QByteArray("e0"));
+    EXPECT_EQ(h.Entries()[24], QByteArray("e21"));
+
+    EXPECT_FALSE(h.Load(Path("missing.dat")));
+    EXPECT_EQ(h.Count(), 0);
+}
+
+TEST_F(DataFilesTest, ListsTrimAndSkipBadLinesAndKeepTheirBytes) {
+    Write("AutoCloseTags.dat", "  div \r\n\r\np\nspan\r\t\r\nbad\x01line\r\nv\xe5r\r\nlast");
+    QStringList list;
+    ASSERT_TRUE(TDataFiles::LoadList(Path("AutoCloseTags.dat"), &list));
+    EXPECT_EQ(list, (QStringList{"div", "p", "span", QStringLiteral("vår"), "last"}));
+
+    ASSERT_TRUE(TDataFiles::SaveList(Path("out.dat"), list));
+    EXPECT_EQ(Read("out.dat"), QByteArray("div\r\np\r\nspan\r\nv\xe5r\r\nlast\r\n"));
+}
+
+TEST_F(DataFilesTest, MissingFilesAreReportedInOrderAndLeaveEmptyLists) {
+    TDataFiles files(Path("nowhere"));
+    files.AutoCloseTagsList << "stale";
+    files.ClipboardHistory.Add("stale");
+    files.LoadAll(report_);
+    EXPECT_EQ(
+        messages_,
+        (QStringList{QStringLiteral("Det gick inte att öppna databasen med stängningstaggar."),
+                     QStringLiteral("Det gick inte att öppna databasen med dokumenttyper."),
+                     QStringLiteral("Det gick inte att öppna databasen med urklippshistorik.")}));
+    EXPECT_TRUE(files.AutoCloseTagsList.isEmpty());
+    EXPECT_TRUE(files.DocTypesList.isEmpty());
+    EXPECT_EQ(files.ClipboardHistory.Count(), 0);
+
+    // At the end of the run the files are written anew; a folder that is not there fails.
+    messages_.clear();
+    files.SaveTagLists(report_);
+    files.SaveClipboardHistory(report_);
+    EXPECT_EQ(
+        messages_,
+        (QStringList{QStringLiteral("Det gick inte att spara databasen med stängningstaggar."),
+                     QStringLiteral("Det gick inte att spara databasen med dokumenttyper."),
+                     QStringLiteral("Det gick inte att spara databasen med urklippshistorik.")}));
+}
+
+TEST_F(DataFilesTest, AllThreeRoundTripWithoutMessages) {
+    TDataFiles files(dir_.path());
+    files.AutoCloseTagsList = {"b", "i"};
+    files.DocTypesList = {"html PUBLIC \"-//W3C//DTD XHTML 1.0 Strict//EN\" \"x.dtd\""};
+    files.ClipboardHistory.Add("one\r\ntwo");
+    files.SaveTagLists(report_);
+    files.SaveClipboardHistory(report_);
+
+    TDataFiles back(dir_.path());
+    back.LoadAll(report_);
+    EXPECT_TRUE(messages_.isEmpty()) << messages_.join('\n').toStdString();
+    EXPECT_EQ(back.AutoCloseTagsList, files.AutoCloseTagsList);
+    EXPECT_EQ(back.DocTypesList, files.DocTypesList);
+    EXPECT_EQ(back.ClipboardHistory.Entries(), files.ClipboardHistory.Entries());
+}
+
+TEST(ShippedDataFilesTest, DefaultsReadAsTagsAndDocumentTypes) {
+    const QString dir = QCoreApplication::applicationDirPath() + QStringLiteral("/defaults/");
+    QStringList tags, doctypes;
+    ASSERT_TRUE(TDataFiles::LoadList(dir + "AutoCloseTags.dat", &tags));
+    ASSERT_TRUE(TDataFiles::LoadList(dir + "doctypes.dat", &doctypes));
+    for (const char* tag : {"p", "div", "table", "td", "ul", "li", "a", "script"})
+        EXPECT_TRUE(tags.contains(QLatin1String(tag))) << tag;
+    for (const QString& tag : tags)
+        EXPECT_FALSE(tag.contains(' ') || tag.contains('<')) << tag.toStdString();
+    ASSERT_EQ(doctypes.size(), 6);
+    for (const QString& d : doctypes) {
+        EXPECT_TRUE(d.startsWith(QLatin1String("HTML PUBLIC \"-//W3C//DTD HTML 4.01")) ||
+                    d.startsWith(QLatin1String("html PUBLIC \"-//W3C//DTD XHTML 1.0")))
+            << d.toStdString();
+        EXPECT_EQ(d.count('"'), 4) << d.toStdString();
+        EXPECT_TRUE(d.endsWith(QLatin1String(".dtd\""))) << d.toStdString();
+    }
+}
+
+} // namespace
