@@ -21,6 +21,7 @@
 #include "platform/SilentAbort.h"
 
 #include <QAction>
+#include <QDockWidget>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
@@ -298,6 +299,33 @@ void Tmain::BuildMenus() {
     TabsPopup->addAction(Action(QStringLiteral("ADocClose")));
     FilesList->SetTabPopupMenu(TabsPopup);
     FilesList->SetPopupActivatesTab(true);
+}
+
+QMenu* Tmain::Menu(const QString& objectName) const {
+    return menuBar()->findChild<QMenu*>(objectName);
+}
+
+void Tmain::AddSidePanel(QWidget* panel, bool right, std::function<void()> visibilityChanged) {
+    auto* dock = new QDockWidget(panel->windowTitle(), this);
+    dock->setObjectName(panel->objectName() + QStringLiteral("Dock"));
+    dock->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+    dock->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
+    dock->setWidget(panel);
+    addDockWidget(right ? Qt::RightDockWidgetArea : Qt::LeftDockWidgetArea, dock);
+    dock->hide();
+    if (visibilityChanged)
+        connect(dock, &QDockWidget::visibilityChanged, this,
+                [changed = std::move(visibilityChanged)](bool) { changed(); });
+}
+
+void Tmain::SetSidePanelVisible(QWidget* panel, bool visible) {
+    if (auto* dock = qobject_cast<QDockWidget*>(panel->parentWidget()))
+        dock->setVisible(visible);
+}
+
+bool Tmain::SidePanelVisible(const QWidget* panel) const {
+    const auto* dock = qobject_cast<const QDockWidget*>(panel->parentWidget());
+    return dock && dock->isVisibleTo(this);
 }
 
 QString Tmain::StatusPanel(int index) const {

@@ -93,6 +93,17 @@ public:
     // The subroutine window, when the subroutines are installed.
     QPointer<QWidget> SubroutineWindow;
 
+    // A menu of the menu bar or one of its submenus by its object name ("Arkiv1", "Infoga1",
+    // "Redigera1", "Verktyg1"); null when there is none.
+    QMenu* Menu(const QString& objectName) const;
+
+    // --- side panels ---------------------------------------------------------------------------
+    // Puts a panel into the side-panel stack on the left (or the right); its windowTitle is its
+    // caption. It starts hidden; `visibilityChanged` runs whenever it is shown or hidden.
+    void AddSidePanel(QWidget* panel, bool right, std::function<void()> visibilityChanged = {});
+    void SetSidePanelVisible(QWidget* panel, bool visible);
+    bool SidePanelVisible(const QWidget* panel) const;
+
     // The text of one status-bar panel (0 .. 6).
     QString StatusPanel(int index) const;
     void SetStatusPanel(int index, const QString& text);
