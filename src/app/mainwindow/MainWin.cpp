@@ -305,6 +305,27 @@ QMenu* Tmain::Menu(const QString& objectName) const {
     return menuBar()->findChild<QMenu*>(objectName);
 }
 
+void Tmain::AddToMenu(const QString& menu, const QString& command, const QString& before,
+                      const QString& caption) {
+    QMenu* target = Menu(menu);
+    if (!target) {
+        target = menuBar()->addMenu(caption.isEmpty() ? menu : caption);
+        target->setObjectName(menu);
+    }
+    QAction* action = commands_->Slot(command);
+    QAction* anchor = nullptr;
+    if (!before.isEmpty())
+        for (QAction* item : target->actions())
+            if (item->objectName() == before)
+                anchor = item;
+    target->insertAction(anchor, action);
+}
+
+void Tmain::AddMenuSeparator(const QString& menu) {
+    if (QMenu* target = Menu(menu))
+        target->addSeparator();
+}
+
 void Tmain::AddSidePanel(QWidget* panel, bool right, std::function<void()> visibilityChanged) {
     auto* dock = new QDockWidget(panel->windowTitle(), this);
     dock->setObjectName(panel->objectName() + QStringLiteral("Dock"));

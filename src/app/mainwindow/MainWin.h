@@ -96,6 +96,12 @@ public:
     // A menu of the menu bar or one of its submenus by its object name ("Arkiv1", "Infoga1",
     // "Redigera1", "Verktyg1"); null when there is none.
     QMenu* Menu(const QString& objectName) const;
+    // Puts a registered command into a menu (by object name): before the item of the command
+    // `before` when that is in the menu, else at the end. A menu that does not exist yet is
+    // made on the menu bar with `caption`.
+    void AddToMenu(const QString& menu, const QString& command, const QString& before = {},
+                   const QString& caption = {});
+    void AddMenuSeparator(const QString& menu);
 
     // --- side panels ---------------------------------------------------------------------------
     // Puts a panel into the side-panel stack on the left (or the right); its windowTitle is its
