@@ -18,8 +18,8 @@ enum class TSearchScope { CurrentDocument, AllDocuments };
 // SearchNext, ReplaceCurrent, ReplaceAllOccurrences, ShowOccurrences: the texts as typed (the
 // commands that take escapes read "\n" and "\t" themselves) and the search options.
 struct TSearchRequest {
-    QString Text;
-    QString Replacement;
+    QString Text{};
+    QString Replacement{};
     bool MatchCase = false;
     bool WholeWords = false;
     bool FromStart = false; // the find starts at the top of the text
@@ -28,19 +28,19 @@ struct TSearchRequest {
 
 // GotoSpecified: what to go to ("rad" or "tecken", in any letter case) and the number as typed.
 struct TGotoRequest {
-    QString Kind;
-    QString Value;
+    QString Kind{};
+    QString Value{};
 };
 
 // AOpenDoc: a file to open as a document, without the open dialog.
 struct TOpenRequest {
-    QString FileName;
+    QString FileName{};
 };
 
 // IInsertAnchor, IInsertLinkScript, IInsertLinkStyle: the anchor's name or the linked path,
 // without the prompt.
 struct TInsertTextRequest {
-    QString Text;
+    QString Text{};
 };
 
 // IInsertColor: the colour to write, without the colour dialog.
@@ -60,14 +60,14 @@ struct TLineRequest {
 
 // AddSite: a web site's root folder and its "Name=Value" properties.
 struct TSiteRequest {
-    QString LocalPath;
-    QStringList Properties;
+    QString LocalPath{};
+    QStringList Properties{};
 };
 
 // RemoveSite and SetSiteProperties: a site by its place in the list, and its new properties.
 struct TSiteChangeRequest {
     int Index = -1;
-    QStringList Properties;
+    QStringList Properties{};
 };
 
 // The request a command got, when it got one of type T; null for an empty request. A request

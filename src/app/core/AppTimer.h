@@ -48,7 +48,6 @@ public:
     // skipped.
     std::function<bool()> Guard;
 
-    int Interval() const { return interval_; }
     void SetInterval(int ms);
     bool IsActive() const { return active_; }
     bool IsRunning() const { return running_; }
