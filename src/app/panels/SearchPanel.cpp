@@ -283,7 +283,7 @@ void TSearchPanel::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-// --- histories, escapes and flags ------------------------------------------------------------
+// --- histories ------------------------------------------------------------
 
 void TSearchPanel::AddToHistory(QComboBox* box) {
     const QString text = box->currentText();
@@ -316,24 +316,6 @@ void TSearchPanel::SetHistory(QComboBox* box, const QStringList& items) {
     box->clear();
     box->addItems(items.mid(0, MaxHistory));
     box->setEditText(text);
-}
-
-QString TSearchPanel::Unescape(const QString& text) {
-    QString out = text;
-    out.replace(QLatin1String("\\n"), QLatin1String("\r\n"));
-    out.replace(QLatin1String("\\t"), QLatin1String("\t"));
-    return out;
-}
-
-quint8 TSearchPanel::Flags(bool withStart) const {
-    quint8 flags = 0;
-    if (vers->isChecked())
-        flags |= 2;
-    if (whwo->isChecked())
-        flags |= 1;
-    if (withStart && startover->isChecked())
-        flags |= 4;
-    return flags;
 }
 
 // --- the requests ------------------------------------------------------------------------------

@@ -81,13 +81,6 @@ public:
     static QStringList History(const QComboBox* box);
     static void SetHistory(QComboBox* box, const QStringList& items);
 
-    // "\n" becomes CR LF, then "\t" a tab; nothing else is an escape.
-    static QString Unescape(const QString& text);
-
-    // The search flags of the check boxes: 2 match case, 1 whole word, 4 from the start (only
-    // when withStart is set).
-    quint8 Flags(bool withStart) const;
-
     // The button that Enter presses: "Sök nästa" while the search box or one of the check
     // boxes has the focus, "Gå till" while the go-to boxes have it, else none.
     QPushButton* DefaultButton() const { return defaultButton_; }
