@@ -98,6 +98,8 @@ void TElementDialog::FinishLayout(QLayout* content) {
 
 void TElementDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    if (FirstField)
+        FirstField->setFocus();
     if (!pCLASS)
         return;
     const QString typed = pCLASS->currentText();

@@ -49,6 +49,8 @@ public:
     QString ReferenceName;
     // The page of the style-sheet editor "CSS" opens on (empty: its first).
     QString StylePage;
+    // The control that has the focus when the dialog is shown.
+    QWidget* FirstField = nullptr;
 
     // Runs the dialog modally: true when it closed with "&Generera" (never when refused).
     bool Execute();

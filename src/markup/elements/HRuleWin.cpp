@@ -33,6 +33,7 @@ THRule::THRule(Tmain& window)
     pNOSHADE->setObjectName(QStringLiteral("pNOSHADE"));
     format->addWidget(pNOSHADE, 5, 0, 1, 3);
     FinishLayout(content);
+    FirstField = pCLASS;
     resize(380, sizeHint().height());
     colorText_ = ColorToHTML(ownColor->CurrentColor()).toLatin1();
 
@@ -53,11 +54,6 @@ THRule::THRule(Tmain& window)
         // A boolean attribute: present is on, with or without a value.
         pNOSHADE->setChecked(Mode.HasAttribute("noshade"));
     }
-}
-
-void THRule::showEvent(QShowEvent* event) {
-    TElementDialog::showEvent(event);
-    pCLASS->setFocus();
 }
 
 void THRule::ownColorChange() {

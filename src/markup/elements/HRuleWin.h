@@ -25,9 +25,6 @@ public:
     ElementMarkup::TRuleFields Fields() const;
     TGeneratedMarkup GenerateHR() const;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     void ownColorChange();
 

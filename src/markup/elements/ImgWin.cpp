@@ -39,6 +39,7 @@ TIMG::TIMG(Tmain& window)
     pBORDER = FieldRows::Field(this, format, 7, QStringLiteral("&Ramtjocklek:"),
                                QStringLiteral("pBORDER"));
     FinishLayout(content);
+    FirstField = pSRC;
     resize(420, sizeHint().height());
 
     BeginEditMode();

@@ -21,6 +21,7 @@ TLink::TLink(Tmain& window)
         FieldRows::Field(this, info, 0, QStringLiteral("&Titeltext:"), QStringLiteral("pTitle"));
     AddFormattingRows(FieldRows::Group(this, content, QStringLiteral(" Formatering ")), 0);
     FinishLayout(content);
+    FirstField = pHREF;
     resize(420, sizeHint().height());
 
     BeginEditMode();

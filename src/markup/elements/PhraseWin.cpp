@@ -46,6 +46,7 @@ TPhraseWin::TPhraseWin(Tmain& window, TKind kind)
         pTitle =
             FieldRows::Field(this, info, 1, QStringLiteral("&Utskrift:"), QStringLiteral("pTitle"));
     FinishLayout(content);
+    FirstField = Text;
     resize(380, sizeHint().height());
     btnok->setEnabled(false);
     connect(Text, &QLineEdit::textChanged, this, [this] { UpdateOkBtn(); });

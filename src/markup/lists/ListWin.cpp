@@ -13,7 +13,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTimer>
 #include <QVBoxLayout>
 
 using ListMarkup::TListKind;
@@ -60,6 +59,7 @@ TListWin::TListWin(Tmain& window, TListKind kind)
     row->addWidget(Items, 1);
     content->addLayout(row, 1);
     FinishLayout(content);
+    FirstField = pTYPE;
     resize(480, 420);
 
     BeginEditMode();
@@ -99,7 +99,6 @@ void TListWin::showEvent(QShowEvent* event) {
     if (main.Ruler())
         Items->Ruler()->Assign(*main.Ruler());
     Items->RepaintAll();
-    QTimer::singleShot(0, pTYPE, [this] { pTYPE->setFocus(); });
 }
 
 TGeneratedMarkup TListWin::Generate() const {

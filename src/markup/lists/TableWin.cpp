@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -68,11 +69,13 @@ Ttable::Ttable(Tmain& window)
     TableEditor->SetDimensions(5, 4, 100);
     Scroll = new QScrollArea(this);
     Scroll->setWidget(TableEditor);
-    Scroll->setWidgetResizable(false);
+    // The grid is as wide as the box and fits its cells into that width.
+    Scroll->setWidgetResizable(true);
     Scroll->setMinimumHeight(160);
     data->addWidget(Scroll, 3, 0, 1, 3);
     data->setRowStretch(3, 1);
     FinishLayout(content);
+    FirstField = Rows;
     btnRefItem = new QComboBox(this);
     btnRefItem->setObjectName(QStringLiteral("btnRefItem"));
     btnRefItem->addItems({QStringLiteral("TABLE"), QStringLiteral("TR"), QStringLiteral("TH"),
@@ -128,13 +131,14 @@ void Ttable::showEvent(QShowEvent* event) {
     TElementDialog::showEvent(event);
     btnRefItem->setCurrentIndex(0);
     ReferenceName = btnRefItem->currentText();
+    // Once laid out, the cells fit the box's width.
+    QTimer::singleShot(0, this, [this] { SetTableDimensions(); });
 }
 
 void Ttable::SetTableDimensions() {
     if (filling_)
         return;
     TableEditor->SetDimensions(Rows->text().toInt(), Cols->text().toInt(), kCellWidth);
-    TableEditor->adjustSize();
 }
 
 void Ttable::UpdateHeaders() {
