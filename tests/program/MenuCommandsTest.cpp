@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
+#include <QToolButton>
 
 namespace {
 
@@ -43,9 +44,10 @@ TEST_F(MainWinTest, EveryMenuAndToolbarItemNamesARegisteredCommand) {
             Collect(top->menu(), &items, &unnamed);
     Collect(win->TabsPopup, &items, &unnamed);
     Collect(win->ReopenPopup, &items, &unnamed);
+    // Every button of a toolbar, also those of the widgets a toolbar holds.
     for (const QToolBar* bar : win->findChildren<QToolBar*>())
-        for (QAction* a : bar->actions())
-            if (!a->isSeparator())
+        for (const QToolButton* button : bar->findChildren<QToolButton*>())
+            if (const QAction* a = button->defaultAction())
                 items << bar->objectName() + QLatin1Char('/') + a->objectName();
 
     EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(QStringLiteral(", ")).toStdString();

@@ -20,6 +20,7 @@ public:
     // The kept filter index k: the browse dialog preselects document filter k + 1 (counted
     // from 1; 11 selects the twelfth, the plug-in modules); 0 preselects none.
     void SetFilterIndex(int index) { filterIndex_ = index; }
+    int FilterIndex() const { return filterIndex_; }
 
     // Masks the answer with bullets (passwords).
     void SetPasswordMode(bool on);

@@ -458,3 +458,7 @@ void Tmain::DocClose() {
 TSaveResult Tmain::SaveDoc() {
     return FileCommands->SaveDoc();
 }
+
+void Tmain::BeforeEditorChange() {
+    TEditCommands::BeforeEditorChange(*CodeEditor);
+}

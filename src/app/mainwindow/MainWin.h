@@ -21,6 +21,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -176,6 +177,9 @@ public:
     void GotoTabFromTag(int tag);
     // The open dialog for a file of that name only (a file named at start that is missing).
     void SearchDocument(const QString& fileName);
+    // Takes an undo snapshot of the text changed since the last one, so that an undo takes
+    // back the coming change alone (dialogs that write into the editor run it first).
+    void BeforeEditorChange();
     // File commands for callers that run them directly rather than by name (the benchmarks).
     void PrevDoc();
     void NextDoc();
@@ -297,6 +301,11 @@ public:
         std::function<void()> OfferBackups;  // first show, after a run that did not end normally
         std::function<void()> SaveDataFiles; // close, after the settings
         std::function<void()> UnloadModules; // close, before the document table is emptied
+        // The installed subsystems' own settings and action states: each runs at the end of
+        // ApplySettings, of CurrentSettings and of CurrentDocState.
+        std::vector<std::function<void(const TSettingsValues&)>> ApplySettings;
+        std::vector<std::function<void(TSettingsValues&)>> TakeSettings;
+        std::vector<std::function<void(TDocState&)>> DocState;
     } Hooks;
 
     // Run by the constructor.

@@ -151,7 +151,10 @@ void Tmain::BuildMenus() {
 }
 
 QMenu* Tmain::Menu(const QString& objectName) const {
-    return menuBar()->findChild<QMenu*>(objectName);
+    // A menu made by a subsystem may be a child of the window itself.
+    if (QMenu* menu = menuBar()->findChild<QMenu*>(objectName))
+        return menu;
+    return findChild<QMenu*>(objectName);
 }
 
 void Tmain::AddToMenu(const QString& menu, const QString& command, const QString& before,

@@ -122,6 +122,8 @@ void Tmain::ApplySettings(const TSettingsValues& values) {
     SetSidePanelVisible(projectpn, v.ShowCommonDocs);
     SetSidePanelVisible(searchpn, v.ShowSearch);
     SetSidePanelVisible(bmpn, v.ShowBookmarks);
+    for (const auto& apply : Hooks.ApplySettings)
+        apply(v);
 }
 
 TSettingsValues Tmain::CurrentSettings() const {
@@ -202,5 +204,7 @@ TSettingsValues Tmain::CurrentSettings() const {
     v.ShowCommonDocs = SidePanelVisible(projectpn);
     v.ShowSearch = SidePanelVisible(searchpn);
     v.ShowBookmarks = SidePanelVisible(bmpn);
+    for (const auto& take : Hooks.TakeSettings)
+        take(v);
     return v;
 }

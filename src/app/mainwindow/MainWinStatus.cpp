@@ -167,6 +167,8 @@ TDocState Tmain::CurrentDocState() const {
         s.LeftPanelVisible[i] = SideBarL->PanelVisible(i);
     s.RightPanelVisible = SideBarR->PanelVisible(0);
     s.SubroutineWindowVisible = SubroutineWindow && SubroutineWindow->isVisible();
+    for (const auto& part : Hooks.DocState)
+        part(s);
     return s;
 }
 
