@@ -87,6 +87,7 @@ Tcommands::Tcommands(QWidget* parent)
     left->setSpacing(0);
     CaptionBar = new TPanelCaption(this);
     CaptionBar->SetCaptionText(QStringLiteral("Aktuell subrutin"));
+    CaptionBar->setFixedHeight(23);
     left->addWidget(CaptionBar);
     CurrentSubroutine = new TTextEditorEx(this);
     CurrentSubroutine->setObjectName(QStringLiteral("CurrentSubroutine"));
@@ -143,6 +144,8 @@ Tcommands::Tcommands(QWidget* parent)
     logoFont.setPointSize(logoFont.pointSize() + 6);
     kvlogo->setFont(logoFont);
     right->addWidget(kvlogo);
+    for (QWidget* w : {static_cast<QWidget*>(LoadSaveGroup), static_cast<QWidget*>(ExecuteGroup)})
+        w->setMinimumWidth(150);
     layout->addLayout(right);
 
     const auto command = [this](QPushButton* b, void (Tcommands::*handler)()) {
@@ -175,8 +178,6 @@ Tcommands::Tcommands(QWidget* parent)
     SelectAllItem = item("&Markera allt", "Ctrl+A", [e] { e->SelectAll(); });
     SubEdPopup->addSeparator();
     OpenInMainItem = item("&Öppna i huvudeditor...", "Ctrl+F12", [this] { OpenInMainEditor(); });
-    OpenInMainItem->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    addAction(OpenInMainItem);
     CurrentSubroutine->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(CurrentSubroutine, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) {
@@ -243,6 +244,10 @@ void Tcommands::TakeMainEditorLook() {
 
 void Tcommands::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    if (!placed_) {
+        placed_ = true;
+        Dialogs::CentreOnScreen(this);
+    }
     RunCommand([this] { TakeMainEditorLook(); });
 }
 
@@ -252,9 +257,32 @@ void Tcommands::keyPressEvent(QKeyEvent* event) {
 }
 
 bool Tcommands::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && watched->isWidgetType())
-        return HandleKey(static_cast<QKeyEvent*>(event));
+    if (!watched->isWidgetType())
+        return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::ShortcutOverride && OwnShortcut(static_cast<QKeyEvent*>(event))) {
+        // The window's own keys come before the main window's commands of the same keys.
+        event->accept();
+        return true;
+    }
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (QAction* item = OwnShortcut(key)) {
+            PrepareSubEdPopup();
+            if (item->isEnabled())
+                item->trigger();
+            return true;
+        }
+        return HandleKey(key);
+    }
     return QWidget::eventFilter(watched, event);
+}
+
+QAction* Tcommands::OwnShortcut(const QKeyEvent* event) const {
+    const QKeySequence pressed(event->keyCombination());
+    for (QAction* item : SubEdPopup->actions())
+        if (!item->shortcut().isEmpty() && item->shortcut() == pressed)
+            return item;
+    return nullptr;
 }
 
 bool Tcommands::HandleKey(QKeyEvent* event) {

@@ -94,7 +94,10 @@ private:
     bool ConfirmReplace();
     // Esc and the Shift+Ctrl+Alt toggles; true when the key was used.
     bool HandleKey(QKeyEvent* event);
+    // The context menu's item whose shortcut the key is, or null.
+    QAction* OwnShortcut(const QKeyEvent* event) const;
 
     Tmain* main_ = nullptr;
     std::unique_ptr<TSubroutineRunner> runner_;
+    bool placed_ = false; // centred on the screen at the first show
 };

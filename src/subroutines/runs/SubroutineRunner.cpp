@@ -161,7 +161,13 @@ void TSubroutineRunner::EndSteps() {
         cursorSet_ = false;
     }
     if (fromWindow_)
-        window_.show();
+        ShowWindow();
+}
+
+void TSubroutineRunner::ShowWindow() {
+    window_.show();
+    window_.raise();
+    window_.activateWindow();
 }
 
 void TSubroutineRunner::ErrorSteps(const QString& text, int lineIndex) {
@@ -173,7 +179,7 @@ void TSubroutineRunner::ErrorSteps(const QString& text, int lineIndex) {
     main_.kvMessageBox(text);
     main_.statusBar()->clearMessage();
     if (fromWindow_) {
-        window_.show();
+        ShowWindow();
         window_.CurrentSubroutine->SelectLine(lineIndex);
     }
 }

@@ -86,6 +86,8 @@ private:
     void EndSteps();
     // CodeErrorMessage: the message, the status text, and the line selected in a window run.
     void ErrorSteps(const QString& text, int lineIndex);
+    // The window back on top after a run from it.
+    void ShowWindow();
     // "exit": the main window is asked to close once the run is over.
     void RequestClose();
     void TryClose();

@@ -181,6 +181,26 @@ TEST_F(SubroutineWindow, ContextMenu) {
     EXPECT_EQ(Doc(), "write a\r\nbeep");
 }
 
+// The window's own keys come before the main window's commands of the same keys, which
+// would act on the document.
+TEST_F(SubroutineWindow, OwnKeysComeBeforeTheMainWindowsShortcuts) {
+    Tcommands& w = Window();
+    win->show();
+    SetDoc("dokument");
+    w.CurrentSubroutine->SetText("write a");
+    w.show();
+    w.activateWindow();
+    w.CurrentSubroutine->setFocus();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    QTest::keyClick(w.CurrentSubroutine, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(w.CurrentSubroutine->GetSelLength(), 7);
+    EXPECT_EQ(Editor().GetSelLength(), 0);
+    QTest::keyClick(w.CurrentSubroutine, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(w.CurrentSubroutine->Text(), "\r\n");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "write a");
+    EXPECT_EQ(Doc(), "dokument");
+}
+
 // The editor takes the main editor's look each time the window is shown and after each of
 // the setting toggles, which run the main window's commands.
 TEST_F(SubroutineWindow, SettingTogglesAndTheMainEditorsLook) {
