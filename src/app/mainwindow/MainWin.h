@@ -21,6 +21,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QDockWidget;
@@ -428,6 +429,11 @@ public:
         std::function<void()> UnloadModules; // close, before the document table is emptied
         std::function<void()> StartEvent;    // first show, before the backup offer
         std::function<void()> EndEvent;      // close, first step, before the settings
+        // The installed subsystems' own settings and action states: each runs at the end of
+        // ApplySettings, of CurrentSettings and of CurrentDocState.
+        std::vector<std::function<void(const TSettingsValues&)>> ApplySettings;
+        std::vector<std::function<void(TSettingsValues&)>> TakeSettings;
+        std::vector<std::function<void(TDocState&)>> DocState;
     } Hooks;
     // The HTML-ground subroutine that fills a new page (the options dialog holds it); unset,
     // the subroutines read "RariViduze.sub" of the data folder.
