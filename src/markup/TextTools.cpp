@@ -1,13 +1,17 @@
 #include "markup/TextTools.h"
 
 #include "app/mainwindow/MainWin.h"
+#include "markup/css/CSSCommands.h"
 #include "markup/documentdialogs/DocumentCommands.h"
 #include "markup/paste/PasteCommands.h"
+#include "markup/scripts/ScriptCommands.h"
 #include "markup/snippets/SnippetCommands.h"
 
 void InstallTextTools(Tmain& window) {
     InstallDocumentDialogs(window);
     InstallPasteFormats(window);
+    InstallStyleEditor(window);
+    InstallScriptDialogs(window);
 
     const QString insert = QStringLiteral("Infoga1");
     const auto place = [&](std::initializer_list<const char*> names) {
@@ -17,5 +21,7 @@ void InstallTextTools(Tmain& window) {
     };
     place({"IInsertDoctype", "IInsertHTMLTitle"});
     place({"IInsertDate", "IInsertAlpha"});
+    place({"IInsertCSSBlock", "IInsertCSSSpanStyle", "IInsertCSSXStyle"});
+    place({"IInsertJavaScript", "IImplementJavaScript"});
     InstallSnippets(window);
 }

@@ -1,0 +1,8 @@
+#pragma once
+
+class Tmain;
+
+// The style-sheet commands of a main window: "IInsertCSSBlock" (a rule), "IInsertCSSSpanStyle"
+// (a span with a style attribute, the caret left inside it) and "IInsertCSSXStyle" (a style
+// attribute, also run by "=" typed after " STYLE").
+void InstallStyleEditor(Tmain& window);
