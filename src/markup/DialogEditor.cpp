@@ -4,12 +4,14 @@
 #include "app/mainwindow/MainWin.h"
 #include "editor/colouring/HTMLFormattingProcessor.h"
 #include "editor/colouring/JSFormattingProcessor.h"
+#include "editor/view/InteractiveListMenu.h"
 #include "editor/view/Ruler.h"
 #include "editor/view/TextEditorEx.h"
 #include "platform/SilentAbort.h"
 
 #include <QAction>
 #include <QClipboard>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -133,6 +135,18 @@ bool TDialogEditor::eventFilter(QObject* watched, QEvent* event) {
     if (watched != Editor || event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
+    // Esc closes the dialog as it does from its other controls, unless the editor's list is
+    // open.
+    TInteractiveListMenu* list = Editor->ListMenu();
+    if (key->key() == Qt::Key_Escape &&
+        (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+        !(list && list->isVisible())) {
+        if (auto* dialog = qobject_cast<QDialog*>(window())) {
+            dialog->reject();
+            return true;
+        }
+        return false;
+    }
     const Qt::KeyboardModifiers three = Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier;
     if ((key->modifiers() & three) != three)
         return false;

@@ -13,7 +13,7 @@ class Tmain;
 // with its own ruler, dressed like the main editor, and its context menu "&Ångra", "&Klipp
 // ut", "K&opiera", "K&listra in", "&Ta bort", "&Markera allt" with their keys. With Ctrl, Alt
 // and Shift held, 1 and 2 flip the main window's automatic character coding and automatic
-// indentation, and every such key dresses the editor anew.
+// indentation, and every such key dresses the editor anew. Esc closes the editor's dialog.
 class TDialogEditor : public QWidget {
 public:
     enum class TColouring { HTML, JavaScript };

@@ -2,6 +2,7 @@
 #include "MarkupFixture.h"
 #include "editor/view/Ruler.h"
 
+#include <QDialog>
 #include <QTest>
 
 namespace {
@@ -31,6 +32,22 @@ TEST_F(MarkupTest, DialogEditorsFlipTheMainTogglesAndFollowTheMainEditor) {
     EXPECT_TRUE(main.Settings()->AutoEncode);
     EXPECT_TRUE(editor.Settings()->AutoEncode);
     EXPECT_EQ(win->StatusPanel(6), QStringLiteral("Automatisk teckenkodning aktiverad"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MarkupTest, EscapeInADialogEditorClosesItsDialog) {
+    QDialog dialog(win.get());
+    auto* editor = new TDialogEditor(*win, TDialogEditor::TColouring::JavaScript, &dialog);
+    dialog.show();
+    dialog.setResult(-1);
+    QTest::keyClick(editor->Editor, Qt::Key_A);
+    EXPECT_EQ(dialog.result(), -1);
+    QTest::keyClick(editor->Editor, Qt::Key_Escape);
+    EXPECT_EQ(dialog.result(), int(QDialog::Rejected));
+    EXPECT_FALSE(dialog.isVisible());
 }
 
 } // namespace

@@ -133,7 +133,8 @@ QStringList Declarations(const TCSSValues& v) {
 QByteArray WriteCode(const TCSSValues& values, TCSSMode mode, bool preview, int tagCase,
                      const QByteArray& indent) {
     const QByteArray sel = Cp1252::Encode(values.Selector);
-    const QByteArray styleStart = Cased("<STYLE TYPE=\"text/css\">", "<style type=\"text/css\">", tagCase);
+    const QByteArray styleStart =
+        Cased("<STYLE TYPE=\"text/css\">", "<style type=\"text/css\">", tagCase);
     const QByteArray styleEnd = Cased("</STYLE>", "</style>", tagCase);
     const bool rule = mode == TCSSMode::RuleBlock || mode == TCSSMode::FixedRule;
     QByteArray code;
@@ -199,9 +200,10 @@ QByteArray WriteCode(const TCSSValues& values, TCSSMode mode, bool preview, int 
         if (preview) {
             code += styleEnd;
             if (IsPseudoSelector(sel))
-                code += Cased("<SPAN CLASS=\"autoclass\">Exempeltext med aktuell formatering.</SPAN>",
-                              "<span class=\"autoclass\">Exempeltext med aktuell formatering.</span>",
-                              tagCase);
+                code +=
+                    Cased("<SPAN CLASS=\"autoclass\">Exempeltext med aktuell formatering.</SPAN>",
+                          "<span class=\"autoclass\">Exempeltext med aktuell formatering.</span>",
+                          tagCase);
             else
                 code += "<" + sel + ">" + sample + sel + ".</" + sel + ">";
         }
@@ -288,11 +290,10 @@ void ReadDeclarations(const QString& text, TCSSValues* v) {
     const Parsed* bStyle = find("border-style");
     const Parsed* bColor = find("border-color");
     const Parsed* bWidth = find("border-width");
-    const bool border = bStyle && bColor && bWidth &&
-                        !Choice(BorderStyles(), bStyle->Value).isEmpty() &&
-                        Choice(BorderStyles(), bStyle->Value) != QLatin1String("(ingen)") &&
-                        IsColorText(bColor->Value) && bWidth->Value.size() <= 10 &&
-                        !bWidth->Value.isEmpty();
+    const bool border =
+        bStyle && bColor && bWidth && !Choice(BorderStyles(), bStyle->Value).isEmpty() &&
+        Choice(BorderStyles(), bStyle->Value) != QLatin1String("(ingen)") &&
+        IsColorText(bColor->Value) && bWidth->Value.size() <= 10 && !bWidth->Value.isEmpty();
     if (border) {
         v->BorderStyle = Choice(BorderStyles(), bStyle->Value);
         v->BorderColor = HTMLToColor(bColor->Value).value_or(clBlack);
@@ -346,7 +347,8 @@ void ReadDeclarations(const QString& text, TCSSValues* v) {
                 f = {true, p.Value, QString()};
                 shown = true;
             }
-        } else if (p.Name == QLatin1String("color") || p.Name == QLatin1String("background-color")) {
+        } else if (p.Name == QLatin1String("color") ||
+                   p.Name == QLatin1String("background-color")) {
             if (IsColorText(p.Value) && take(p)) {
                 const TColor color = HTMLToColor(p.Value).value_or(clBlack);
                 if (p.Name == QLatin1String("color")) {

@@ -60,9 +60,9 @@ QByteArray WriteCode(const TCSSValues& values, TCSSMode mode, bool preview, int 
 void ReadDeclarations(const QString& text, TCSSValues* values);
 
 // The choices of the unit and value lists.
-const QStringList& LengthUnits();  // px pt em %
+const QStringList& LengthUnits();   // px pt em %
 const QStringList& FontSizeUnits(); // px pt em
-const QStringList& SpacingUnits(); // px pt cm
+const QStringList& SpacingUnits();  // px pt cm
 const QStringList& Boldnesses();
 const QStringList& Styles();
 const QStringList& Decorations();

@@ -103,8 +103,8 @@ TCSS::TCSS(Tmain& window, TCSSMode mode, QWidget* parent)
         return PageGrid{widget, grid};
     };
     // A property row: its enable box, its value control and its unit list.
-    const auto row = [](PageGrid& p, const QString& caption, const char* property,
-                        QWidget* value, QComboBox* unit = nullptr) {
+    const auto row = [](PageGrid& p, const QString& caption, const char* property, QWidget* value,
+                        QComboBox* unit = nullptr) {
         auto* box = new QCheckBox(caption, p.page);
         for (QWidget* w : {static_cast<QWidget*>(box), value, static_cast<QWidget*>(unit)})
             if (w)
@@ -135,8 +135,8 @@ TCSS::TCSS(Tmain& window, TCSSMode mode, QWidget* parent)
     pAFontFace = row(chars, QStringLiteral("&Teckensnitt:"), "font-family", pFontFace);
     pFontSize = edit(chars.page, QStringLiteral("12"));
     pFontSizeUnit = Combo(chars.page, CSSCode::FontSizeUnits(), QStringLiteral("px"));
-    pAFontSize = row(chars, QStringLiteral("Teckens&torlek:"), "font-size", pFontSize,
-                     pFontSizeUnit);
+    pAFontSize =
+        row(chars, QStringLiteral("Teckens&torlek:"), "font-size", pFontSize, pFontSizeUnit);
     pFontColor = swatch(chars.page, clBlack);
     pAFontColor = row(chars, QStringLiteral("Te&xtfärg:"), "color", pFontColor);
     pBgColor = swatch(chars.page, clWhite);
@@ -166,12 +166,12 @@ TCSS::TCSS(Tmain& window, TCSSMode mode, QWidget* parent)
         return row(p, caption, property, *value, *unit);
     };
     pAIndent = length(para, QStringLiteral("&Indrag:"), "text-indent", &pIndent, &pIndentUnit);
-    pALMargin = length(para, QStringLiteral("Vä&nstermarginal:"), "margin-left", &pLMargin,
-                       &pLMarginUnit);
-    pARMargin = length(para, QStringLiteral("&Högermarginal:"), "margin-right", &pRMargin,
-                       &pRMarginUnit);
-    pATMargin = length(para, QStringLiteral("Ö&vre marginal:"), "margin-top", &pTMargin,
-                       &pTMarginUnit);
+    pALMargin =
+        length(para, QStringLiteral("Vä&nstermarginal:"), "margin-left", &pLMargin, &pLMarginUnit);
+    pARMargin =
+        length(para, QStringLiteral("&Högermarginal:"), "margin-right", &pRMargin, &pRMarginUnit);
+    pATMargin =
+        length(para, QStringLiteral("Ö&vre marginal:"), "margin-top", &pTMargin, &pTMarginUnit);
     pALH = length(para, QStringLiteral("&Radhöjd:"), "line-height", &pLH, &pLHUnit);
 
     PageGrid size = page(QStringLiteral("Objektstorlek"));
@@ -249,7 +249,8 @@ TCSS::TCSS(Tmain& window, TCSSMode mode, QWidget* parent)
     previewTimer_ = new QTimer(this);
     previewTimer_->setSingleShot(true);
     previewTimer_->setInterval(150);
-    connect(previewTimer_, &QTimer::timeout, this, [this] { RunCommand([this] { UpdatePreview(); }); });
+    connect(previewTimer_, &QTimer::timeout, this,
+            [this] { RunCommand([this] { UpdatePreview(); }); });
     for (QCheckBox* box : findChildren<QCheckBox*>())
         connect(box, &QCheckBox::toggled, this, [this] { RequestPreview(); });
     for (QLineEdit* e : findChildren<QLineEdit*>())
@@ -400,10 +401,9 @@ void TCSS::UpdatePreview() {
         }
         previewFile_ = previewDir_->filePath(QStringLiteral("stilmall.html"));
     }
-    const QByteArray page =
-        CSSCode::WriteCode(Values(), mode_, true, window_.TagCase,
-                           GetIndentString(*window_.CodeEditor->Settings())) +
-        "\r\n";
+    const QByteArray page = CSSCode::WriteCode(Values(), mode_, true, window_.TagCase,
+                                               GetIndentString(*window_.CodeEditor->Settings())) +
+                            "\r\n";
     // A failed write leaves the page as it was.
     QSaveFile file(previewFile_);
     if (file.open(QIODevice::WriteOnly) && file.write(page) == page.size())

@@ -63,13 +63,13 @@ public:
     TPreviewBrowser* Browser() const { return browser_.get(); }
 
     // --- controls ----------------------------------------------------------------------------
-    QCheckBox *pAWidth, *pAHeight, *pAFontFace, *pAFontSize, *pAFontColor, *pABgColor,
-        *pABoldness, *pAStyle, *pADecoration, *pALS, *pAWS, *pAAlign, *pAVAlign, *pAIndent,
-        *pALMargin, *pARMargin, *pATMargin, *pALH, *pAPadding;
-    QLineEdit *pWidth, *pHeight, *pFontSize, *pLS, *pWS, *pIndent, *pLMargin, *pRMargin,
-        *pTMargin, *pLH, *pPadding;
-    QComboBox *pWidthU, *pHeightU, *pFontSizeUnit, *pLSUnit, *pWSUnit, *pIndentUnit,
-        *pLMarginUnit, *pRMarginUnit, *pTMarginUnit, *pLHUnit;
+    QCheckBox *pAWidth, *pAHeight, *pAFontFace, *pAFontSize, *pAFontColor, *pABgColor, *pABoldness,
+        *pAStyle, *pADecoration, *pALS, *pAWS, *pAAlign, *pAVAlign, *pAIndent, *pALMargin,
+        *pARMargin, *pATMargin, *pALH, *pAPadding;
+    QLineEdit *pWidth, *pHeight, *pFontSize, *pLS, *pWS, *pIndent, *pLMargin, *pRMargin, *pTMargin,
+        *pLH, *pPadding;
+    QComboBox *pWidthU, *pHeightU, *pFontSizeUnit, *pLSUnit, *pWSUnit, *pIndentUnit, *pLMarginUnit,
+        *pRMarginUnit, *pTMarginUnit, *pLHUnit;
     QComboBox *pFontFace, *pBoldness, *pStyle, *pDecoration, *pAlign, *pVAlign;
     TColorContainer *pFontColor, *pBgColor, *OwnBorderColor;
     QComboBox *ownBorderStyle, *ownBorderWidth, *pULTYPE, *pOLTYPE;

@@ -15,6 +15,7 @@ Tdate::Tdate(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Datum och tid"));
     auto* layout = new QVBoxLayout(this);
     Caption = new TPanelCaption(this);
+    Caption->setFixedHeight(23);
     Caption->SetCaptionText(QStringLiteral("Format"));
     layout->addWidget(Caption);
     ListBox1 = new QListWidget(this);

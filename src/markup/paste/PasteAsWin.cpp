@@ -25,6 +25,7 @@ TpasteAs::TpasteAs(Tmain& window, std::optional<QByteArray> clipboard, QList<QBy
     auto* grid = new QGridLayout;
     const auto caption = [this](const QString& text) {
         auto* bar = new TPanelCaption(this);
+        bar->setFixedHeight(23);
         bar->SetCaptionText(text);
         return bar;
     };

@@ -26,6 +26,7 @@ Timscr::Timscr(Tmain& window, const QString& folder, QWidget* parent)
     auto* panes = new QHBoxLayout;
     auto* left = new QVBoxLayout;
     ListCaption = new TPanelCaption(this);
+    ListCaption->setFixedHeight(23);
     ListCaption->SetCaptionText(QStringLiteral("Färdiga skript"));
     scripts = new QListWidget(this);
     scripts->setObjectName(QStringLiteral("scripts"));
@@ -93,8 +94,8 @@ bool Timscr::Identify(const QString& fileName, QString* language, QString* type)
 
 void Timscr::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    QStringList names = QDir(folder_).entryList(
-        QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+    QStringList names = QDir(folder_).entryList(QDir::AllEntries | QDir::NoDotAndDotDot |
+                                                QDir::Hidden | QDir::System);
     QCollator collator;
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     std::sort(names.begin(), names.end(),

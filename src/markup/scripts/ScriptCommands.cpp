@@ -78,10 +78,11 @@ void ImplementJavaScript(Tmain& window) {
 } // namespace
 
 void InstallScriptDialogs(Tmain& window) {
-    AddMarkupCommand(window, QStringLiteral("IInsertJavaScript"),
-                     QStringLiteral("Skapa nytt skript..."), QKeySequence(QStringLiteral("Ctrl+J")),
-                     QStringLiteral("Skapar ett nytt skript eller redigerar skriptet vid markören."),
-                     [&window] { InsertJavaScript(window); });
+    AddMarkupCommand(
+        window, QStringLiteral("IInsertJavaScript"), QStringLiteral("Skapa nytt skript..."),
+        QKeySequence(QStringLiteral("Ctrl+J")),
+        QStringLiteral("Skapar ett nytt skript eller redigerar skriptet vid markören."),
+        [&window] { InsertJavaScript(window); });
     AddMarkupCommand(window, QStringLiteral("IImplementJavaScript"),
                      QStringLiteral("Infoga färdigt skript..."), {},
                      QStringLiteral("Infogar ett färdigt skript."),

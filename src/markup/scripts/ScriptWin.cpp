@@ -48,10 +48,9 @@ Tscript::Tscript(Tmain& window, QWidget* parent) : QDialog(parent), window_(wind
                            "JScript", "VBScript", "LiveScript", "PHP"},
                           QStringLiteral("JavaScript"));
     pLANG->setObjectName(QStringLiteral("pLANG"));
-    pTYPE = EditableCombo(this,
-                          {"text/javascript", "text/jscript", "text/vbscript", "text/livescript",
-                           "text/php"},
-                          QStringLiteral("text/javascript"));
+    pTYPE = EditableCombo(
+        this, {"text/javascript", "text/jscript", "text/vbscript", "text/livescript", "text/php"},
+        QStringLiteral("text/javascript"));
     pTYPE->setObjectName(QStringLiteral("pTYPE"));
     form->addRow(QStringLiteral("&Skriptspråk:"), pLANG);
     form->addRow(QStringLiteral("&Innehållstyp:"), pTYPE);
@@ -82,8 +81,7 @@ Tscript::Tscript(Tmain& window, QWidget* parent) : QDialog(parent), window_(wind
             [this] { OpenTagReference(window_, QStringLiteral("SCRIPT")); });
 
     // The statements and the indenting, with their keys anywhere in the dialog.
-    const auto item = [this](const QString& caption, const char* key,
-                             void (Tscript::*handler)()) {
+    const auto item = [this](const QString& caption, const char* key, void (Tscript::*handler)()) {
         auto* action = new QAction(caption, this);
         action->setShortcut(QKeySequence(QLatin1String(key)));
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
@@ -129,6 +127,12 @@ Tscript::Tscript(Tmain& window, QWidget* parent) : QDialog(parent), window_(wind
     UpdateStatementItems();
 }
 
+void Tscript::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Typing goes into the script.
+    scriptEditor->Editor->setFocus();
+}
+
 bool Tscript::StatementsAvailable() const {
     const QString language = pLANG->currentText().toLower();
     return language.startsWith(QLatin1String("javascript")) ||
@@ -151,8 +155,8 @@ void Tscript::btnInsertStateMenuOpenerClick() {
     if (!StatementsAvailable())
         window_.kvMessageBox(
             QStringLiteral("Kelvora har endast stöd för satser i JavaScript/JScript."));
-    pSTATE->popup(btnInsertStateMenuOpener->mapToGlobal(
-        QPoint(0, btnInsertStateMenuOpener->height())));
+    pSTATE->popup(
+        btnInsertStateMenuOpener->mapToGlobal(QPoint(0, btnInsertStateMenuOpener->height())));
 }
 
 bool Tscript::Ask(std::initializer_list<const char*> questions, QList<QByteArray>* answers) {
@@ -189,7 +193,8 @@ void Tscript::scriptInsertConditional() {
 
 void Tscript::scriptInsertRepetition() {
     QList<QByteArray> a;
-    if (StatementsAvailable() && Ask({"Startuttryck:", "Villkorsuttryck:", "Stegningsuttryck:"}, &a))
+    if (StatementsAvailable() &&
+        Ask({"Startuttryck:", "Villkorsuttryck:", "Stegningsuttryck:"}, &a))
         WriteTemplate(ScriptText::RepetitionTemplate(a[0], a[1], a[2]));
 }
 
@@ -201,8 +206,8 @@ void Tscript::scriptInsertRepetitionW() {
 
 void Tscript::FormatIndentSelection() {
     TTextEditorEx* editor = scriptEditor->Editor;
-    const QByteArray text = ScriptText::Indent(editor->GetSelText(),
-                                               GetIndentString(*window_.CodeEditor->Settings()));
+    const QByteArray text =
+        ScriptText::Indent(editor->GetSelText(), GetIndentString(*window_.CodeEditor->Settings()));
     editor->SetSelText(text);
     editor->SetSelLength(-static_cast<int>(text.size()));
 }

@@ -32,12 +32,12 @@ public:
     QMenu* pSTATE = nullptr;
     QMenu* InsertMenu = nullptr;
     QMenu* FormatMenu = nullptr;
-    QAction* FunctionItem = nullptr;    // "Funktion", Ctrl+F
-    QAction* ConditionItem = nullptr;   // "Villkor", Ctrl+I
-    QAction* ForItem = nullptr;         // "Stegningsrepetition (FOR)", Ctrl+R
-    QAction* WhileItem = nullptr;       // "Villkorsrepetition (WHILE)", Ctrl+W
-    QAction* IndentItem = nullptr;      // "Indentera markering", Ctrl+Alt+Space
-    QAction* UnindentItem = nullptr;    // "Avindentera markering", Ctrl+Alt+Backspace
+    QAction* FunctionItem = nullptr;  // "Funktion", Ctrl+F
+    QAction* ConditionItem = nullptr; // "Villkor", Ctrl+I
+    QAction* ForItem = nullptr;       // "Stegningsrepetition (FOR)", Ctrl+R
+    QAction* WhileItem = nullptr;     // "Villkorsrepetition (WHILE)", Ctrl+W
+    QAction* IndentItem = nullptr;    // "Indentera markering", Ctrl+Alt+Space
+    QAction* UnindentItem = nullptr;  // "Avindentera markering", Ctrl+Alt+Backspace
 
     const TElementEditMode& EditMode() const { return editMode_; }
 
@@ -59,6 +59,9 @@ public:
 
     // The SCRIPT element to write: the element as it was when nothing was changed.
     QByteArray Generate() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     // The prompt's answers, in order; false when one was cancelled.

@@ -3,7 +3,6 @@
 #include "app/dialogs/InternalFunctionInputWin.h"
 #include "app/mainwindow/MainWin.h"
 #include "controls/PanelCaption.h"
-#include "editor/view/InteractiveListMenu.h"
 #include "editor/view/TextEditorEx.h"
 #include "markup/DialogEditor.h"
 #include "platform/Cp1252.h"
@@ -35,6 +34,7 @@ THandleFastTexts::THandleFastTexts(Tmain& window, TSnippetFolder folder, QWidget
     auto* panes = new QHBoxLayout;
     auto* left = new QVBoxLayout;
     ListCaption = new TPanelCaption(this);
+    ListCaption->setFixedHeight(23);
     ListCaption->SetCaptionText(QStringLiteral("Snabbtexter"));
     FastTextList = new QListWidget(this);
     FastTextList->setObjectName(QStringLiteral("FastTextList"));
@@ -44,6 +44,7 @@ THandleFastTexts::THandleFastTexts(Tmain& window, TSnippetFolder folder, QWidget
     left->addWidget(FastTextList, 1);
     auto* right = new QVBoxLayout;
     Panel3 = new TPanelCaption(this);
+    Panel3->setFixedHeight(23);
     CurrentFastText = new TDialogEditor(window_, TDialogEditor::TColouring::HTML, this);
     right->addWidget(Panel3);
     right->addWidget(CurrentFastText, 1);
@@ -90,7 +91,6 @@ THandleFastTexts::THandleFastTexts(Tmain& window, TSnippetFolder folder, QWidget
             modified_ = true;
     };
     FastTextList->installEventFilter(this);
-    CurrentFastText->Editor->installEventFilter(this);
 }
 
 void THandleFastTexts::showEvent(QShowEvent* event) {
@@ -112,13 +112,6 @@ bool THandleFastTexts::eventFilter(QObject* watched, QEvent* event) {
             fasttextPopupPopup();
             if (DeleteItems->isEnabled())
                 RunCommand([this] { abortmarkeradesnabbtexter1Click(); });
-            return true;
-        }
-        // The form sees Esc before the editor, unless the editor's list is open.
-        TInteractiveListMenu* list = CurrentFastText->Editor->ListMenu();
-        if (watched == CurrentFastText->Editor && key->key() == Qt::Key_Escape && plain &&
-            !(list && list->isVisible())) {
-            reject();
             return true;
         }
     }
