@@ -301,27 +301,11 @@ void Tmain::BuildMenus() {
     FilesList->SetPopupActivatesTab(true);
 }
 
-namespace {
-
-// The menu of that name among `actions`' menus and their submenus, whoever owns it.
-QMenu* FindMenu(const QList<QAction*>& actions, const QString& objectName) {
-    for (QAction* action : actions) {
-        QMenu* menu = action->menu();
-        if (!menu)
-            continue;
-        if (menu->objectName() == objectName)
-            return menu;
-        if (QMenu* inner = FindMenu(menu->actions(), objectName))
-            return inner;
-    }
-    return nullptr;
-}
-
-} // namespace
-
 QMenu* Tmain::Menu(const QString& objectName) const {
-    // Menus made by the window itself belong to it, not to the menu bar.
-    return FindMenu(menuBar()->actions(), objectName);
+    // Some menus of the bar are children of the window itself ("Infoga1").
+    if (QMenu* menu = menuBar()->findChild<QMenu*>(objectName))
+        return menu;
+    return findChild<QMenu*>(objectName);
 }
 
 void Tmain::AddToMenu(const QString& menu, const QString& command, const QString& before,

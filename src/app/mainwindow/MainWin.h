@@ -20,6 +20,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QDockWidget;
@@ -425,6 +426,11 @@ public:
         std::function<void()> OfferBackups;  // first show, after a run that did not end normally
         std::function<void()> SaveDataFiles; // close, after the settings
         std::function<void()> UnloadModules; // close, before the document table is emptied
+        // The installed subsystems' own settings and action states: each runs at the end of
+        // ApplySettings, of CurrentSettings and of CurrentDocState.
+        std::vector<std::function<void(const TSettingsValues&)>> ApplySettings;
+        std::vector<std::function<void(TSettingsValues&)>> TakeSettings;
+        std::vector<std::function<void(TDocState&)>> DocState;
     } Hooks;
 
     // Run by the constructor.

@@ -3,6 +3,7 @@
 #include "app/mainwindow/MainWin.h"
 #include "editor/view/TextEditorEx.h"
 #include "markup/MarkupCommand.h"
+#include "markup/common/ElementDialog.h"
 #include "markup/css/CSSWin.h"
 
 namespace {
@@ -37,6 +38,8 @@ void InstallStyleEditor(Tmain& window) {
                      QStringLiteral("Stilmallsattribut (X STYLE)..."), {},
                      QStringLiteral("Infogar ett stilmallsattribut."),
                      [&window] { InsertCSS(window, TCSSMode::StyleAttribute); });
+    // The "CSS" buttons of the element, list and table dialogs.
+    TElementDialog::StyleEditor = &TCSS::EditDeclarations;
     window.InsertCSSXStyle = [&window] {
         window.Commands().Trigger(QStringLiteral("IInsertCSSXStyle"));
     };

@@ -95,8 +95,9 @@ TCSS::TCSS(Tmain& window, TCSSMode mode, QWidget* parent)
         QGridLayout* grid;
         int row = 0;
     };
-    const auto page = [this](const QString& caption) {
+    const auto page = [this](const QString& caption, const char* name) {
         auto* widget = new QWidget(Pages);
+        widget->setObjectName(QLatin1String(name));
         auto* grid = new QGridLayout(widget);
         grid->setColumnStretch(1, 1);
         Pages->addTab(widget, caption);
@@ -128,7 +129,7 @@ TCSS::TCSS(Tmain& window, TCSSMode mode, QWidget* parent)
         return s;
     };
 
-    PageGrid chars = page(QStringLiteral("Teckenformatering"));
+    PageGrid chars = page(QStringLiteral("Teckenformatering"), "pFont");
     QStringList fonts = QFontDatabase::families();
     fonts.removeAll(QStringLiteral("Default"));
     pFontFace = Combo(chars.page, fonts, QStringLiteral("Verdana"), true);
@@ -154,7 +155,7 @@ TCSS::TCSS(Tmain& window, TCSSMode mode, QWidget* parent)
     pWSUnit = Combo(chars.page, CSSCode::SpacingUnits(), QStringLiteral("px"));
     pAWS = row(chars, QStringLiteral("&Ordavstånd:"), "word-spacing", pWS, pWSUnit);
 
-    PageGrid para = page(QStringLiteral("Styckeformatering"));
+    PageGrid para = page(QStringLiteral("Styckeformatering"), "pParagraph");
     pAlign = Combo(para.page, CSSCode::Aligns(), QStringLiteral("left"));
     pAAlign = row(para, QStringLiteral("&Justering:"), "text-align", pAlign);
     pVAlign = Combo(para.page, CSSCode::VAligns(), QStringLiteral("top"));
@@ -174,13 +175,13 @@ TCSS::TCSS(Tmain& window, TCSSMode mode, QWidget* parent)
         length(para, QStringLiteral("Ö&vre marginal:"), "margin-top", &pTMargin, &pTMarginUnit);
     pALH = length(para, QStringLiteral("&Radhöjd:"), "line-height", &pLH, &pLHUnit);
 
-    PageGrid size = page(QStringLiteral("Objektstorlek"));
+    PageGrid size = page(QStringLiteral("Objektstorlek"), "pSize");
     pAWidth = length(size, QStringLiteral("&Bredd:"), "width", &pWidth, &pWidthU);
     pAHeight = length(size, QStringLiteral("&Höjd:"), "height", &pHeight, &pHeightU);
     pWidth->clear();
     pHeight->clear();
 
-    PageGrid border = page(QStringLiteral("Kantlinje"));
+    PageGrid border = page(QStringLiteral("Kantlinje"), "pBorder");
     pPadding = edit(border.page, QStringLiteral("0"));
     pAPadding = row(border, QStringLiteral("&Utfyllnad:"), "padding", pPadding);
     const auto label = [](PageGrid& p, const QString& caption, const char* property,
@@ -200,7 +201,7 @@ TCSS::TCSS(Tmain& window, TCSSMode mode, QWidget* parent)
     ownBorderWidth->lineEdit()->setMaxLength(10);
     label(border, QStringLiteral("Kantlinje&bredd:"), "border-width", ownBorderWidth);
 
-    PageGrid lists = page(QStringLiteral("Punkt-/Numrerade listor"));
+    PageGrid lists = page(QStringLiteral("Punkt-/Numrerade listor"), "pLists");
     auto* note = new QLabel(
         QStringLiteral("Dessa alternativ bör endast anges för punktlistor (UL) respektive "
                        "numrerade listor (OL) eller användardefinierade grupper (inleds med "
@@ -292,6 +293,22 @@ void TCSS::SetInitialText(const QString& declarations) {
 
 void TCSS::ShowPage(TPage page) {
     Pages->setCurrentIndex(static_cast<int>(page));
+}
+
+void TCSS::ShowPage(const QString& name) {
+    for (int i = 0; i < Pages->count(); ++i)
+        if (Pages->widget(i)->objectName() == name)
+            Pages->setCurrentIndex(i);
+}
+
+std::optional<QString> TCSS::EditDeclarations(Tmain& window, const QString& declarations,
+                                              const QString& page) {
+    TCSS css(window, TCSSMode::Declarations, &window);
+    css.SetInitialText(declarations);
+    css.ShowPage(page);
+    if (!css.Run())
+        return std::nullopt;
+    return css.Result();
 }
 
 bool TCSS::Run() {

@@ -45,6 +45,15 @@ public:
     // Declarations to start from ("color:#FF0000; width:10px").
     void SetInitialText(const QString& declarations);
     void ShowPage(TPage page);
+    // A page by its name: "pFont", "pParagraph", "pSize", "pBorder" or "pLists"; any other
+    // name leaves the first page.
+    void ShowPage(const QString& name);
+
+    // Runs the editor on declarations (mode Declarations), opened on a page by name: the new
+    // declarations after "&Generera", nothing when cancelled. What the "CSS" buttons of the
+    // element, list and table dialogs run.
+    static std::optional<QString> EditDeclarations(Tmain& window, const QString& declarations,
+                                                   const QString& page);
 
     // Shows the editor modally; true when it closed with "&Generera".
     bool Run();

@@ -2,8 +2,9 @@
 
 #include "app/mainwindow/MainWin.h"
 #include "controls/CaptionGroup.h"
-#include "markup/TagReferenceLink.h"
+#include "markup/tagref/TagRefWin.h"
 #include "platform/Dialogs.h"
+#include "platform/SilentAbort.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -42,8 +43,9 @@ TSpecDTD::TSpecDTD(Tmain& window, QWidget* parent) : QDialog(parent), window_(wi
     layout->addLayout(buttons);
     connect(btnGenerate, &QPushButton::clicked, this, [this] { done(Dialogs::mrOk); });
     connect(btnCancel, &QPushButton::clicked, this, [this] { done(Dialogs::mrCancel); });
-    connect(btnRef, &QPushButton::clicked, this,
-            [this] { OpenTagReference(window_, QStringLiteral("!DOCTYPE")); });
+    connect(btnRef, &QPushButton::clicked, this, [this] {
+        RunCommand([this] { ShowTagReference(window_, QStringLiteral("!DOCTYPE")); });
+    });
 }
 
 QString TSpecDTD::DefaultDoctype() {

@@ -2,8 +2,9 @@
 
 #include "app/mainwindow/MainWin.h"
 #include "controls/CaptionGroup.h"
-#include "markup/TagReferenceLink.h"
+#include "markup/tagref/TagRefWin.h"
 #include "platform/Dialogs.h"
+#include "platform/SilentAbort.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -39,5 +40,5 @@ TSpecTitle::TSpecTitle(Tmain& window, QWidget* parent) : QDialog(parent), window
     connect(btnGenerate, &QPushButton::clicked, this, [this] { done(Dialogs::mrOk); });
     connect(btnCancel, &QPushButton::clicked, this, [this] { done(Dialogs::mrCancel); });
     connect(btnRef, &QPushButton::clicked, this,
-            [this] { OpenTagReference(window_, QStringLiteral("TITLE")); });
+            [this] { RunCommand([this] { ShowTagReference(window_, QStringLiteral("TITLE")); }); });
 }

@@ -3,9 +3,10 @@
 #include "app/mainwindow/MainWin.h"
 #include "controls/CaptionGroup.h"
 #include "controls/PanelCaption.h"
-#include "markup/TagReferenceLink.h"
+#include "markup/tagref/TagRefWin.h"
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
+#include "platform/SilentAbort.h"
 
 #include <QCollator>
 #include <QDir>
@@ -63,8 +64,9 @@ Timscr::Timscr(Tmain& window, const QString& folder, QWidget* parent)
     layout->addLayout(buttons);
     connect(btnInsert, &QPushButton::clicked, this, [this] { done(Dialogs::mrOk); });
     connect(btnCancel, &QPushButton::clicked, this, [this] { done(Dialogs::mrCancel); });
-    connect(btnRef, &QPushButton::clicked, this,
-            [this] { OpenTagReference(window_, QStringLiteral("SCRIPT")); });
+    connect(btnRef, &QPushButton::clicked, this, [this] {
+        RunCommand([this] { ShowTagReference(window_, QStringLiteral("SCRIPT")); });
+    });
     connect(scripts, &QListWidget::currentRowChanged, this, [this] { GetInfo(); });
     connect(scripts, &QListWidget::itemDoubleClicked, this, [this] {
         if (btnInsert->isEnabled())

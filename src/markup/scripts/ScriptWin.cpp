@@ -6,7 +6,7 @@
 #include "editor/model/TagUnderConstruction.h"
 #include "editor/view/TextEditorEx.h"
 #include "markup/DialogEditor.h"
-#include "markup/TagReferenceLink.h"
+#include "markup/tagref/TagRefWin.h"
 #include "platform/Cp1252.h"
 #include "platform/Dialogs.h"
 #include "platform/SilentAbort.h"
@@ -77,8 +77,9 @@ Tscript::Tscript(Tmain& window, QWidget* parent) : QDialog(parent), window_(wind
     layout->addLayout(buttons);
     connect(btnGenerate, &QPushButton::clicked, this, [this] { done(Dialogs::mrOk); });
     connect(btnCancel, &QPushButton::clicked, this, [this] { done(Dialogs::mrCancel); });
-    connect(btnRef, &QPushButton::clicked, this,
-            [this] { OpenTagReference(window_, QStringLiteral("SCRIPT")); });
+    connect(btnRef, &QPushButton::clicked, this, [this] {
+        RunCommand([this] { ShowTagReference(window_, QStringLiteral("SCRIPT")); });
+    });
 
     // The statements and the indenting, with their keys anywhere in the dialog.
     const auto item = [this](const QString& caption, const char* key, void (Tscript::*handler)()) {

@@ -2,6 +2,8 @@
 #include "MarkupFixture.h"
 #include "app/PreviewTestDoubles.h"
 #include "controls/ColorContainer.h"
+#include "markup/elements/LinkWin.h"
+#include "markup/lists/ListWin.h"
 #include "platform/AppPaths.h"
 
 #include <QCheckBox>
@@ -137,6 +139,43 @@ TEST_F(CSSWinTest, ThePreviewIsAPrivateFileThatGoesWithTheEditor) {
     EXPECT_FALSE(QFileInfo::exists(file));
     EXPECT_FALSE(QFileInfo::exists(QFileInfo(file).path()));
     EXPECT_FALSE(QFileInfo::exists(shared));
+}
+
+TEST_F(CSSWinTest, TheCssButtonsOfTheElementDialogsOpenTheStyleEditor) {
+    // A link's local style: the editor opens on it and hands the new declarations back.
+    Start("|");
+    Expect<TLink>([&](TLink& d) {
+        d.pSTYLE->setText(QStringLiteral("color:#FF0000; cursor:help"));
+        d.STYLE0->click();
+        EXPECT_EQ(d.pSTYLE->text(), QStringLiteral("font-weight:bold; cursor:help;"));
+        return int(Dialogs::mrCancel);
+    });
+    Expect<TCSS>([](TCSS& css) {
+        EXPECT_EQ(css.Mode(), TCSSMode::Declarations);
+        EXPECT_EQ(css.Pages->currentIndex(), 0);
+        EXPECT_TRUE(css.pAFontColor->isChecked());
+        css.pAFontColor->setChecked(false);
+        css.pABoldness->setChecked(true);
+        css.pBoldness->setCurrentText(QStringLiteral("bold"));
+        return int(Dialogs::mrOk);
+    });
+    ASSERT_TRUE(Run("IInsertLink"));
+
+    // A list's opens on the list page; Avbryt leaves the field alone.
+    Expect<TListWin>([&](TListWin& d) {
+        d.pSTYLE->setText(QStringLiteral("margin-left:2em"));
+        d.STYLE0->click();
+        EXPECT_EQ(d.pSTYLE->text(), QStringLiteral("margin-left:2em"));
+        return int(Dialogs::mrCancel);
+    });
+    Expect<TCSS>([](TCSS& css) {
+        EXPECT_EQ(css.Pages->currentWidget()->objectName(), QStringLiteral("pLists"));
+        EXPECT_TRUE(css.pALMargin->isChecked());
+        EXPECT_EQ(css.pLMargin->text(), QStringLiteral("2"));
+        EXPECT_EQ(css.pLMarginUnit->currentText(), QStringLiteral("em"));
+        return int(Dialogs::mrCancel);
+    });
+    ASSERT_TRUE(Run("IInsertUL"));
 }
 
 } // namespace

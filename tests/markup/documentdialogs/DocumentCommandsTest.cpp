@@ -4,6 +4,7 @@
 #include "markup/documentdialogs/DateWin.h"
 #include "markup/documentdialogs/SpecDTDWin.h"
 #include "markup/documentdialogs/SpecTitleWin.h"
+#include "markup/tagref/TagRefWin.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -65,9 +66,16 @@ TEST_F(DocumentCommandsTest, TitleDialogWritesInTheTagCaseAndRenewsTheWindowTitl
     EXPECT_TRUE(win->windowTitle().contains(QStringLiteral("[Smörgåsbord]")))
         << win->windowTitle().toStdString();
 
-    // Without a head: the message, and the text as it was.
+    // Without a head: the message, and the text as it was. "&Taggreferens" shows TITLE.
     Start("<body>|</body>");
-    Expect<TSpecTitle>([](TSpecTitle&) { return int(Dialogs::mrOk); });
+    Expect<TSpecTitle>([](TSpecTitle& d) {
+        d.btnRef->click();
+        return int(Dialogs::mrOk);
+    });
+    Expect<Ttagref>([](Ttagref& r) {
+        EXPECT_EQ(r.TagRefTagName, QStringLiteral("TITLE"));
+        return int(Dialogs::mrOk);
+    });
     ASSERT_TRUE(Run("IInsertHTMLTitle"));
     EXPECT_EQ(seen.last(),
               "M:Det gick inte att skapa TITLE-taggarna eftersom HEAD-avsnitt saknas.");
