@@ -50,7 +50,8 @@ TEST_F(MainWinTest, EveryMenuAndToolbarItemNamesARegisteredCommand) {
             if (const QAction* a = button->defaultAction())
                 items << bar->objectName() + QLatin1Char('/') + a->objectName();
 
-    EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(QStringLiteral(", ")).toStdString();
+    EXPECT_TRUE(unnamed.isEmpty())
+        << "unnamed: " << unnamed.join(QStringLiteral(", ")).toStdString();
     QStringList dead;
     for (const QString& item : items)
         if (!win->Commands().Has(item.section(QLatin1Char('/'), -1)))

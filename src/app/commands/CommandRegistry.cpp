@@ -42,8 +42,9 @@ QAction* TCommandRegistry::AddWithRequest(const QString& name, const QString& ca
 }
 
 QAction* TCommandRegistry::NewAction(const QString& name) {
-    // Owned by the registry: a registry without a window frees its actions itself.
-    auto* action = new QAction(this);
+    // Owned by the window, as its other actions are; a registry without a window frees them
+    // itself.
+    auto* action = new QAction(owner_ ? static_cast<QObject*>(owner_) : this);
     action->setObjectName(name);
     connect(action, &QAction::triggered, this, [this, name] { Trigger(name); });
     actions_.insert(name, action);

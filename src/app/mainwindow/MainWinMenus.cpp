@@ -52,6 +52,20 @@ const MenuLayout::TMenu* FindSubmenu(const char* name) {
     return nullptr;
 }
 
+// The menu of that name among `actions`' menus and their submenus.
+QMenu* FindMenu(const QList<QAction*>& actions, const QString& objectName) {
+    for (QAction* action : actions) {
+        QMenu* menu = action->menu();
+        if (!menu)
+            continue;
+        if (menu->objectName() == objectName)
+            return menu;
+        if (QMenu* inner = FindMenu(menu->actions(), objectName))
+            return inner;
+    }
+    return nullptr;
+}
+
 // The window's own menus of the table, marked so in their data.
 constexpr int kNoTag = -1;
 
@@ -151,10 +165,8 @@ void Tmain::BuildMenus() {
 }
 
 QMenu* Tmain::Menu(const QString& objectName) const {
-    // A menu made by a subsystem may be a child of the window itself.
-    if (QMenu* menu = menuBar()->findChild<QMenu*>(objectName))
-        return menu;
-    return findChild<QMenu*>(objectName);
+    // A menu is found by its place on the menu bar, whoever owns it.
+    return FindMenu(menuBar()->actions(), objectName);
 }
 
 void Tmain::AddToMenu(const QString& menu, const QString& command, const QString& before,
