@@ -39,6 +39,7 @@ class HalfFile:
 class LoggingHandler(FTPHandler):
     log_path = None
     banner = "Kelvora test server ready."
+    auth_failed_timeout = 0.1
 
     def pre_process_command(self, line, cmd, arg):
         with open(self.log_path, "a", encoding="utf-8", errors="surrogateescape") as log:

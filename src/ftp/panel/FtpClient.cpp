@@ -509,7 +509,8 @@ void TFtpClient::StopTransfer(int ms) {
     transfer_ = nullptr;
     transfer->disconnect(this);
     if (transfer->StopAndWait(ms)) {
-        delete transfer;
+        // Later: this may run inside one of the transfer's own messages.
+        transfer->deleteLater();
         session_->Resume();
         return;
     }

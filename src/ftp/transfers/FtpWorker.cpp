@@ -8,7 +8,9 @@ TFtpWorker::TFtpWorker(std::shared_ptr<TFtpSession> session, Tell tell, QObject*
     : QThread(parent), session_(std::move(session)), tell_(std::move(tell)) {}
 
 TFtpWorker::~TFtpWorker() {
-    StopAndWait(-1);
+    // A worker that has ended leaves the session alone: it may serve on.
+    if (isRunning())
+        StopAndWait(-1);
 }
 
 void TFtpWorker::run() {

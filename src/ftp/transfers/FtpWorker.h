@@ -18,7 +18,7 @@ public:
     using Tell = std::function<void(const QString& text)>;
 
     TFtpWorker(std::shared_ptr<TFtpSession> session, Tell tell, QObject* parent = nullptr);
-    // Stops the work and waits for the thread.
+    // Stops work that still runs and waits for the thread.
     ~TFtpWorker() override;
 
     // Asks the work to stop; any thread.
