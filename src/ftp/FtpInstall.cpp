@@ -13,6 +13,22 @@ namespace {
 // A running transfer gets this long to stop when the window closes.
 constexpr int kStopWaitMs = 5000;
 
+// Puts a command into a menu right after another command's item; at the end when that is not
+// there.
+void InsertAfter(Tmain& window, const QString& menu, const QString& after, const QString& command) {
+    QMenu* target = window.Menu(menu);
+    if (!target) {
+        window.AddToMenu(menu, command);
+        return;
+    }
+    const QList<QAction*> items = target->actions();
+    QAction* before = nullptr;
+    for (qsizetype i = 0; i < items.size(); ++i)
+        if (items[i]->objectName() == after)
+            before = items.value(i + 1);
+    target->insertAction(before, window.Commands().Slot(command));
+}
+
 void InstallInto(Tmain& window) {
     auto* client = new TFtpClient(window);
     client->setObjectName(QStringLiteral("FtpClient"));
@@ -25,19 +41,13 @@ void InstallInto(Tmain& window) {
     toggle->setCheckable(true);
     toggle->setToolTip(QStringLiteral("Filöverföring (FTP)"));
     toggle->setStatusTip(QStringLiteral("Visar/döljer panelen Filöverföring (FTP)."));
-    window.AddToMenu(QStringLiteral("Visa1"), QStringLiteral("VToggleFTP"));
+    InsertAfter(window, QStringLiteral("Visa1"), QStringLiteral("VToggleBookmarks"),
+                QStringLiteral("VToggleFTP"));
 
     window.Commands().Add(QStringLiteral("ASaveToFTP"), QStringLiteral("Spara via FTP..."), {},
                           [client] { client->SaveToFTP(); });
-    // Beside the other save commands: right after the last of them.
-    if (QMenu* file = window.Menu(QStringLiteral("Arkiv1"))) {
-        const QList<QAction*> items = file->actions();
-        QAction* before = nullptr;
-        for (qsizetype i = 0; i < items.size(); ++i)
-            if (items[i]->objectName() == QLatin1String("ASaveAllDocAs"))
-                before = items.value(i + 1);
-        file->insertAction(before, window.Commands().Slot(QStringLiteral("ASaveToFTP")));
-    }
+    InsertAfter(window, QStringLiteral("Arkiv1"), QStringLiteral("ASaveAllDocAs"),
+                QStringLiteral("ASaveToFTP"));
 
     window.Hooks.ApplySettings.push_back([&window, panel](const TSettingsValues& v) {
         window.SetSidePanelVisible(panel, v.ShowFTP);

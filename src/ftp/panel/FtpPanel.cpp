@@ -84,7 +84,7 @@ TFtpPanel::TFtpPanel(QWidget* parent) : QWidget(parent) {
     FTPSplitter = new QSplitter(Qt::Vertical, this);
     FTPSplitter->setObjectName(QStringLiteral("FTPSplitter"));
     FTPSplitter->setChildrenCollapsible(false);
-    FTPSplitter->setToolTip(QStringLiteral("Drag för att omfördela storlekarna."));
+    SetHint(FTPSplitter, QStringLiteral("Drag för att omfördela storlekarna."));
     layout->addWidget(FTPSplitter, 1);
 
     // This computer.
@@ -96,6 +96,7 @@ TFtpPanel::TFtpPanel(QWidget* parent) : QWidget(parent) {
     pcFTPLocal = new TPanelCaption(FTPLocalPn);
     pcFTPLocal->setObjectName(QStringLiteral("pcFTPLocal"));
     pcFTPLocal->SetCaptionText(QStringLiteral("Den här datorn"));
+    pcFTPLocal->setFixedHeight(23);
     local->addWidget(pcFTPLocal);
     auto* localRow = new QHBoxLayout;
     FTPLocalDir = new QLineEdit(FTPLocalPn);
@@ -124,6 +125,7 @@ TFtpPanel::TFtpPanel(QWidget* parent) : QWidget(parent) {
     pcFTPServer = new TPanelCaption(FTPServerPn);
     pcFTPServer->setObjectName(QStringLiteral("pcFTPServer"));
     pcFTPServer->SetCaptionText(QStringLiteral("Server"));
+    pcFTPServer->setFixedHeight(23);
     server->addWidget(pcFTPServer);
     FTPServerDir = new QLineEdit(FTPServerPn);
     FTPServerDir->setObjectName(QStringLiteral("FTPServerDir"));

@@ -46,6 +46,7 @@ THandleFTPSites::THandleFTPSites(TBoxes& boxes, std::function<QStringList()> rel
     auto* left = new QVBoxLayout;
     auto* accounts = new TPanelCaption(this);
     accounts->SetCaptionText(QStringLiteral("Konton"));
+    accounts->setFixedHeight(23);
     left->addWidget(accounts);
     lbFTPSites = new QListWidget(this);
     lbFTPSites->setObjectName(QStringLiteral("lbFTPSites"));
@@ -61,6 +62,7 @@ THandleFTPSites::THandleFTPSites(TBoxes& boxes, std::function<QStringList()> rel
     auto* right = new QVBoxLayout;
     auto* properties = new TPanelCaption(this);
     properties->SetCaptionText(QStringLiteral("Egenskaper"));
+    properties->setFixedHeight(23);
     right->addWidget(properties);
     auto* grid = new QGridLayout;
     int row = 0;

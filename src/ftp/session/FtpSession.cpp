@@ -18,6 +18,8 @@ namespace {
 
 // A listing longer than this is no folder anyone can browse; it ends as a failed listing.
 constexpr qsizetype kMaxListing = 64 * 1024 * 1024;
+// Larger blocks than curl's default move big files at disk speed.
+constexpr long kTransferBuffer = 512 * 1024;
 // The reply lines kept of one reply.
 constexpr qsizetype kMaxReply = 1024 * 1024;
 
@@ -380,6 +382,7 @@ bool TFtpSession::Download(const QString& path, QIODevice* sink, bool ascii) {
         return false;
     return d->Perform(FtpServerPath::UrlPath(path, false), {}, [&](CURL* curl) {
         d->sink = sink;
+        curl_easy_setopt(curl, CURLOPT_BUFFERSIZE, kTransferBuffer);
         curl_easy_setopt(curl, CURLOPT_TRANSFERTEXT, ascii ? 1L : 0L);
     }) == CURLE_OK;
 }
@@ -393,6 +396,7 @@ bool TFtpSession::Upload(QIODevice* source, const QString& path, bool ascii) {
         d->ascii = ascii;
         d->lastWasCr = false;
         curl_easy_setopt(curl, CURLOPT_UPLOAD, 1L);
+        curl_easy_setopt(curl, CURLOPT_UPLOAD_BUFFERSIZE, kTransferBuffer);
         curl_easy_setopt(curl, CURLOPT_READFUNCTION, &Impl::OnRead);
         curl_easy_setopt(curl, CURLOPT_READDATA, d.get());
         curl_easy_setopt(curl, CURLOPT_TRANSFERTEXT, ascii ? 1L : 0L);
