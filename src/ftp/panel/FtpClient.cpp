@@ -32,7 +32,7 @@ QString Quoted(const QString& text) {
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
-const QString kNotConnectedFolder =
+const QString kFolderNotSet =
     QStringLiteral("Det gick inte att sätta arbetskatalogen på servern till %1.");
 
 } // namespace
@@ -142,7 +142,7 @@ void TFtpClient::FTPConnect() {
     login.Password = account.Password;
     if (!FtpAccounts::SplitServer(account.Server, &login.Host, &login.Port) ||
         !session_->Open(login)) {
-        main_.kvMessageBox(kNotConnectedFolder.arg(Quoted(account.ServerDir)));
+        main_.kvMessageBox(kFolderNotSet.arg(Quoted(account.ServerDir)));
         return;
     }
     // Connected only once the start folder on the server is listed.
@@ -204,7 +204,7 @@ bool TFtpClient::FTPSetServerDir(const QString& folder) {
     QList<TFtpEntry> entries;
     switch (session_->List(target, &entries)) {
     case TFtpSession::TListResult::FolderFailed:
-        main_.kvMessageBox(kNotConnectedFolder.arg(Quoted(folder)));
+        main_.kvMessageBox(kFolderNotSet.arg(Quoted(folder)));
         return false;
     case TFtpSession::TListResult::ListingFailed:
         main_.kvMessageBox(
@@ -541,8 +541,9 @@ void TFtpClient::SaveToFTP() {
     QStringList accounts;
     for (int i = 0; i < panel_->cbFTPSite->count(); ++i)
         accounts << panel_->cbFTPSite->itemText(i);
-    const TFileData& doc = main_.Current();
-    const QString name = doc.HasFile ? QFileInfo(doc.FileName).fileName() : QString();
+    const int tab = main_.CurrentTab();
+    const bool hasFile = tab >= 0 && tab < main_.OpenFilesCount() && main_.Current().HasFile;
+    const QString name = hasFile ? QFileInfo(main_.Current().FileName).fileName() : QString();
     TSaveFTPSettings dialog(
         main_.Boxes(), accounts, name, [this] { return main_.CodeEditor->Text(); }, &main_);
     Dialogs::RunModal(&dialog);
