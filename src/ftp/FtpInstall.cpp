@@ -53,10 +53,9 @@ void InstallInto(Tmain& window) {
         window.SetSidePanelVisible(panel, v.ShowFTP);
     });
     window.Hooks.TakeSettings.push_back(
-        [&window, panel](TSettingsValues* v) { v->ShowFTP = window.SidePanelVisible(panel); });
-    window.Hooks.DocState.push_back([&window, panel](TDocState* s) {
-        s->LeftPanelVisible[3] = window.SidePanelVisible(panel);
-    });
+        [&window, panel](TSettingsValues& v) { v.ShowFTP = window.SidePanelVisible(panel); });
+    window.Hooks.DocState.push_back(
+        [&window, panel](TDocState& s) { s.LeftPanelVisible[3] = window.SidePanelVisible(panel); });
     window.Hooks.StopWork.push_back([client] { client->StopTransfer(kStopWaitMs); });
 
     client->LoadFTPSitesFromFiles();

@@ -426,11 +426,11 @@ public:
         std::function<void()> OfferBackups;  // first show, after a run that did not end normally
         std::function<void()> SaveDataFiles; // close, after the settings
         std::function<void()> UnloadModules; // close, before the document table is emptied
-        // Each subsystem's own settings and action states, after the window's own: taken from
-        // the values read, given into the values written, and into the action states.
+        // The installed subsystems' own settings and action states: each runs at the end of
+        // ApplySettings, of CurrentSettings and of CurrentDocState.
         std::vector<std::function<void(const TSettingsValues&)>> ApplySettings;
-        std::vector<std::function<void(TSettingsValues*)>> TakeSettings;
-        std::vector<std::function<void(TDocState*)>> DocState;
+        std::vector<std::function<void(TSettingsValues&)>> TakeSettings;
+        std::vector<std::function<void(TDocState&)>> DocState;
         // close, once it is allowed and before anything is written: background work stops.
         std::vector<std::function<void()>> StopWork;
     } Hooks;
