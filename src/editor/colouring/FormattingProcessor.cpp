@@ -90,7 +90,7 @@ void TFormattingProcessor::FormatLine(int line, int first, int count, int justTy
 
 void TFormattingProcessor::RepaintLine(int line) {
     if (editor_)
-        editor_->PaintLine(line);
+        editor_->RequestRepaint(TRepaint::TextOf(line));
 }
 
 bool TFormattingProcessor::IsWordChar(unsigned char ch) {

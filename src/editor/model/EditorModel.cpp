@@ -79,8 +79,12 @@ template <typename Fn> void TEditorModel::Notify(Fn fn) const {
             fn(*o);
 }
 
+void TEditorModel::RequestRepaint(const TRepaint& what) {
+    Notify([&](TEditorObserver& o) { o.RepaintRequested(what); });
+}
+
 void TEditorModel::RepaintAll() {
-    Notify([](TEditorObserver& o) { o.RepaintRequested(TRepaint::Everything()); });
+    RequestRepaint(TRepaint::Everything());
 }
 
 void TEditorModel::RepaintLineArea(int line) {
@@ -88,7 +92,7 @@ void TEditorModel::RepaintLineArea(int line) {
 }
 
 void TEditorModel::RepaintLines(int from, int to) {
-    Notify([&](TEditorObserver& o) { o.RepaintRequested(TRepaint::Rows(from, to)); });
+    RequestRepaint(TRepaint::Rows(from, to));
 }
 
 void TEditorModel::HideSystemCaret() {

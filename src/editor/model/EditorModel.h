@@ -123,6 +123,7 @@ public:
     void RemoveObserver(TEditorObserver* observer);
 
     // Requests to the views: repaints, and the caret hidden while an operation runs.
+    void RequestRepaint(const TRepaint& what);
     void RepaintAll();
     void RepaintLineArea(int line);
     void RepaintLines(int from, int to);

@@ -124,10 +124,12 @@ public:
     void ScrollBy(int columns, int lines);
     bool RulerFastMode = false;
 
-    // Repaints of this view.
+    // Repaints of this view: each updates exactly the region it names, which Qt paints in
+    // paintEvent. (The model's functions of the same names ask every view.)
     void RepaintAll();
     void PaintVisibleLines();
-    virtual void PaintLine(int line);
+    // The characters of a line and the two cells after its end.
+    void PaintLine(int line);
     void RepaintLineArea(int line);
     void RepaintLines(int from, int to);
     void UpdateScrollBars();
@@ -161,9 +163,6 @@ public:
     // Set by the key handling when a character was typed at the end of its line; the next
     // paint hands it to the colouring processor for that character and clears it.
     bool JustTyped = false;
-    // Each routine updates exactly the region it names; Qt paints it in paintEvent.
-    void PaintChar(int line, int column);
-    void ClearCell(int line, int column);
     // Draws the sample points of Settings()->SpeedJump until the next repaint of them.
     void ShowControlPoints();
     void ScrollTimerTimer();

@@ -156,17 +156,6 @@ void TTextEditorEx::RepaintLines(int from, int to) {
         viewport()->update(LineRect(from).united(LineRect(to)));
 }
 
-void TTextEditorEx::PaintChar(int line, int column) {
-    const QPoint px = PosToPixel(QPoint(column, line));
-    const QRect cell(px, QSize(charWidth_, lineHeight_));
-    if (cell.intersects(viewport()->rect()))
-        viewport()->update(cell);
-}
-
-void TTextEditorEx::ClearCell(int line, int column) {
-    PaintChar(line, column);
-}
-
 void TTextEditorEx::ShowControlPoints() {
     showControlPoints_ = true;
     viewport()->update();
