@@ -49,10 +49,11 @@ TEditorModel::~TEditorModel() {
     Caret.OnChange = nullptr;
     SelEnd.OnChange = nullptr;
     ScrollPos.OnChange = nullptr;
-    const std::vector<TEditorObserver*> observers = std::move(observers_);
-    observers_.clear();
+    std::vector<TEditorObserver*> observers;
+    observers.swap(observers_);
     for (TEditorObserver* o : observers)
-        o->ModelDestroyed(this);
+        if (o)
+            o->ModelDestroyed(this);
 }
 
 // --- observers ---------------------------------------------------------------------------
@@ -63,19 +64,32 @@ void TEditorModel::AddObserver(TEditorObserver* observer) {
 }
 
 void TEditorModel::RemoveObserver(TEditorObserver* observer) {
-    std::erase(observers_, observer);
+    const auto it = std::find(observers_.begin(), observers_.end(), observer);
+    if (it == observers_.end())
+        return;
+    // While the observers are being told, the list keeps its places.
+    if (notifying_ > 0) {
+        *it = nullptr;
+        removedWhileNotifying_ = true;
+    } else {
+        observers_.erase(it);
+    }
 }
 
-// Observers may come and go while they are told: each one present before and still present
-// is told once.
+// Each observer present when it is its turn is told once; one removed meanwhile is not.
 template <typename Fn> void TEditorModel::Notify(Fn fn) const {
-    if (observers_.size() == 1) {
-        fn(*observers_.front());
-        return;
-    }
-    const std::vector<TEditorObserver*> observers = observers_;
-    for (TEditorObserver* o : observers)
-        if (std::find(observers_.begin(), observers_.end(), o) != observers_.end())
+    struct Depth {
+        const TEditorModel& m;
+        explicit Depth(const TEditorModel& model) : m(model) { ++m.notifying_; }
+        ~Depth() {
+            if (--m.notifying_ == 0 && m.removedWhileNotifying_) {
+                m.removedWhileNotifying_ = false;
+                std::erase(m.observers_, nullptr);
+            }
+        }
+    } depth(*this);
+    for (size_t i = 0; i < observers_.size(); ++i)
+        if (TEditorObserver* o = observers_[i])
             fn(*o);
 }
 

@@ -287,7 +287,11 @@ private:
     void ChangeIndentation(TIndentChange mode);
 
     std::unique_ptr<TTextEditorExSettings> settings_;
-    std::vector<TEditorObserver*> observers_;
+    // Mutable: telling the observers is const, and a removal while they are told leaves a
+    // null place that is swept afterwards.
+    mutable std::vector<TEditorObserver*> observers_;
+    mutable int notifying_ = 0;
+    mutable bool removedWhileNotifying_ = false;
     QObject* eventSender_ = nullptr;
     // What the next change of the lines asks for (set around one splice by Edit).
     TRepaint nextRepaint_;

@@ -314,4 +314,23 @@ TEST(TypingObservers, ObserversComeAndGo) {
     EXPECT_EQ(removed.gone, nullptr);
 }
 
+TEST(TypingObservers, OneRemovedWhileTheOthersAreToldHearsNoMore) {
+    struct Remover : TEditorObserver {
+        TEditorModel* model = nullptr;
+        TEditorObserver* victim = nullptr;
+        void TextChanged(const TTextChange&) override { model->RemoveObserver(victim); }
+    };
+    Recorder later;
+    TEditorModel m;
+    Remover remover;
+    remover.model = &m;
+    remover.victim = &later;
+    m.AddObserver(&remover);
+    m.AddObserver(&later);
+    m.TypeChar('a');
+    m.TypeChar('b');
+    EXPECT_TRUE(later.changes.empty());
+    m.RemoveObserver(&remover);
+}
+
 } // namespace
