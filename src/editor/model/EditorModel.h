@@ -155,7 +155,8 @@ public:
     void Backspace();
     // The selection; else the character at the caret; at a line's end the next line joins.
     void DeleteChar();
-    // Back to the word-left position, on the caret's line only; the selection stays.
+    // Back to the word-left position, on the caret's line only; a selection is not deleted
+    // first.
     void DeleteWordLeft();
     // On to the word-right position, on the caret's line only; the caret stays.
     void DeleteWordRight();
