@@ -302,7 +302,10 @@ void Tmain::BuildMenus() {
 }
 
 QMenu* Tmain::Menu(const QString& objectName) const {
-    return menuBar()->findChild<QMenu*>(objectName);
+    // Some menus of the bar are children of the window itself ("Infoga1").
+    if (QMenu* menu = menuBar()->findChild<QMenu*>(objectName))
+        return menu;
+    return findChild<QMenu*>(objectName);
 }
 
 void Tmain::AddToMenu(const QString& menu, const QString& command, const QString& before,

@@ -108,6 +108,14 @@ void Tmain::FormShow() {
         }
     }
 
+    // The start-event subroutine edits like the user: its changes mark the document.
+    if (Hooks.StartEvent) {
+        const QScopedValueRollback running(StartingUp, false);
+        RunCommand(Hooks.StartEvent);
+    }
+    if (Terminated)
+        return;
+
     ShowTimersAndData();
 }
 
@@ -138,6 +146,8 @@ void Tmain::closeEvent(QCloseEvent* e) {
 }
 
 void Tmain::FormClose() {
+    if (Hooks.EndEvent)
+        RunCommand(Hooks.EndEvent);
     if (!WriteSettings(*OpenKelvoraStore(), CurrentSettings()))
         kvMessageBox(kSettingsWriteFailedText);
     if (Hooks.SaveDataFiles)
