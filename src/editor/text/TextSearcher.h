@@ -23,6 +23,8 @@ public:
     // Flags: SearchFlags::WholeWord and SearchFlags::MatchCase (FromStart is the caller's).
     TTextSearcher(const LineStore& lines, const QByteArray& pattern, quint8 flags);
 
+    qint64 PatternLength() const { return pattern_.size(); }
+
     // The first hit at or after `from`, -1 when there is none.
     qint64 FindFrom(qint64 from) const;
     // Calls onHit for every hit from the start of the text in increasing order; after a hit the
