@@ -1,5 +1,6 @@
 #include "markup/paste/PasteCommands.h"
 
+#include "app/commands/PasteFormatRequest.h"
 #include "app/core/StringHelpers.h"
 #include "app/mainwindow/MainWin.h"
 #include "app/preview/ViewModes.h"
@@ -54,12 +55,18 @@ void InstallPasteFormats(Tmain& window) {
     window.Commands().AddWithRequest(
         QStringLiteral("PasteInFormat"), QStringLiteral("Klistra in i format"), {},
         [&window](const TCommandRequest& request) {
-            const QString* name = std::any_cast<QString>(&request);
+            const auto* r = std::any_cast<TPasteFormatRequest>(&request);
             const TPasteFormatsLibrary library(GetIndentString(*window.CodeEditor->Settings()));
-            const TPasteFormat format = library.GetFormat(name ? *name : QString());
-            if (TPasteFormatsLibrary::IsUnknown(format))
+            const TPasteFormat format =
+                library.GetFormat(r ? Cp1252::Decode(r->FormatName) : QString());
+            if (TPasteFormatsLibrary::IsUnknown(format)) {
+                if (r && r->Known) {
+                    *r->Known = false;
+                    return;
+                }
                 throw EKelvoraError(QStringLiteral("EPasteFormat"),
                                     QStringLiteral("Ogiltigt inklistringsformat."));
+            }
             if (window.Views && window.Views->IsPreviewMode())
                 return;
             PasteInFormat(window, format, ClipboardText().value_or(QByteArray()));

@@ -3,7 +3,7 @@
 class Tmain;
 
 // The paste commands of a main window: "RPasteInFormatIndex" ("Klistra in som...", in
-// "&Redigera") and "PasteInFormat", whose request is a format's name (a QString): it pastes the
-// clipboard's text in that format. An unknown name pastes nothing and throws EKelvoraError
-// with the message "Ogiltigt inklistringsformat.".
+// "&Redigera") and "PasteInFormat", whose request is a TPasteFormatRequest: it pastes the
+// clipboard's text in that format. An unknown name pastes nothing: it sets the request's Known
+// flag false or, without one, throws EKelvoraError "Ogiltigt inklistringsformat.".
 void InstallPasteFormats(Tmain& window);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/commands/PasteFormatRequest.h"
+
 #include <QByteArray>
 
 class QWidget;
@@ -12,13 +14,6 @@ struct TFindNextRequest {
     QByteArray Text; // Windows-1252
     bool MatchCase = false;
     bool WholeWord = false;
-};
-
-// "PasteInFormat": paste the clipboard text in the paste format of that exact name. The
-// command sets *Known to false when there is no such format and then pastes nothing.
-struct TPasteFormatRequest {
-    QByteArray FormatName; // Windows-1252
-    bool* Known = nullptr;
 };
 
 // A command that shows one dialog owned by Owner ("ShowCSSGroups": the class picker).

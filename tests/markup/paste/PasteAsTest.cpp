@@ -1,6 +1,8 @@
 #include "MarkupFixture.h"
+#include "app/commands/PasteFormatRequest.h"
 #include "editor/view/TextEditorExSettings.h"
 #include "markup/paste/PasteAsWin.h"
+#include "platform/Cp1252.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -103,13 +105,14 @@ TEST_F(PasteAsTest, AHugeClipPreviewsItsStartOnly) {
 TEST_F(PasteAsTest, PasteInANamedFormatForSubroutines) {
     QGuiApplication::clipboard()->setText(QStringLiteral("a\nb"));
     Start("|");
-    win->Commands().Run(QStringLiteral("PasteInFormat"),
-                        QString(QStringLiteral("Numrerad lista (standard)")));
+    win->Commands().Run(
+        QStringLiteral("PasteInFormat"),
+        TPasteFormatRequest{Cp1252::Encode(QStringLiteral("Numrerad lista (standard)"))});
     EXPECT_EQ(Marks(), QByteArray("<ol>\r\n  <li>a</li>\r\n  <li>b\r\n</li></ol>|"));
     // An unknown name pastes nothing and says why.
     try {
         win->Commands().Run(QStringLiteral("PasteInFormat"),
-                            QString(QStringLiteral("numrerad lista")));
+                            TPasteFormatRequest{QByteArray("numrerad lista")});
         ADD_FAILURE() << "no error";
     } catch (const EKelvoraError& e) {
         EXPECT_EQ(e.Message(), QStringLiteral("Ogiltigt inklistringsformat."));
