@@ -309,6 +309,8 @@ public:
         std::vector<std::function<void(const TSettingsValues&)>> ApplySettings;
         std::vector<std::function<void(TSettingsValues&)>> TakeSettings;
         std::vector<std::function<void(TDocState&)>> DocState;
+        // close, once it is allowed and before anything is written: background work stops.
+        std::vector<std::function<void()>> StopWork;
     } Hooks;
     // The HTML-ground subroutine that fills a new page (the options dialog holds it); unset,
     // the subroutines read "RariViduze.sub" of the data folder.

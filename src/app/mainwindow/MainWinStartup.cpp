@@ -138,6 +138,8 @@ void Tmain::closeEvent(QCloseEvent* e) {
         e->ignore();
         return;
     }
+    for (const auto& hook : Hooks.StopWork)
+        RunCommand(hook);
     RunCommand([this] { FormClose(); });
     e->accept();
 }
