@@ -44,7 +44,6 @@ class TPascalFormattingProcessor;
 class TTXTEXFormattingProcessor;
 class TCustomFormattingProcessor;
 class TTabControlEx;
-class THexColorDialog;
 class TTextEditorEx;
 class TViewModes;
 class TSidePanelContainer;
