@@ -358,6 +358,12 @@ void TSearchPanel::FocusBox(TSearchBox box) {
         edit->selectAll();
 }
 
+void TSearchPanel::SetSearch(const QString& text, bool matchCase, bool wholeWords) {
+    vers->setChecked(matchCase);
+    whwo->setChecked(wholeWords);
+    searchtext->setEditText(text);
+}
+
 void TSearchPanel::UpdateButtons(bool editorHasSelection) {
     Replace->setEnabled(!ReplaceText->currentText().isEmpty() && editorHasSelection);
     ReplaceAll->setEnabled(!searchtext->currentText().isEmpty());

@@ -33,6 +33,8 @@ public:
     TGotoRequest GotoRequest() const override;
     bool HasSearchText() const override;
     void FocusBox(TSearchBox box) override;
+    // Puts a search into the controls as if it was typed there (a subroutine's "find next").
+    void SetSearch(const QString& text, bool matchCase, bool wholeWords);
     // "&Ersätt" is enabled iff the replacement box holds text and the editor has a selection;
     // "Ersätt a&lla" iff the search box holds text.
     void UpdateButtons(bool editorHasSelection);

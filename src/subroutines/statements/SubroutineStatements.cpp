@@ -3,6 +3,7 @@
 #include "app/commands/Requests.h"
 #include "app/mainwindow/MainWin.h"
 #include "app/panels/BookmarksPanel.h"
+#include "app/panels/SearchPanel.h"
 #include "editor/text/TextSearcher.h"
 #include "editor/view/TextEditorEx.h"
 #include "platform/Cp1252.h"
@@ -322,11 +323,11 @@ void TSubroutineStatements::Command(const TArgs& a) {
 }
 
 void TSubroutineStatements::FindNext(const TArgs& a) {
-    TSearchRequest request;
-    request.Text = Cp1252::Decode(a.Arg());
-    request.MatchCase = (a.Entry.Variant & SearchFlags::MatchCase) != 0;
-    request.WholeWords = (a.Entry.Variant & SearchFlags::WholeWord) != 0;
-    RunCommand(QLatin1String(a.Entry.Name), a.LineIndex, request);
+    // As if typed into the search panel: its find then runs with the panel's request.
+    run_.Main().searchpn->SetSearch(Cp1252::Decode(a.Arg()),
+                                    (a.Entry.Variant & SearchFlags::MatchCase) != 0,
+                                    (a.Entry.Variant & SearchFlags::WholeWord) != 0);
+    RunCommand(QLatin1String(a.Entry.Name), a.LineIndex);
 }
 
 // --- caret, selection and lines ----------------------------------------------------------------
