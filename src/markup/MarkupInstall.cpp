@@ -3,7 +3,13 @@
 #include "app/mainwindow/Extensions.h"
 #include "app/mainwindow/MainWin.h"
 #include "markup/TagTools.h"
+#include "markup/sites/SiteToolsInstall.h"
+#include "markup/wizards/WizardsInstall.h"
 
 void InstallMarkup() {
-    Extensions::Add(QStringLiteral("markup"), [](Tmain& window) { InstallTagTools(window); });
+    Extensions::Add(QStringLiteral("markup"), [](Tmain& window) {
+        InstallTagTools(window);
+        InstallWizards(window);
+        InstallSiteTools(window);
+    });
 }
