@@ -78,6 +78,8 @@ TEST(Dialogs, FileHandlerSeesTheRequestAndAnswers) {
         case Kind::Save:
             got << Dialogs::GetSaveFileName(nullptr, caption, start, filter, &selected);
             break;
+        case Kind::Folder: // no filters: below
+            break;
         }
         got.removeAll(QString());
         EXPECT_EQ(seen.kind, c.kind);
@@ -89,6 +91,23 @@ TEST(Dialogs, FileHandlerSeesTheRequestAndAnswers) {
         // The chosen filter comes back only with a chosen file.
         EXPECT_EQ(selected,
                   c.answer.isEmpty() ? QStringLiteral("A (*.a)") : QStringLiteral("B (*.b)"));
+    }
+}
+
+TEST(Dialogs, FolderChooserAsksTheHandlerForOneFolder) {
+    for (const QStringList& answer : {QStringList{QStringLiteral("/a/b")}, QStringList{}}) {
+        Dialogs::FileRequest seen;
+        Dialogs::ScopedFileHandler handler([&](Dialogs::FileRequest& r) {
+            seen = r;
+            return answer;
+        });
+        EXPECT_EQ(
+            Dialogs::GetExistingDirectory(nullptr, QStringLiteral("Välj"), QStringLiteral("/a")),
+            answer.value(0));
+        EXPECT_EQ(seen.kind, Dialogs::FileRequest::Kind::Folder);
+        EXPECT_EQ(seen.caption, QStringLiteral("Välj"));
+        EXPECT_EQ(seen.fileName, QStringLiteral("/a"));
+        EXPECT_TRUE(seen.options.testFlag(QFileDialog::ShowDirsOnly));
     }
 }
 
