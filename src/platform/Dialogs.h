@@ -49,7 +49,7 @@ QStringList GetOpenFileNames(QWidget* parent, const QString& caption, const QStr
 QString GetSaveFileName(QWidget* parent, const QString& caption, const QString& fileName,
                         const QString& filter, QString* selectedFilter = nullptr,
                         QFileDialog::Options options = {});
-// The platform's folder chooser, starting at `folder`; empty when cancelled.
+// A folder chooser starting at `folder`: the chosen folder, empty on cancel.
 QString GetExistingDirectory(QWidget* parent, const QString& caption, const QString& folder);
 
 // Turns a filter list of pairs ("Caption|*.a;*.b|Caption 2|*.*") into Qt filter strings, one
