@@ -1,16 +1,17 @@
 #pragma once
 
-// Readable failure output for code lines: bytes as text, lists one entry per line.
-#include <QByteArray>
+// Code lines in failure messages: one entry per line, as byte texts.
+#include "ByteText.h"
+
 #include <QByteArrayList>
 #include <ostream>
 
-inline void PrintTo(const QByteArray& bytes, std::ostream* os) {
-    *os << '"' << bytes.toStdString() << '"';
-}
 inline void PrintTo(const QByteArrayList& lines, std::ostream* os) {
     *os << "{\n";
-    for (const QByteArray& line : lines)
-        *os << "  \"" << line.toStdString() << "\"\n";
+    for (const QByteArray& line : lines) {
+        *os << "  ";
+        PrintTo(line, os);
+        *os << "\n";
+    }
     *os << "}";
 }
