@@ -6,15 +6,24 @@
 #include "MarkupFixture.h"
 #include "app/PreviewTestDoubles.h"
 #include "markup/common/PrivatePreview.h"
+#include "subroutines/SubroutinesInstall.h"
+
+#include "app/mainwindow/Extensions.h"
 
 #include <QApplication>
 #include <QStatusBar>
 
 class WizardWinTest : public MarkupWinTest {
 protected:
+    // The wizards run the after-wizard event and the HTML-ground subroutine.
     void SetUp() override {
+        InstallSubroutines();
         MarkupWinTest::SetUp();
         win->MakePreviewBrowser = [] { return std::make_unique<TRecordingPreviewBrowser>(); };
+    }
+    void TearDown() override {
+        MarkupWinTest::TearDown();
+        Extensions::Remove(QStringLiteral("subroutines"));
     }
 
     // The recording browser of a window's preview.

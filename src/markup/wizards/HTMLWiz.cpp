@@ -6,9 +6,8 @@
 #include "controls/ColorContainer.h"
 #include "controls/IntegerEdit.h"
 #include "controls/ValueListEditor.h"
-#include "editor/colouring/HTMLFormattingProcessor.h"
-#include "editor/view/Ruler.h"
 #include "editor/view/TextEditorEx.h"
+#include "markup/DialogEditor.h"
 #include "markup/common/PrivatePreview.h"
 #include "markup/wizards/HeadPages.h"
 #include "markup/wizards/PageWizardSettings.h"
@@ -161,32 +160,11 @@ THTMLWiz::THTMLWiz(Tmain& window, QWidget* parent)
         content);
     contentNote->setWordWrap(true);
     contentLayout->addWidget(contentNote);
-    auto* editorRow = new QHBoxLayout;
-    editorRow->setSpacing(0);
-    pCONTENT = new TTextEditorEx(content);
+    // The program's editor, dressed like the main editor.
+    auto* contentEditor = new TDialogEditor(window, TDialogEditor::TColouring::HTML, content);
+    pCONTENT = contentEditor->Editor;
     pCONTENT->setObjectName(QStringLiteral("pCONTENT"));
-    auto* ruler = new TRuler(content);
-    ruler->SetTextEditorEx(pCONTENT);
-    pCONTENT->SetRuler(ruler);
-    auto* colours = new THTMLFormattingProcessor(content);
-    colours->SetTextEditorEx(pCONTENT);
-    pCONTENT->SetFormattingProcessor(colours);
-    // The main editor's look.
-    const TTextEditorEx& main = *window.CodeEditor;
-    pCONTENT->Settings()->Assign(*main.Settings());
-    pCONTENT->Settings()->ReadOnly = false;
-    pCONTENT->FontColor = main.FontColor;
-    pCONTENT->EditorFont = main.EditorFont;
-    pCONTENT->SetTextXSpace(main.TextXSpace());
-    pCONTENT->SetTextYSpace(main.TextYSpace());
-    if (window.HTMLFormattingProcessor1)
-        colours->Assign(*window.HTMLFormattingProcessor1);
-    if (main.Ruler())
-        ruler->Assign(*main.Ruler());
-    pCONTENT->UpdateFont();
-    editorRow->addWidget(ruler);
-    editorRow->addWidget(pCONTENT, 1);
-    contentLayout->addLayout(editorRow, 1);
+    contentLayout->addWidget(contentEditor, 1);
     Pages->addTab(content, QStringLiteral("Innehåll"));
 
     // Beside the pages: the settings list and the preview.

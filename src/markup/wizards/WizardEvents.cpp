@@ -1,18 +1,18 @@
 #include "markup/wizards/WizardEvents.h"
 
 #include "app/mainwindow/MainWin.h"
+#include "subroutines/events/SubroutineEvents.h"
 
 namespace WizardEvents {
 
 void AfterWizard(Tmain& window) {
     const QString file = window.Settings.EventOnAfterHtmlWiz;
-    if (!file.isEmpty() && window.Commands().Has(QStringLiteral("ExecuteEvent")))
-        window.Commands().Run(QStringLiteral("ExecuteEvent"), file);
+    if (!file.isEmpty())
+        SubroutineEvents::ExecuteEvent(window, file);
 }
 
 void HtmlGround(Tmain& window) {
-    if (window.Commands().Has(QStringLiteral("RariViduzeTpl")))
-        window.Commands().Run(QStringLiteral("RariViduzeTpl"));
+    SubroutineEvents::RariViduzeTpl(window);
 }
 
 } // namespace WizardEvents

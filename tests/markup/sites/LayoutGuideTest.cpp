@@ -3,6 +3,7 @@
 #include "WizardFixture.h"
 
 #include "controls/ValueListEditor.h"
+#include "markup/css/CSSWin.h"
 #include "markup/sites/DispWizWin.h"
 #include "markup/sites/LayoutGuideCode.h"
 #include "platform/Cp1252.h"
@@ -118,4 +119,32 @@ TEST_F(LayoutGuideWinTest, CancelLeavesTheDocumentAlone) {
     });
     win->Commands().Run(QStringLiteral("StartLayoutGuide"), QString());
     EXPECT_EQ(Text(), "a\r\nb\r\n");
+}
+
+TEST_F(LayoutGuideWinTest, CssButtonsFillTheirStyleFieldFromTheStyleEditor) {
+    Answer<TdispWiz>([this](TdispWiz* g) {
+        g->eDIVStyle->setText(QStringLiteral("color:#FF0000"));
+        QString declarations;
+        Answer<TCSS>([&declarations](TCSS* css) {
+            EXPECT_EQ(css->Mode(), TCSSMode::Declarations);
+            EXPECT_TRUE(css->pAFontColor->isChecked()); // started from the field's text
+            css->pAWidth->setChecked(true);
+            css->pWidth->setText(QStringLiteral("80"));
+            declarations = css->Result();
+            css->btnGenerate->click();
+            return css->result();
+        });
+        Answer<TCSS>([](TCSS* css) {
+            css->btnCancel->click();
+            return css->result();
+        });
+        g->STYLE1->click();
+        EXPECT_EQ(g->eDIVStyle->text(), declarations);
+        EXPECT_TRUE(declarations.contains(QStringLiteral("color:#FF0000")));
+        g->STYLE2->click(); // cancelled: the footer's style stays
+        EXPECT_EQ(g->eFooterStyle->text(), QString());
+        g->btnCancel->click();
+        return g->result();
+    });
+    win->Commands().Run(QStringLiteral("StartLayoutGuide"), QString());
 }

@@ -6,6 +6,7 @@
 #include "controls/ColorContainer.h"
 #include "controls/IntegerEdit.h"
 #include "controls/ValueListEditor.h"
+#include "markup/css/CSSWin.h"
 #include "markup/sites/DispWizWin.h"
 #include "markup/wizards/HTMLWiz.h"
 #include "markup/wizards/HeadPages.h"
@@ -164,6 +165,37 @@ TEST_F(HTMLWizTest, FormattingButtonsShowAndDropTheirRule) {
     });
 }
 
+TEST_F(HTMLWizTest, AFormattingButtonTakesItsRuleFromTheStyleEditor) {
+    InWizard([this](THTMLWiz* w) {
+        QString rule;
+        Answer<TCSS>([&rule](TCSS* css) {
+            EXPECT_EQ(css->Mode(), TCSSMode::FixedRule);
+            EXPECT_EQ(css->windowTitle(), QStringLiteral("Stilmallsformatering för H1"));
+            css->pAWidth->setChecked(true);
+            css->pWidth->setText(QStringLiteral("50"));
+            rule = css->Result();
+            css->btnGenerate->click();
+            return css->result();
+        });
+        Answer<TCSS>([](TCSS* css) {
+            css->btnCancel->click();
+            return css->result();
+        });
+        w->Button(QStringLiteral("h1"))->click();
+        ASSERT_EQ(w->StyleGroups.size(), 1);
+        EXPECT_TRUE(rule.startsWith(QStringLiteral("h1 {\r\n")));
+        EXPECT_EQ(w->StyleGroups.first(), QStringLiteral("h1=") + PageWizardCode::EncodeRule(rule));
+        EXPECT_FALSE(w->StyleGroups.first().contains(QLatin1Char('\n')));
+        EXPECT_TRUE(w->Button(QStringLiteral("h1"))->font().bold());
+        EXPECT_TRUE(w->WriteCode(false).contains(Cp1252::Encode(rule)));
+        // Cancelled: nothing formatted.
+        w->Button(QStringLiteral("p"))->click();
+        EXPECT_EQ(w->StyleGroups.size(), 1);
+        EXPECT_FALSE(w->Button(QStringLiteral("p"))->font().bold());
+        w->btnCancel->click();
+    });
+}
+
 TEST_F(HTMLWizTest, MarginFieldsFollowTheirBoxAndAChosenColourTicksItsBox) {
     InWizard([](THTMLWiz* w) {
         const auto enabled = [w] {
@@ -312,14 +344,12 @@ TEST_F(HTMLWizTest, AStoredColourIsShownWithoutTickingItsBox) {
 }
 
 TEST_F(HTMLWizTest, TheAfterWizardEventRunsOnceTheWizardHasClosed) {
-    QStringList events;
-    win->Commands().AddWithRequest(QStringLiteral("ExecuteEvent"), QStringLiteral("x"), {},
-                                   [&](const TCommandRequest& request) {
-                                       events << std::any_cast<QString>(request);
-                                       EXPECT_EQ(VisibleDialogs<THTMLWiz>(), 0);
-                                   });
-    win->Settings.EventOnAfterHtmlWiz = QStringLiteral("efter.sub");
+    // The event writes after the page's caret, where the body's content goes.
+    win->Settings.EventOnAfterHtmlWiz = WriteTestFile("events/efter.sub", "write <P>Efter</P>");
     answers.push_back(Dialogs::mrNo);
     InWizard([](THTMLWiz* w) { w->btnNext->click(); });
-    EXPECT_EQ(events, QStringList{"efter.sub"});
+    const QByteArrayList lines = Lines();
+    EXPECT_EQ(lines.mid(lines.size() - 5),
+              (QByteArrayList{"", "<P>Efter</P>", "", "</BODY>", "</HTML>"}));
+    EXPECT_EQ(seen, QStringList{LayoutQuestion});
 }
