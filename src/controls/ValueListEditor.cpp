@@ -22,7 +22,8 @@ TValueListEditor::TValueListEditor(QWidget* parent) : QTableWidget(0, 2, parent)
     horizontalHeader()->setSectionsClickable(false);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::AllEditTriggers);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
+                    QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     setContextMenuPolicy(Qt::ActionsContextMenu);
     addRow_ = new QAction(QStringLiteral("&Lägg till rad"), this);
     addRow_->setShortcut(QKeySequence(Qt::Key_Insert));
@@ -178,6 +179,7 @@ void TValueListEditor::ItemChanged(QTableWidgetItem* changed) {
 void TValueListEditor::UserAddRow() {
     AppendRow(QString(), QString());
     setCurrentCell(rowCount() - 1, keyEdit_ ? 0 : 1);
+    editItem(currentItem());
     Changed();
 }
 

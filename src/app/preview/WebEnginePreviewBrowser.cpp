@@ -45,8 +45,14 @@ QWebEngineView* TWebEnginePreviewBrowser::View() {
         // A preview never saves anything: downloads its page asks for are cancelled.
         connect(view_->page()->profile(), &QWebEngineProfile::downloadRequested, this,
                 [this](QWebEngineDownloadRequest* download) {
-                    if (view_ && download->page() == view_->page())
-                        download->cancel();
+                    if (!view_ || download->page() != view_->page())
+                        return;
+                    download->cancel();
+                    // The page asked for shows nothing: its load failed.
+                    if (waiting_ && Normalized(download->url()) == requested_) {
+                        waiting_ = false;
+                        ReportFailed(Target(requested_), QStringLiteral("download cancelled"));
+                    }
                 });
         frame_->layout()->addWidget(view_);
     }

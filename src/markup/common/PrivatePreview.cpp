@@ -24,6 +24,7 @@ TPrivatePreview::~TPrivatePreview() {
         browser_->OnLoadFinished = nullptr;
         browser_->OnLoadFailed = nullptr;
     }
+    Loading(false);
 }
 
 QWidget* TPrivatePreview::Widget() const {
@@ -58,6 +59,9 @@ void TPrivatePreview::ShowFile(const QString& fileName) {
 }
 
 void TPrivatePreview::Loading(bool on) {
+    if (on == loading_)
+        return;
+    loading_ = on;
     if (on)
         window_.statusBar()->showMessage(QStringLiteral("Förhandsgranskar..."));
     else

@@ -43,4 +43,5 @@ private:
     std::unique_ptr<QTemporaryDir> dir_;
     QString file_;
     QString shown_;
+    bool loading_ = false;
 };

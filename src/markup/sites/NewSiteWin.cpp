@@ -173,6 +173,9 @@ void TNewSite::Proceed() {
         btnok->setText(QStringLiteral("Skapa"));
         btnok->setEnabled(false);
         SiteInfoStringsChange();
+        // Typing goes into the title's value.
+        SiteInfo->setCurrentCell(std::max(0, SiteInfo->FindRow(QStringLiteral("Titel"))), 1);
+        SiteInfo->setFocus();
         return;
     default:
         CreateSiteData();

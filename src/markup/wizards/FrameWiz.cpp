@@ -96,6 +96,7 @@ TFrameWiz::TFrameWiz(Tmain& window, QWidget* parent)
 
     FrameDataContainer = new QTabBar(FrameStep);
     FrameDataContainer->setObjectName(QStringLiteral("FrameDataContainer"));
+    FrameDataContainer->setExpanding(false);
     step->addWidget(FrameDataContainer);
     FrameFields = new QWidget(FrameStep);
     auto* frameForm = new QFormLayout(FrameFields);

@@ -200,7 +200,7 @@ THTMLWiz::THTMLWiz(Tmain& window, QWidget* parent)
     layout->addLayout(top, 3);
     layout->addWidget(example, 2);
     layout->addLayout(buttons);
-    resize(760, 620);
+    resize(900, 660);
 
     SetFields(TPageWizardFields());
     UpdateFiles();

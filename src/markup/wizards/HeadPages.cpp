@@ -58,6 +58,7 @@ TPageHead THeadPages::Head() const {
 
 void THeadPages::SetHead(const TPageHead& head) {
     pDOCTYPE->setEditText(head.Doctype);
+    pDOCTYPE->lineEdit()->setCursorPosition(0); // the beginning of a long type shows
     pTITLE->setText(head.Title);
     pLANG->setEditText(head.Language);
     pAddXMLHeader->setChecked(head.AddXmlHeader);

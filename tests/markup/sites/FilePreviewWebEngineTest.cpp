@@ -6,6 +6,7 @@
 #include "markup/common/PrivatePreview.h"
 #include "markup/sites/FilePreviewWin.h"
 
+#include <QStatusBar>
 #include <QTest>
 #include <QWebEngineDownloadRequest>
 #include <QWebEnginePage>
