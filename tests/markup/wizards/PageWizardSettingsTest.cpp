@@ -6,6 +6,7 @@
 
 #include "ByteLines.h"
 #include "TestSupport.h"
+#include "platform/AppPaths.h"
 #include "platform/Cp1252.h"
 
 #include <QDir>
@@ -233,4 +234,17 @@ TEST(PageWizardSettings, ListsTheSettingsFilesSortedWithoutExtension) {
          {"list/beta.htw", "list/Alfa.htw", "list/gamma.ssw", "list/delta.HTW", "list/Ö-mall.htw"})
         WriteTestFile(QString::fromUtf8(name), "");
     EXPECT_EQ(PageWizardSettings::Names(dir), (QStringList{"Alfa", "beta", "Ö-mall"}));
+}
+
+TEST(PageWizardSettings, TheShippedSetLoadsAndWritesItsRule) {
+    const QString file = AppPaths::ProgramFile(
+        QStringLiteral("defaults/Inställningar för HTML-guiden/Svensk grundmall.htw"));
+    TPageWizardFields f;
+    ASSERT_TRUE(PageWizardSettings::Load(file, &f)) << file.toStdString();
+    EXPECT_EQ(f.Head.Language, QStringLiteral("sv"));
+    EXPECT_EQ(WizardHead::ValueOf(f.Head.MetaHttp, QStringLiteral("Content-Type")),
+              QStringLiteral("text/html; charset=windows-1252"));
+    const QByteArrayList page = PageWizardCode::WriteCode(f, false, 2, "\t");
+    EXPECT_TRUE(page.contains("body {\r\n\tfont-family:Verdana, Arial, sans-serif;\r\n"
+                              "\tcolor:#000000;\r\n\r\n}"));
 }
