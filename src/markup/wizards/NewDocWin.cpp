@@ -1,8 +1,6 @@
 #include "markup/wizards/NewDocWin.h"
 
 #include "app/mainwindow/MainWin.h"
-#include "app/preview/ViewModes.h"
-#include "editor/view/TextEditorEx.h"
 #include "markup/wizards/HTMLWiz.h"
 #include "markup/wizards/WizardEvents.h"
 #include "platform/Dialogs.h"
