@@ -110,8 +110,24 @@ TWebSitesPanel::TWebSitesPanel(QWidget* parent) : QWidget(parent) {
     });
     connect(WebsiteDataView, &QTableWidget::itemChanged, this, [this] { GridChanged(); });
 
-    // The new-site wizard and the preview and insert dialogs come with their own units.
-    btnWebsiteNew->setEnabled(false);
+    // The new-site wizard, the file preview and the link and image dialogs are commands of the
+    // markup tools, run by name; the file commands take the selected file.
+    connect(btnWebsiteNew, &QToolButton::clicked, this, [this] {
+        if (commands_)
+            commands_->Trigger(QStringLiteral("CreateNewSite"));
+    });
+    const struct {
+        QAction* item;
+        const char* command;
+    } fileCommands[] = {{mnuPreviewFile, "PreviewExternalFile"},
+                        {mnuInsertA_HREF, "IInsertLink"},
+                        {mnuInsertIMG_SRC, "IInsertImage"}};
+    for (const auto& f : fileCommands)
+        connect(f.item, &QAction::triggered, this, [this, command = f.command] {
+            const QString path = SelectedFile();
+            if (!path.isEmpty())
+                Run(QLatin1String(command), path);
+        });
     connect(btnWebsiteDelete, &QToolButton::clicked, this, [this] {
         Run(QStringLiteral("RemoveSite"), TSiteChangeRequest{CurrentSite(), {}});
     });
@@ -200,11 +216,14 @@ QString TWebSitesPanel::SelectedFile() const {
 }
 
 void TWebSitesPanel::PrepareFileMenu() {
-    mnuOpenFile->setEnabled(!Webpages->selectedItems().isEmpty());
-    // No preview window and no link or image dialog to open yet.
-    mnuPreviewFile->setEnabled(false);
-    mnuInsertA_HREF->setEnabled(false);
-    mnuInsertIMG_SRC->setEnabled(false);
+    const bool selected = !Webpages->selectedItems().isEmpty();
+    const auto available = [this, selected](const char* command) {
+        return selected && commands_ && commands_->Has(QLatin1String(command));
+    };
+    mnuOpenFile->setEnabled(selected);
+    mnuPreviewFile->setEnabled(available("PreviewExternalFile"));
+    mnuInsertA_HREF->setEnabled(available("IInsertLink"));
+    mnuInsertIMG_SRC->setEnabled(available("IInsertImage"));
 }
 
 void TWebSitesPanel::OpenSelectedFile() {
