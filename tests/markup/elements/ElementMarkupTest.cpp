@@ -223,6 +223,8 @@ TEST_F(ElementDialogsTest, PhraseDialogsEnableGenerateOnlyWhenFilled) {
 }
 
 TEST_F(ElementDialogsTest, TheCssButtonWaitsForTheStyleEditor) {
+    const TElementDialog::TStyleEditor installed = TElementDialog::StyleEditor;
+    TElementDialog::StyleEditor = nullptr;
     SetText("|");
     RunDialog<TLink>("IInsertLink", [](TLink* d) {
         EXPECT_FALSE(d->STYLE0->isEnabled());
@@ -239,7 +241,7 @@ TEST_F(ElementDialogsTest, TheCssButtonWaitsForTheStyleEditor) {
         EXPECT_EQ(d->pSTYLE->text(), QStringLiteral("color: red"));
         return 2;
     });
-    TElementDialog::StyleEditor = nullptr;
+    TElementDialog::StyleEditor = installed;
 }
 
 } // namespace

@@ -76,7 +76,7 @@ TEST_F(TypedTagsWinTest, TypedKeysOpenDialogsAndCloseTags) {
         {"link opening", "x |", "<a ", true, true, "x <a ", 2, 3, "Länk"},
         {"table opening", "|", "<TABLE ", true, true, "<TABLE ", 0, 7, "Tabell"},
         {"openings off", "|", "<a ", false, true, "<a ", 3, 0, ""},
-        {"no dialog yet for scripts", "|", "<script ", true, true, "<script ", 8, 0, ""},
+        {"script opening", "|", "<script ", true, true, "<script ", 0, 8, "Skript"},
         {"end tag", "|", "<table>", true, true, "<table></table>", 7, 0, ""},
         {"end tag as typed", "|", "<TaBlE>", true, true, "<TaBlE></TaBlE>", 7, 0, ""},
         {"auto-close off", "|", "<table>", true, false, "<table>", 7, 0, ""},
@@ -191,11 +191,15 @@ TEST_F(TypedTagsWinTest, ModifyTagOpensTheDialogOfTheElementOrSaysThereIsNone) {
         return 2;
     });
     ASSERT_TRUE(win->Commands().Run(QStringLiteral("RModifyTag")));
-    // An element whose dialog is not there yet: nothing happens.
+    // The title's dialog shows the document's title.
     SetText("<tit|le>t</title>");
+    handlers.push_back([](QDialog* d) {
+        EXPECT_EQ(d->windowTitle(), QStringLiteral("Sidtitel"));
+        return 2;
+    });
     ASSERT_TRUE(win->Commands().Run(QStringLiteral("RModifyTag")));
     EXPECT_TRUE(seen.isEmpty());
-    EXPECT_EQ(opened.size(), 1);
+    EXPECT_EQ(opened.size(), 2);
 }
 
 } // namespace
