@@ -140,6 +140,8 @@ Toptions& OptionsDialog(Tmain& main) {
         if (previous)
             previous();
     };
+    // A new page is filled from the dialog's HTML-ground editor, as it is now.
+    main.HtmlGroundText = [guard] { return guard ? guard->HtmlGroundText() : QByteArray(); };
     // Applying from anywhere gives the HTML-ground editor the main editor's look.
     main.Hooks.ApplySettings.push_back([guard](const TSettingsValues&) {
         if (guard)
