@@ -66,6 +66,7 @@ QScrollArea* SerieRow(TSerieEdit* serie, QWidget* parent) {
     area->setWidget(serie);
     area->setWidgetResizable(false);
     area->setFrameShape(QFrame::NoFrame);
+    area->viewport()->setAutoFillBackground(false);
     area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     area->setFixedHeight(serie->height() + area->horizontalScrollBar()->sizeHint().height() + 4);
@@ -118,7 +119,7 @@ void Toptions::BuildPages() {
     outer->addLayout(body, 1);
     PageList = new QListWidget(this);
     PageList->setObjectName(QStringLiteral("PageList"));
-    PageList->setFixedWidth(230);
+    PageList->setFixedWidth(270);
     PageControl1 = new QStackedWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     body->addWidget(PageList);
@@ -205,10 +206,10 @@ void Toptions::BuildPages() {
 
     // 2. "Verktygsfält"
     Verktygsflt = page(QStringLiteral("Verktygsfält"), "Verktygsflt");
-    check(Verktygsflt, "ShowToolhelp", QStringLiteral("Vi&sa verktygstips"));
-    check(Verktygsflt, "flatbtns", QStringLiteral("&Använd flata knappar"));
     note(Verktygsflt, QStringLiteral("(Flata knappar visar sin ram först när muspekaren står över "
                                      "dem.)"));
+    check(Verktygsflt, "ShowToolhelp", QStringLiteral("Vi&sa verktygstips"));
+    check(Verktygsflt, "flatbtns", QStringLiteral("&Använd flata knappar"));
     check(Verktygsflt, "ShowToolExp", QStringLiteral("Visa &beskrivningar i statusfältet"));
 
     // 3. "Kodredigerare - Inställningar"
@@ -368,6 +369,8 @@ void Toptions::BuildPages() {
         styles->addStretch();
         groupLayout->addRow(QString(), styles);
         layout->addWidget(group);
+        for (int i = 0; i < SynPages->count(); ++i)
+            static_cast<QVBoxLayout*>(SynPages->widget(i)->layout())->addStretch(1);
     }
 
     // 6. "Kompatibilitet"

@@ -21,6 +21,7 @@
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 #include <functional>
@@ -464,6 +465,11 @@ TEST_F(OptionsTest, PreviewPathsBrowseAndReset) {
 TEST_F(OptionsTest, TheHtmlGroundIsSavedOnlyWhenChangedAndNeverEmptiedAfterAFailedLoad) {
     EXPECT_EQ(dlg->HtmlGroundText(), kHtmlGround);
     EXPECT_TRUE(dlg->HtmlGroundLoaded());
+    // New pages are filled from what the editor holds, saved or not.
+    ASSERT_TRUE(win->HtmlGroundText);
+    dlg->RARIVIDUZE->SetText("InsertText <p>\r\n");
+    EXPECT_EQ(win->HtmlGroundText(), QByteArray("InsertText <p>\r\n"));
+    dlg->RARIVIDUZE->SetText(kHtmlGround);
 
     // Unchanged: the file is not written (a change on disk meanwhile stays).
     WriteFile(Toptions::HtmlGroundFile(), "edited elsewhere\r\n");
@@ -526,6 +532,57 @@ TEST_F(OptionsTest, TheMenuCommandOpensOnGeneralAndOkApplies) {
     QTest::mouseDClick(win->Toolbar, Qt::LeftButton);
     EXPECT_EQ(page, "Verktygsflt");
     EXPECT_FALSE(win->AutoCloseEnabled);
+}
+
+} // namespace
+
+namespace {
+
+TEST(DeleteBackupFilesTest, OnlyRegularFilesInsideTheFolderGo) {
+    QTemporaryDir root;
+    const QDir dir(root.path());
+    ASSERT_TRUE(dir.mkpath(QStringLiteral("backup/inner")));
+    const auto make = [&](const QString& name) {
+        QFile f(dir.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("x");
+    };
+    make(QStringLiteral("backup/a.html"));
+    make(QStringLiteral("backup/.b"));
+    make(QStringLiteral("backup/inner/c.html"));
+    make(QStringLiteral("outside.html"));
+    ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("outside.html")),
+                            dir.filePath(QStringLiteral("backup/link.html"))));
+    ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("backup/inner")),
+                            dir.filePath(QStringLiteral("backup/innerlink"))));
+
+    EXPECT_EQ(DeleteBackupFiles(dir.filePath(QStringLiteral("backup"))), 2);
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("backup/a.html"))));
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("backup/.b"))));
+    // Folders, links and what they point to stay.
+    EXPECT_TRUE(QFileInfo::exists(dir.filePath(QStringLiteral("backup/inner/c.html"))));
+    EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("backup/link.html"))).isSymLink());
+    EXPECT_TRUE(QFileInfo::exists(dir.filePath(QStringLiteral("outside.html"))));
+    EXPECT_EQ(DeleteBackupFiles(dir.filePath(QStringLiteral("missing"))), 0);
+    EXPECT_EQ(DeleteBackupFiles(QString()), 0);
+}
+
+TEST(ClearRecentFilesTest, ForgetsTheFourRecentFilesOnly) {
+    QTemporaryDir root;
+    const QString path = QDir(root.path()).filePath(QStringLiteral("store.ini"));
+    {
+        QSettings store(path, QSettings::IniFormat);
+        ClearRecentFiles(store); // no Reopen group: nothing happens
+        store.sync();
+        EXPECT_TRUE(store.childGroups().isEmpty());
+        for (int i = 1; i <= 4; ++i)
+            store.setValue(QStringLiteral("Reopen/Reopen%1").arg(i), QStringLiteral("/f%1").arg(i));
+        store.setValue(QStringLiteral("Reopen/Other"), 1);
+        store.setValue(QStringLiteral("Settings/TabLength"), 8);
+        ClearRecentFiles(store);
+    }
+    QSettings back(path, QSettings::IniFormat);
+    EXPECT_EQ(back.allKeys(), (QStringList{"Reopen/Other", "Settings/TabLength"}));
 }
 
 } // namespace
