@@ -260,6 +260,7 @@ void Tmain::BuildMenus() {
     Arkiv1->setObjectName(QStringLiteral("Arkiv1"));
     connect(Arkiv1, &QMenu::aboutToShow, this, [this] { InitReopenNs(); });
     QMenu* newMenu = Arkiv1->addMenu(QStringLiteral("&Nytt"));
+    newMenu->setObjectName(QStringLiteral("Nytt1"));
     newMenu->addAction(Action(QStringLiteral("ANewDoc")));
     QMenu* openMenu = Arkiv1->addMenu(QStringLiteral("&Öppna"));
     for (QAction* item : Reopen)
