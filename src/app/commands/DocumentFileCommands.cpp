@@ -30,17 +30,6 @@ void Refresh(Tmain& main) {
     main.RequestActionUpdate();
 }
 
-// The "&Nytt" submenu of "&Arkiv".
-QMenu* NewMenu(Tmain& main) {
-    if (QMenu* menu = main.Menu(QStringLiteral("Nytt1")))
-        return menu;
-    if (main.Arkiv1)
-        for (QAction* item : main.Arkiv1->actions())
-            if (item->menu() && item->menu()->title() == QStringLiteral("&Nytt"))
-                return item->menu();
-    return nullptr;
-}
-
 } // namespace
 
 QString CopiesFolder() {
@@ -148,17 +137,6 @@ void OpenFileFolder(Tmain& main) {
     main.OpenWithSystemHandler(QFileInfo(doc.FileName).absolutePath());
 }
 
-void NewFrameWiz(Tmain& main) {
-    if (!main.Commands().Has(kFrameWizard))
-        return;
-    main.NewDocTab(0, QStringLiteral("Ny ramsida.html"));
-    main.Commands().Run(kFrameWizard);
-    // The wizard wrote into the editor; the document is loaded again from what it wrote.
-    main.UpdateEditor();
-    if (!main.Views->IsPreviewMode())
-        main.SelectCodeEditor();
-}
-
 void Install(Tmain& main) {
     TCommandRegistry& commands = main.Commands();
     commands.Add(QStringLiteral("ADocDel"), QStringLiteral("Ta bort fil"), {},
@@ -167,8 +145,6 @@ void Install(Tmain& main) {
                  QKeySequence(QStringLiteral("Ctrl+Shift+O")), [&main] { RecreateDoc(main); });
     commands.Add(QStringLiteral("AOpenFileFolder"), QStringLiteral("Öppna mapp"), {},
                  [&main] { OpenFileFolder(main); });
-    commands.Add(QStringLiteral("ANewFrameWiz"), QStringLiteral("Ramguiden..."), {},
-                 [&main] { NewFrameWiz(main); });
 
     // On "&Arkiv", before "Stäng".
     if (QMenu* file = main.Arkiv1) {
@@ -180,8 +156,6 @@ void Install(Tmain& main) {
         if (inMenu)
             file->insertSeparator(close);
     }
-    if (QMenu* menu = NewMenu(main))
-        menu->addAction(main.Commands().Slot(QStringLiteral("ANewFrameWiz")));
 
     // The open button's drop-down: the recent files, then "Annat dokument...".
     if (QMenu* popup = main.ReopenPopup) {

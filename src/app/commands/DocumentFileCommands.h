@@ -4,13 +4,9 @@
 
 class Tmain;
 
-// The commands on the current document's file: deleting it, going back to its saved version,
-// opening its folder, and the frameset wizard's new page. Also the open button's drop-down.
+// The commands on the current document's file: deleting it, going back to its saved version and
+// opening its folder. Also the open button's drop-down.
 namespace DocumentFileCommands {
-
-// The command the frameset wizard itself is registered under; "Ramguiden..." runs it by name
-// on a new page "Ny ramsida.html".
-inline const QString kFrameWizard = QStringLiteral("TFrameWiz");
 
 // Where "Återställ" keeps the text it replaces: a per-user folder of the data folder.
 QString CopiesFolder();
@@ -21,10 +17,9 @@ QString UniqueCopyPath(const QString& folder, const QString& fileName);
 void DocDel(Tmain& main);
 void RecreateDoc(Tmain& main);
 void OpenFileFolder(Tmain& main);
-void NewFrameWiz(Tmain& main);
 
-// Registers ADocDel, ARecreateDoc, AOpenFileFolder and ANewFrameWiz and places them; the
-// open button's drop-down gets "Annat dokument..." below the recent files.
+// Registers ADocDel, ARecreateDoc and AOpenFileFolder and places them on "&Arkiv"; the open
+// button's drop-down gets "Annat dokument..." below the recent files.
 void Install(Tmain& main);
 
 } // namespace DocumentFileCommands

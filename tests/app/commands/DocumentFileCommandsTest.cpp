@@ -1,4 +1,4 @@
-// "Ta bort fil", "Återställ", "Öppna mapp", "Ramguiden..." and the open button's drop-down.
+// "Ta bort fil", "Återställ", "Öppna mapp" and the open button's drop-down.
 #include "MainWinFixture.h"
 
 #include "app/commands/DocumentFileCommands.h"
@@ -151,21 +151,6 @@ TEST_F(DocumentFileTest, OpenFolderHandsTheFoldersPathToTheDesktop) {
     ASSERT_TRUE(Run("ANewDoc"));
     ASSERT_TRUE(RunCommand([&] { DocumentFileCommands::OpenFileFolder(*win); }));
     EXPECT_EQ(opened.size(), 1);
-}
-
-TEST_F(MainWinTest, TheFrameWizardWritesIntoANewFramesetPage) {
-    // Without the wizard nothing happens.
-    ASSERT_TRUE(Run("ANewFrameWiz"));
-    EXPECT_EQ(win->OpenFilesCount(), 1);
-
-    win->Commands().Add(DocumentFileCommands::kFrameWizard, QString(), {},
-                        [this] { win->CodeEditor->SetText("<frameset>\r\n</frameset>"); });
-    ASSERT_TRUE(Run("ANewFrameWiz"));
-    ASSERT_EQ(win->OpenFilesCount(), 2);
-    EXPECT_EQ(win->OpenFiles[1].FileName, "Ny ramsida.html");
-    EXPECT_FALSE(win->OpenFiles[1].HasFile);
-    EXPECT_EQ(win->CurrentTab(), 1);
-    EXPECT_EQ(TextOf(1), QByteArray("<frameset>\r\n</frameset>\r\n"));
 }
 
 TEST_F(MainWinTest, TheOpenButtonsDropDownEndsWithAnotherDocument) {
