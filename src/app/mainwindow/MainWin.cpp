@@ -1,8 +1,12 @@
 #include "app/mainwindow/MainWin.h"
 
+#include "app/commands/BarCommands.h"
+#include "app/commands/DocumentFileCommands.h"
+#include "app/commands/HelpCommands.h"
 #include "app/core/FileFilters.h"
 #include "app/core/SettingsStore.h"
 #include "app/dialogs/InternalFunctionInputWin.h"
+#include "app/dialogs/options/OptionsCommands.h"
 #include "app/mainwindow/Extensions.h"
 #include "app/preview/ViewModes.h"
 #include "controls/HexColorDialog.h"
@@ -195,6 +199,10 @@ Tmain::Tmain(QWidget* parent) : QMainWindow(parent) {
     BuildPrintCommands();
     BuildToolCommands();
     BuildExternalCommands();
+    InstallOptionsCommands(*this);
+    HelpCommands::Install(*this);
+    BarCommands::Install(*this);
+    DocumentFileCommands::Install(*this);
     Extensions::InstallInto(*this);
 
     FormCreate();
