@@ -33,6 +33,11 @@ TAppTimer::TAppTimer(int intervalMs, bool repeating, TClock* clock, QObject* par
     connect(&timer_, &QTimer::timeout, this, [this] { Poll(); });
 }
 
+void TAppTimer::SetClock(TClock* clock) {
+    Stop();
+    clock_ = clock ? clock : &SystemClock();
+}
+
 void TAppTimer::SetInterval(int ms) {
     interval_ = ms;
     if (active_)

@@ -1,8 +1,11 @@
 #include "app/mainwindow/MainWin.h"
 
+#include "app/commands/BarCommands.h"
 #include "app/commands/BookmarkCommands.h"
+#include "app/commands/DocumentFileCommands.h"
 #include "app/commands/EditCommands.h"
 #include "app/commands/ExternalCommands.h"
+#include "app/commands/HelpCommands.h"
 #include "app/commands/InsertCommands.h"
 #include "app/commands/PrintCommands.h"
 #include "app/commands/SearchCommands.h"
@@ -12,6 +15,7 @@
 #include "app/core/RecentFiles.h"
 #include "app/core/SettingsStore.h"
 #include "app/dialogs/InternalFunctionInputWin.h"
+#include "app/dialogs/options/OptionsCommands.h"
 #include "app/mainwindow/Extensions.h"
 #include "app/mainwindow/MainCommandWindow.h"
 #include "app/panels/BookmarksPanel.h"
@@ -172,6 +176,10 @@ Tmain::Tmain(QWidget* parent) : QMainWindow(parent) {
             [this](int) { RunCommand([this] { UpdateEditor(); }); });
     CodeEditor->OnChange = [this](QObject*) { CodeEditorChange(); };
     CreateStatusBar();
+    InstallOptionsCommands(*this);
+    HelpCommands::Install(*this);
+    BarCommands::Install(*this);
+    DocumentFileCommands::Install(*this);
     Extensions::InstallInto(*this);
 
     FormCreate();

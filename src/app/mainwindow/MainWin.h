@@ -205,6 +205,8 @@ public:
     TDebounceTimers Debounce; // ASU (selected tag), AUU (undo snapshot)
     TAppTimer BackupTimer{60000, true};
     TAppTimer NormalizeAdditionalPanelTimer{2000, false};
+    // Clears the status bar's simple text; the wizards start it after writing one.
+    TAppTimer StatusFix{2000, false};
     TBackupService Backups;
     bool AutoBackupEnabled = true; // the AutoBackup setting
     void AddManualChangeToUndoData();

@@ -2,6 +2,7 @@
 // close.
 #include "app/mainwindow/MainWin.h"
 
+#include "app/commands/HelpCommands.h"
 #include "app/commands/WebSiteCommands.h"
 #include "controls/TabControlEx.h"
 #include "editor/view/TextEditorEx.h"
@@ -104,6 +105,8 @@ void Tmain::FormShow() {
             RunCommand([&] { SearchDocument(file); });
         }
     }
+    if (IsFirstRun)
+        RunCommand([this] { HelpCommands::ShowIntroduction(*this, true); });
 
     // The start-event subroutine edits like the user: its changes mark the document.
     if (Hooks.StartEvent) {

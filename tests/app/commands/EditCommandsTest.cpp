@@ -132,7 +132,7 @@ TEST_F(EditCommandsTest, MenusListTheCommandsBeforeTheSearchItems) {
     EXPECT_EQ(Texts(format),
               QStringList({"Ändra till &versaler", "Ändra till &gemener", "Invertera skiftläge",
                            "-", "Indentera markering", "Avindentera markering",
-                           "Ta bort indentering", "-", "Utför ROT-13"}));
+                           "Ta bort indentering", "-", "Utför ROT-13", "Visa/dölj dolda tecken"}));
     // Exactly one of each menu on the bar.
     int edits = 0;
     for (const QAction* a : win->menuBar()->actions())

@@ -216,6 +216,9 @@ TEST_F(MainWinTest, TheViewMenuHoldsTheViewCommandsInOrder) {
                          "VToggleCommonDocs=Projekthanterare",
                          "VToggleBookmarks=Bokmärken",
                          "VShowInBrowser=Visa i webbläsare",
+                         "VToggleToolbar=Verktygsfält",
+                         "VToggleInputBar=Infogafält",
+                         "VToggleStatusBar=Statusfält",
                      }));
     // The menu's items are the window's commands.
     for (QAction* a : view->actions()) {
