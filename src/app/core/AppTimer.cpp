@@ -1,9 +1,9 @@
 #include "app/core/AppTimer.h"
 
+#include "platform/FlagScope.h"
 #include "platform/SilentAbort.h"
 
 #include <QElapsedTimer>
-#include <QScopedValueRollback>
 
 namespace {
 
@@ -79,6 +79,6 @@ void TAppTimer::Poll() {
     if (!OnTimer)
         return;
     // A timer event is a command boundary: nothing thrown leaves it.
-    QScopedValueRollback<bool> running(running_, true);
+    const FlagScope running(running_);
     RunCommand(OnTimer);
 }

@@ -1,3 +1,4 @@
+#include "app/commands/EditCommands.h"
 #include "MainWinFixture.h"
 #include "MarkedText.h"
 #include "app/preview/ViewModes.h"
@@ -472,7 +473,7 @@ TEST_F(EditCommandsTest, PreviewModeSwitchesTheCommandsOff) {
     // The commands the state table leaves enabled do nothing either.
     ASSERT_TRUE(Run("RDocPaste"));
     ASSERT_TRUE(Run("RImportText"));
-    win->PasteItem(0);
+    win->EditCommands->DocPaste(0);
     EXPECT_EQ(Marks(*win->CodeEditor), QByteArray("a[b]c"));
     EXPECT_TRUE(requests.isEmpty());
 
