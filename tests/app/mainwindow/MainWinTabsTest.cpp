@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QTest>
+#include <utility>
 
 using ::testing::Test;
 
@@ -222,7 +223,15 @@ TEST_F(MainWinTest, ColouringChosenByExtension) {
     EXPECT_EQ(win->CurrentProcessorKind(), TProcessorKind::HTML) << "Nytt dokument";
     EXPECT_EQ(win->CodeEditor->FormattingProcessor(), win->ProcessorFor(TProcessorKind::HTML));
     EXPECT_NE(win->CodeEditor->FormattingProcessor(), nullptr);
-    EXPECT_EQ(win->ProcessorKindFor("/w/a.html"), TProcessorKind::None) << "lists start empty";
+    // A fresh settings store colours the usual web and program files.
+    for (const auto& [file, kind] : {std::pair{"/w/a.html", TProcessorKind::HTML},
+                                     {"/w/a.PHP", TProcessorKind::HTML},
+                                     {"/w/a.css", TProcessorKind::CSS},
+                                     {"/w/a.js", TProcessorKind::JS},
+                                     {"/w/a.sub", TProcessorKind::SUB},
+                                     {"/w/a.inc", TProcessorKind::Pascal},
+                                     {"/w/a.txt", TProcessorKind::None}})
+        EXPECT_EQ(win->ProcessorKindFor(file), kind) << file;
     win->synHTMLext = QStringList{"htm", "HTML"};
     win->synCSSext = QStringList{"css"};
     win->synCUSText = QStringList{"css", "ini"};
