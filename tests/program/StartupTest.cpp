@@ -40,7 +40,7 @@ TEST_F(StartupTest, StartWithAFileOpensItBesideTheEmptyDocument) {
     EXPECT_EQ(main->CurrentTab(), 1);
     EXPECT_FALSE(main->Current().Modified);
     EXPECT_FALSE(main->StartingUp);
-    EXPECT_TRUE(seen.isEmpty());
+    EXPECT_EQ(seen, QStringList{"W:Starta Kelvora"}) << "a new user is welcomed";
     EXPECT_TRUE(program.Commands());
     EXPECT_FALSE(program.Launcher());
     EXPECT_EQ(Stored("Running").toInt(), 1) << "written as soon as the window exists";
@@ -55,6 +55,22 @@ TEST_F(StartupTest, StartWithAFileOpensItBesideTheEmptyDocument) {
     QMetaObject::invokeMethod(splash->Timer, "timeout");
     ProcessDeletes();
     EXPECT_FALSE(splash);
+}
+
+// Nothing installs a store: the first start of a user marks it as the first run and welcomes
+// the user; an orderly end deletes the mark, so the next start does not.
+TEST_F(StartupTest, OnlyTheFirstStartOfANewUserShowsTheWelcome) {
+    for (const char* expected : {"W:Starta Kelvora", ""}) {
+        SCOPED_TRACE(expected);
+        seen.clear();
+        TProgram program({});
+        ASSERT_TRUE(program.Start());
+        EXPECT_EQ(seen.join(""), expected);
+        EXPECT_TRUE(program.Main()->close());
+    }
+    // A store with values, the first run's mark deleted, is never new again.
+    EXPECT_FALSE(Stored("FirstRun").isValid());
+    EXPECT_TRUE(Stored("TabLength").isValid());
 }
 
 TEST_F(StartupTest, StartWithoutArgumentsHasOneEmptyDocument) {
@@ -102,7 +118,10 @@ TEST_F(StartupTest, StartWithAMissingFile) {
         {
             TProgram program({gone});
             EXPECT_EQ(program.Start(), c.goesOn);
-            EXPECT_EQ(seen, QStringList{kMissing.arg("gone.html")});
+            QStringList expected{kMissing.arg("gone.html")};
+            if (c.goesOn)
+                expected << "W:Starta Kelvora";
+            EXPECT_EQ(seen, expected);
             EXPECT_EQ(requests.size(), c.dialog ? 1 : 0);
             if (c.goesOn) {
                 EXPECT_EQ(Captions(*program.Main()), c.tabs);

@@ -1,5 +1,6 @@
 #include "app/core/Program.h"
 
+#include "app/core/SettingsStore.h"
 #include "app/dialogs/SplashWin.h"
 #include "app/dialogs/options/OptionsCommands.h"
 #include "app/mainwindow/MainWin.h"
@@ -81,6 +82,7 @@ bool TProgram::Start() {
         return true;
     }
 
+    MarkFirstRunOfNewStore(*OpenKelvoraStore());
     main_ = std::make_unique<Tmain>();
     main_->CommandLineArguments = arguments_;
     OptionsDialog(*main_);
