@@ -8,6 +8,7 @@ packages=(
     libcurl4-openssl-dev libgtest-dev libbenchmark-dev
     python3-pyftpdlib poppler-utils
     libqscintilla2-qt6-dev
+    qt6-translations-l10n
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -5,6 +5,9 @@
 #include "platform/SilentAbort.h"
 
 #include <QCoreApplication>
+#include <QDate>
+#include <QGuiApplication>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
@@ -309,4 +312,18 @@ TEST_F(StartupTest, CloseMainActionClosesTheWindow) {
     win->Action("ACloseMain")->trigger();
     EXPECT_FALSE(win->isVisible());
     EXPECT_FALSE(Stored("Running").isValid());
+}
+
+// The application as the program sets it up: window titles exactly as the windows set them
+// (a display name would be appended to every title by the platform), Qt's own dialogs and the
+// dates in Swedish.
+TEST(ApplicationSetupTest, TitlesAsSetAndSwedishDialogsAndDates) {
+    InitApplication();
+    const QString name = QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName(QStringLiteral("probe"));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), "probe") << "a display name is set";
+    QCoreApplication::setApplicationName(name);
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Avbryt");
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "&Open"), "&Öppna");
+    EXPECT_EQ(QLocale().toString(QDate(2024, 3, 5), QStringLiteral("d MMMM yyyy")), "5 mars 2024");
 }

@@ -4,6 +4,7 @@
 #include "app/dialogs/SplashWin.h"
 #include "app/dialogs/options/OptionsCommands.h"
 #include "app/mainwindow/MainWin.h"
+#include "platform/ProgramLocale.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -38,7 +39,8 @@ public:
 void InitApplication() {
     QApplication::setOrganizationName(QStringLiteral("Tolvane"));
     QApplication::setApplicationName(QStringLiteral("Kelvora"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Kelvora"));
+    // No display name: the platform would append it to every window title.
+    ProgramLocale::Install();
     static THintFilter* filter = nullptr;
     if (!filter) {
         filter = new THintFilter(qApp);

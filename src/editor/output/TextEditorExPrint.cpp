@@ -2,6 +2,7 @@
 #include "editor/colouring/FormattingProcessor.h"
 #include "editor/view/TextEditorEx.h"
 #include "platform/Cp1252.h"
+#include "platform/ProgramLocale.h"
 #include "platform/SilentAbort.h"
 
 #include <QDate>
@@ -33,10 +34,10 @@ QString ExpandFields(QString text, const QString& fileName, int page, int pages)
     text.replace(QLatin1String("[N]"), QString::number(pages));
     if (text.contains(QLatin1String("[D]")))
         text.replace(QLatin1String("[D]"),
-                     QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
+                     ProgramLocale::Locale().toString(QDate::currentDate(), QLocale::ShortFormat));
     if (text.contains(QLatin1String("[T]")))
         text.replace(QLatin1String("[T]"),
-                     QLocale::system().toString(QTime::currentTime(), QLocale::LongFormat));
+                     ProgramLocale::Locale().toString(QTime::currentTime(), QLocale::LongFormat));
     return text;
 }
 
