@@ -182,10 +182,15 @@ Tmain::Tmain(QWidget* parent) : QMainWindow(parent) {
     DocumentFileCommands::Install(*this);
     Extensions::InstallInto(*this);
 
+    // A closed dialog leaves the keyboard with the editor.
+    focusAfterDialogs_ =
+        std::make_unique<Dialogs::ScopedClosedHandler>([this] { SelectCodeEditor(); });
+
     FormCreate();
 }
 
 Tmain::~Tmain() {
+    focusAfterDialogs_.reset();
     CodeEditor->OnChange = nullptr;
     CodeEditor->OnSelChange = nullptr;
     CodeEditor->OnReplaceProgress = nullptr;
@@ -311,6 +316,8 @@ void Tmain::UpdateEditor() {
     // The per-document items carry the Ctrl+digit shortcuts, so they follow every change.
     InitDocTabs();
     SelectionChange();
+    // The document opened or switched to takes the keys.
+    SelectCodeEditor();
 }
 
 void Tmain::SetModified() {

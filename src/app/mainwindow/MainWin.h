@@ -12,6 +12,7 @@
 #include "app/core/StatusTexts.h"
 #include "app/core/WebsiteData.h"
 #include "app/dialogs/Boxes.h"
+#include "platform/Dialogs.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -363,5 +364,6 @@ private:
     std::array<QLabel*, 7> panels_{};
     TProcessorKind processorKind_ = TProcessorKind::HTML;
     TCoalescedCall actionUpdate_{[this] { CentralActionListUpdate(); }};
+    std::unique_ptr<Dialogs::ScopedClosedHandler> focusAfterDialogs_;
     bool shown_ = false;
 };

@@ -117,6 +117,7 @@ void Tmain::FormShow() {
         return;
 
     ShowTimersAndData();
+    SelectCodeEditor();
 }
 
 bool Tmain::FormCloseQuery() {
