@@ -44,7 +44,9 @@ int main(int argc, char** argv) {
     const std::string config = g_root + "/config", data = g_root + "/data", tmp = g_root + "/tmp";
     for (const std::string& d : {config, data, tmp})
         QDir().mkpath(QString::fromStdString(d));
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // KV_TEST_PLATFORM runs the tests on a real display (xcb), e.g. under Xvfb.
+    const char* platform = getenv("KV_TEST_PLATFORM");
+    setenv("QT_QPA_PLATFORM", platform && *platform ? platform : "offscreen", 1);
     setenv("XDG_CONFIG_HOME", config.c_str(), 1);
     setenv("XDG_DATA_HOME", data.c_str(), 1);
     setenv("TMPDIR", tmp.c_str(), 1);
