@@ -250,22 +250,28 @@ TEST_F(MainWinTest, RecentFilesOrder) {
     EXPECT_EQ(RecentFiles::Files(), (QStringList{paths[0], paths[1], paths[2], paths[3]}));
     Open(paths[4]);
     EXPECT_EQ(RecentFiles::Files(), (QStringList{paths[4], paths[0], paths[1], paths[2]}));
-    // Saving the top file changes nothing; a file listed lower comes in again at the top.
+    // Saving the top file changes nothing; a file listed lower moves to the top, once.
     EXPECT_TRUE(Run("ASaveDoc"));
     EXPECT_EQ(RecentFiles::Files(), (QStringList{paths[4], paths[0], paths[1], paths[2]}));
     Click("b.txt (S)");
     EXPECT_TRUE(Run("ASaveDoc"));
-    EXPECT_EQ(RecentFiles::Files(), (QStringList{paths[1], paths[4], paths[0], paths[1]}));
+    EXPECT_EQ(RecentFiles::Files(), (QStringList{paths[1], paths[4], paths[0], paths[2]}));
 
     emit win->Arkiv1->aboutToShow();
     EXPECT_EQ(win->Reopen[0]->text(), "&1 b.txt");
     EXPECT_EQ(win->Reopen[1]->text(), "&2 e.txt");
-    EXPECT_EQ(win->Reopen[3]->statusTip(), paths[1]);
+    EXPECT_EQ(win->Reopen[3]->statusTip(), paths[2]);
     EXPECT_TRUE(win->Reopen[3]->isVisible());
     const int before = win->OpenFilesCount();
     win->Reopen[1]->trigger();
     EXPECT_EQ(win->OpenFilesCount(), before + 1);
     EXPECT_EQ(win->Current().FileName, paths[4]);
+    EXPECT_EQ(RecentFiles::Files(), (QStringList{paths[4], paths[1], paths[0], paths[2]}));
+    // While the list fills, a listed file moves up as well.
+    OpenKelvoraStore()->remove(QStringLiteral("Reopen"));
+    for (int i : {0, 1, 2, 1})
+        Open(paths[i]);
+    EXPECT_EQ(RecentFiles::Files(), (QStringList{paths[1], paths[0], paths[2]}));
 
     win->ShowReopenEnabled = false;
     emit win->ReopenPopup->aboutToShow();
