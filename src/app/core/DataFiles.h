@@ -54,8 +54,8 @@ public:
     // Loads the three files in order; a file that cannot be read is reported and its list
     // stays empty.
     void LoadAll(const Report& report);
-    // "AutoCloseTags.dat", then "doctypes.dat". A list whose file could not be loaded is
-    // written only when it holds entries, so that an empty list never replaces that file.
+    // "AutoCloseTags.dat", then "doctypes.dat". A list whose file was missing is written only
+    // when it holds entries; a file that is there but could not be read is never written over.
     void SaveTagLists(const Report& report) const;
     void SaveClipboardHistory(const Report& report) const;
 
@@ -67,7 +67,13 @@ public:
                          QString* error = nullptr);
 
 private:
+    // How a file fared at start.
+    enum class TLoad { Loaded, Missing, Unreadable };
+    static TLoad LoadState(bool loaded, const QString& fileName);
+    // Whether the end may write a file that fared so.
+    static bool MayWrite(TLoad load, bool hasEntries);
+
     QString folder_;
-    // Whether each file was read at start (AutoCloseTags, doctypes, ClipboardHistory).
-    bool autoCloseLoaded_ = true, docTypesLoaded_ = true, clipboardLoaded_ = true;
+    TLoad autoCloseLoad_ = TLoad::Loaded, docTypesLoad_ = TLoad::Loaded,
+          clipboardLoad_ = TLoad::Loaded;
 };

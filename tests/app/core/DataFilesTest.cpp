@@ -157,6 +157,25 @@ TEST_F(DataFilesTest, AFileThatCouldNotBeReadIsNeverReplacedByAnEmptyList) {
     EXPECT_EQ(Read("AutoCloseTags.dat"), QByteArray("p\r\n"));
 }
 
+// A file that is there but cannot be read is never written over, whatever the run put into
+// its list; a missing one is written once its list has entries.
+TEST_F(DataFilesTest, AFileThatCouldNotBeReadIsNeverWrittenOver) {
+    for (const char* name : {"AutoCloseTags.dat", "doctypes.dat", "ClipboardHistory.dat"})
+        ASSERT_TRUE(MakeUnopenableFile(Path(QLatin1String(name)))) << name;
+    TDataFiles files(dir_.path());
+    files.LoadAll(report_);
+    EXPECT_EQ(messages_.size(), 3);
+    messages_.clear();
+    files.AutoCloseTagsList << "p";
+    files.DocTypesList << "html";
+    files.ClipboardHistory.Add("clip");
+    files.SaveTagLists(report_);
+    files.SaveClipboardHistory(report_);
+    EXPECT_TRUE(messages_.isEmpty()) << messages_.join('\n').toStdString();
+    for (const char* name : {"AutoCloseTags.dat", "doctypes.dat", "ClipboardHistory.dat"})
+        EXPECT_FALSE(QFileInfo(Path(QLatin1String(name))).isFile()) << name << " written over";
+}
+
 TEST_F(DataFilesTest, AllThreeRoundTripWithoutMessages) {
     TDataFiles files(dir_.path());
     files.AutoCloseTagsList = {"b", "i"};
