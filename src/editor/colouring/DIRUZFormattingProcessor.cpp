@@ -48,7 +48,7 @@ void TTXTEXFormattingProcessor::FormatChar(char Ch, const QPoint& Pos, bool Just
     const LineStore& lines = TextEditorEx()->Lines;
     if (Pos.y() < 0 || Pos.y() >= lines.Count() || Pos.x() < 0)
         return;
-    const QByteArray& text = lines.Get(Pos.y());
+    const QByteArray text = lines.Get(Pos.y()).Raw();
     Format = CellFormat(Format, CharAt(text, 0), CharAt(text, 1), Pos.x());
 }
 
@@ -57,7 +57,7 @@ void TTXTEXFormattingProcessor::FormatLine(int line, int first, int count, int j
     TCharFormat base;
     if (!BeginLinePass(line, first, count, justTypedColumn, false, out, &base))
         return;
-    const QByteArray text = TextEditorEx()->Lines.Get(line);
+    const QByteArray text = TextEditorEx()->Lines.Get(line).Raw();
     const char c0 = CharAt(text, 0), c1 = CharAt(text, 1);
     const TCharFormat body = CellFormat(base, c0, c1, 2);
     for (int i = 0; i < count; ++i)

@@ -41,7 +41,7 @@ void THTMLFormattingProcessor::FormatChar(char Ch, const QPoint& Pos, bool JustT
     }
     if (Pos.y() < 0 || Pos.y() >= TextEditorEx()->Lines.Count())
         return;
-    const QByteArray& line = TextEditorEx()->Lines.Get(Pos.y());
+    const QByteArray line = TextEditorEx()->Lines.Get(Pos.y()).Raw();
     if (!InTag(line, Pos))
         return;
     if (!InQuotes(line, Pos)) {
@@ -60,7 +60,7 @@ void THTMLFormattingProcessor::FormatLine(int line, int first, int count, int ju
     TCharFormat base;
     if (!BeginLinePass(line, first, count, justTypedColumn, false, out, &base))
         return;
-    const QByteArray text = TextEditorEx()->Lines.Get(line);
+    const QByteArray text = TextEditorEx()->Lines.Get(line).Raw();
     const char* s = text.constData();
     const TCharFormat bracket{TagColor, base.Style};
     const TCharFormat name{TagNameColor, TagNameBold ? TFontStyles(fsBold) : base.Style};

@@ -30,7 +30,7 @@ bool TJSFormattingProcessor::IsCommentLine(const QByteArray& line) {
 
 bool TJSFormattingProcessor::IsCommentLine(const QPoint& Pos) const {
     const LineStore& lines = TextEditorEx()->Lines;
-    return Pos.y() >= 0 && Pos.y() < lines.Count() && IsCommentLine(lines.Get(Pos.y()));
+    return Pos.y() >= 0 && Pos.y() < lines.Count() && IsCommentLine(lines.Get(Pos.y()).Raw());
 }
 
 bool TJSFormattingProcessor::IsKeyword(const QByteArray& word) {
@@ -62,7 +62,7 @@ void TJSFormattingProcessor::FormatLine(int line, int first, int count, int just
     TCharFormat base;
     if (!BeginLinePass(line, first, count, justTypedColumn, true, out, &base))
         return;
-    const QByteArray text = TextEditorEx()->Lines.Get(line);
+    const QByteArray text = TextEditorEx()->Lines.Get(line).Raw();
     TCharFormat* o = out.data();
     if (IsCommentLine(text)) {
         std::fill(o, o + count, TCharFormat{CommentColor, base.Style});

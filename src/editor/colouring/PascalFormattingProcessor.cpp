@@ -163,7 +163,7 @@ bool TPascalFormattingProcessor::IsKeyword(const QByteArray& word) {
 
 QByteArray TPascalFormattingProcessor::LineOf(const QPoint& Pos) const {
     const LineStore& lines = TextEditorEx()->Lines;
-    return Pos.y() >= 0 && Pos.y() < lines.Count() ? lines.Get(Pos.y()) : QByteArray();
+    return Pos.y() >= 0 && Pos.y() < lines.Count() ? lines.Get(Pos.y()).Raw() : QByteArray();
 }
 
 bool TPascalFormattingProcessor::InComment(const QPoint& Pos) const {
@@ -252,7 +252,7 @@ void TPascalFormattingProcessor::FormatLine(int line, int first, int count, int 
     TCharFormat base;
     if (!BeginLinePass(line, first, count, justTypedColumn, true, out, &base))
         return;
-    const QByteArray text = TextEditorEx()->Lines.Get(line);
+    const QByteArray text = TextEditorEx()->Lines.Get(line).Raw();
     const char* s = text.constData();
     const int n = static_cast<int>(text.size());
     const int last = first + count;

@@ -177,7 +177,7 @@ const TWordDef& TSUBFormattingProcessor::WordDef() {
 bool TSUBFormattingProcessor::IsCommentLine(const QPoint& Pos) const {
     const LineStore& lines = TextEditorEx()->Lines;
     return Pos.y() >= 0 && Pos.y() < lines.Count() &&
-           TJSFormattingProcessor::IsCommentLine(lines.Get(Pos.y()));
+           TJSFormattingProcessor::IsCommentLine(lines.Get(Pos.y()).Raw());
 }
 
 bool TSUBFormattingProcessor::IsKeyword(const QByteArray& word) {
@@ -214,7 +214,7 @@ void TSUBFormattingProcessor::FormatLine(int line, int first, int count, int jus
     TCharFormat base;
     if (!BeginLinePass(line, first, count, justTypedColumn, true, out, &base))
         return;
-    const QByteArray text = TextEditorEx()->Lines.Get(line);
+    const QByteArray text = TextEditorEx()->Lines.Get(line).Raw();
     TCharFormat* o = out.data();
     if (TJSFormattingProcessor::IsCommentLine(text)) {
         std::fill(o, o + count, TCharFormat{CommentColor, base.Style});

@@ -1,4 +1,5 @@
 #include "editor/model/EditorModel.h"
+#include "editor/text/TextFormReader.h"
 
 #include "platform/Cp1252.h"
 #include "platform/SilentAbort.h"
@@ -157,17 +158,15 @@ void TEditorModel::SetSelLength(int value) {
 QByteArray TEditorModel::GetSelText() const {
     QPoint s, e;
     SelectionBounds(&s, &e);
-    if (s == e)
+    if (s == e || Lines.IsEmpty() || s.y() < 0 || s.y() >= Lines.Count())
         return QByteArray();
-    QByteArray out;
-    out.reserve(GetSelLength());
-    const std::vector<QByteArray> range = GetTextRange(s, e);
-    for (size_t i = 0; i < range.size(); ++i) {
-        if (i)
-            out.append("\r\n", 2);
-        out.append(range[i]);
-    }
-    return out;
+    ClampToText(Lines, &e);
+    // One copy of the text form between the two positions (columns past a line's end mean
+    // its end).
+    const qint64 from = Lines.LineStart(s.y()) + std::clamp(s.x(), 0, Lines.Length(s.y()));
+    const qint64 to =
+        std::max(from, Lines.LineStart(e.y()) + std::clamp(e.x(), 0, Lines.Length(e.y())));
+    return TTextFormReader::Slice(Lines, from, to);
 }
 
 void TEditorModel::SetSelText(const QByteArray& s) {

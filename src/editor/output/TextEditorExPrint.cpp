@@ -118,7 +118,7 @@ void TTextEditorEx::Print(const QString& FileName, const QString& TitleTemplate,
         std::vector<TCharFormat> formats;
         int row = 0;
         for (int line = 0; line < lineCount; ++line) {
-            const QByteArray& text = Lines.Get(line);
+            const LineView text = Lines.Get(line);
             const int n = static_cast<int>(text.size());
             if (colour && n > 0) {
                 processor_->FormatLine(line, 0, n, -1, formats);

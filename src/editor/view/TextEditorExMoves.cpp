@@ -110,7 +110,7 @@ QPoint TTextEditorEx::WordLeft(QPoint p) const {
     p.setX(std::clamp(p.x(), 0, Lines.Length(p.y())));
     while (p.x() == 0 && p.y() > 0)
         p = QPoint(Lines.Length(p.y() - 1), p.y() - 1);
-    const QByteArray& line = Lines.Get(p.y());
+    const LineView line = Lines.Get(p.y());
     const QByteArray& stops = Settings()->ObjStopChars;
     int result = 0;
     bool found = false;
@@ -141,7 +141,7 @@ QPoint TTextEditorEx::WordRight(QPoint p) const {
     p.setX(std::clamp(p.x(), 0, Lines.Length(p.y())));
     while (p.x() == Lines.Length(p.y()) && p.y() < last)
         p = QPoint(0, p.y() + 1);
-    const QByteArray& line = Lines.Get(p.y());
+    const LineView line = Lines.Get(p.y());
     const int length = static_cast<int>(line.size());
     const QByteArray& stops = Settings()->ObjStopChars;
     int result = length;
