@@ -86,16 +86,23 @@ int TEditorModel::ReplaceAll(const QByteArray& find, const QByteArray& replace, 
             newSelStart = selStart + k * delta;
         if (before != hits.end() && *before < selStart)
             newSelStart = *before + k * delta;
-        int reported = -1;
-        const auto progress = [&](qint64 k) {
-            if (n > 1 && k + 1 < n) {
-                // Each per-mille value once; 1000 is left for the end, after the text is set.
-                const int perMille = PerMille(k, n);
-                if (perMille != reported && perMille < 1000) {
-                    reported = perMille;
-                    ReplaceProgress(static_cast<int>(n), static_cast<int>(k + 1), perMille);
-                }
+        // Each per-mille value once; 1000 is left for the end, after the text is set. The store
+        // asks again at the next hit whose value differs.
+        const auto progress = [&](qint64 k) -> qint64 {
+            const int perMille = n > 1 ? PerMille(k, n) : 1000;
+            if (k + 1 < n && perMille < 1000)
+                ReplaceProgress(static_cast<int>(n), static_cast<int>(k + 1), perMille);
+            if (n < 2)
+                return n;
+            qint64 lo = k + 1, hi = n; // the first hit with a higher value lies in [lo, hi]
+            while (lo < hi) {
+                const qint64 mid = lo + (hi - lo) / 2;
+                if (PerMille(mid, n) > perMille)
+                    hi = mid;
+                else
+                    lo = mid + 1;
             }
+            return lo;
         };
         HideSystemCaret();
         Lines.ReplaceSpans(hits, m, rep, progress);

@@ -90,25 +90,60 @@ LineStore::Builder::~Builder() = default;
 LineStore::Builder::Builder(Builder&&) noexcept = default;
 LineStore::Builder& LineStore::Builder::operator=(Builder&&) noexcept = default;
 
-namespace {
-
-// Gives a finished chunk back the room it reserved and did not use.
-void Trim(QByteArray& text, std::vector<quint32>& ends) {
-    if (text.capacity() - text.size() > 1024)
-        text.squeeze();
-    if (ends.capacity() > ends.size() + 64)
-        ends.shrink_to_fit();
+void LineStore::Builder::NewChunk() {
+    cur_ = std::make_shared<Chunk>();
+    // Written through base_ up to used_; the size is set when the chunk is sealed.
+    cur_->text.resize(ChunkBytes + 1024);
+    cur_->ends.reserve(ChunkLines);
+    base_ = cur_->text.data();
+    used_ = 0;
+    lineStart_ = 0;
 }
 
-} // namespace
+char* LineStore::Builder::Room(qsizetype n) {
+    if (!cur_)
+        NewChunk();
+    if (used_ + n > cur_->text.size()) {
+        cur_->text.resize(std::max(used_ + n, 2 * cur_->text.size()));
+        base_ = cur_->text.data();
+    }
+    char* at = base_ + used_;
+    used_ += n;
+    return at;
+}
+
+void LineStore::Builder::Seal() {
+    if (!cur_ || cur_->text.size() == used_)
+        return;
+    cur_->text.resize(used_);
+    // The room it did not use goes back.
+    if (cur_->text.capacity() - used_ > 1024)
+        cur_->text.squeeze();
+    base_ = cur_->text.data();
+}
 
 void LineStore::Builder::Flush() {
     if (!cur_ || cur_->ends.empty())
         return;
-    Trim(cur_->text, cur_->ends);
+    Seal();
+    if (cur_->ends.capacity() > cur_->ends.size() + 64)
+        cur_->ends.shrink_to_fit();
     chunks_.push_back(std::move(cur_));
     cur_.reset();
+    base_ = nullptr;
+    used_ = 0;
     lineStart_ = 0;
+}
+
+void LineStore::Builder::LineEnded(qsizetype lineEnd) {
+    Chunk& c = *cur_;
+    const int length = static_cast<int>(lineEnd - lineStart_ - 2);
+    c.ends.push_back(static_cast<quint32>(lineEnd));
+    c.widest = std::max(c.widest, length);
+    ++count_;
+    total_ += length + 2;
+    lineStart_ = lineEnd;
+    open_ = false;
 }
 
 void LineStore::Builder::AddText(QByteArrayView text) {
@@ -121,15 +156,8 @@ void LineStore::Builder::AddText(QByteArrayView text) {
         if (*p == '\n')
             ++p;
     }
-    // A new chunk reserves room for what the text still holds, a whole chunk at most.
-    const auto newChunk = [this, end](const char* from) {
-        cur_ = std::make_shared<Chunk>();
-        const qsizetype rest = end - from + 2;
-        cur_->text.reserve(std::min<qsizetype>(ChunkBytes + 1024, rest));
-        cur_->ends.reserve(static_cast<size_t>(std::min<qsizetype>(ChunkLines, rest / 16 + 1)));
-    };
     if (!cur_)
-        newChunk(p);
+        NewChunk();
     const auto find = [end](const char* from, char ch) {
         const void* at = std::memchr(from, ch, static_cast<size_t>(end - from));
         return at ? static_cast<const char*>(at) : end;
@@ -146,36 +174,30 @@ void LineStore::Builder::AddText(QByteArrayView text) {
         const char* brk = std::min(cr, lf);
         if (brk == end)
             break;
-        Chunk& c = *cur_;
         qsizetype lineEnd;
         if (*brk == '\r' && brk + 1 < end && brk[1] == '\n') {
             p = brk + 2;
-            lineEnd = c.text.size() + (p - run);
+            lineEnd = used_ + (p - run);
         } else {
             // A lone CR or LF: the line gets a CR LF of its own.
-            c.text.append(run, brk - run);
-            c.text.append(kBreak, 2);
-            lineEnd = c.text.size();
+            char* at = Room(brk - run + 2);
+            std::memcpy(at, run, static_cast<size_t>(brk - run));
+            std::memcpy(at + (brk - run), kBreak, 2);
+            lineEnd = used_;
             pendingCr_ = *brk == '\r' && brk + 1 == end;
             p = brk + 1;
             run = p;
         }
-        const int length = static_cast<int>(lineEnd - lineStart_ - 2);
-        c.ends.push_back(static_cast<quint32>(lineEnd));
-        c.widest = std::max(c.widest, length);
-        ++count_;
-        total_ += length + 2;
-        lineStart_ = lineEnd;
-        open_ = false;
-        if (c.Count() >= ChunkLines || lineEnd >= ChunkBytes) {
-            c.text.append(run, p - run);
+        LineEnded(lineEnd);
+        if (cur_->Count() >= ChunkLines || lineEnd >= ChunkBytes) {
+            std::memcpy(Room(p - run), run, static_cast<size_t>(p - run));
             run = p;
             Flush();
-            newChunk(p);
+            NewChunk();
         }
     }
-    cur_->text.append(run, end - run);
-    if (cur_->text.size() > lineStart_)
+    std::memcpy(Room(end - run), run, static_cast<size_t>(end - run));
+    if (used_ > lineStart_)
         open_ = true;
 }
 
@@ -183,27 +205,15 @@ void LineStore::Builder::AddToLine(QByteArrayView characters) {
     pendingCr_ = false;
     if (characters.isEmpty())
         return;
-    if (!cur_)
-        cur_ = std::make_shared<Chunk>();
-    cur_->text.append(characters.data(), characters.size());
+    std::memcpy(Room(characters.size()), characters.data(), static_cast<size_t>(characters.size()));
     open_ = true;
 }
 
 void LineStore::Builder::EndLine() {
     pendingCr_ = false;
-    if (!cur_)
-        cur_ = std::make_shared<Chunk>();
-    Chunk& c = *cur_;
-    c.text.append(kBreak, 2);
-    const qsizetype lineEnd = c.text.size();
-    const int length = static_cast<int>(lineEnd - lineStart_ - 2);
-    c.ends.push_back(static_cast<quint32>(lineEnd));
-    c.widest = std::max(c.widest, length);
-    ++count_;
-    total_ += length + 2;
-    lineStart_ = lineEnd;
-    open_ = false;
-    if (c.Count() >= ChunkLines || lineEnd >= ChunkBytes)
+    std::memcpy(Room(2), kBreak, 2);
+    LineEnded(used_);
+    if (cur_->Count() >= ChunkLines || used_ >= ChunkBytes)
         Flush();
 }
 
@@ -229,7 +239,7 @@ void LineStore::Builder::AddLinesOf(const Chunk& chunk, int from, int to) {
 void LineStore::Builder::Append(Builder&& other) {
     const auto fits = [this](const Chunk& c) {
         return cur_ && !cur_->ends.empty() && cur_->Count() + c.Count() <= ChunkLines &&
-               cur_->Bytes() + c.Bytes() <= ChunkBytes;
+               used_ + c.Bytes() <= ChunkBytes;
     };
     for (const ChunkPtr& c : other.chunks_) {
         if (fits(*c))
@@ -238,6 +248,7 @@ void LineStore::Builder::Append(Builder&& other) {
             AddChunk(c);
     }
     if (other.cur_) {
+        other.Seal();
         Chunk& oc = *other.cur_;
         if (!cur_ || cur_->ends.empty() || fits(oc)) {
             AddLinesOf(oc, 0, oc.Count());
@@ -246,10 +257,12 @@ void LineStore::Builder::Append(Builder&& other) {
         } else {
             Flush();
             cur_ = std::move(other.cur_);
+            base_ = cur_->text.data();
+            used_ = cur_->text.size();
             lineStart_ = other.lineStart_;
             open_ = other.open_;
-            count_ += oc.Count();
-            total_ += oc.ends.empty() ? 0 : oc.ends.back();
+            count_ += cur_->Count();
+            total_ += cur_->ends.empty() ? 0 : cur_->ends.back();
         }
     }
     pendingCr_ = other.pendingCr_;
@@ -538,6 +551,7 @@ void LineStore::Splice(int index, int count, Builder&& lines) {
         return;
     }
     // A few lines: in place inside one chunk.
+    lines.Seal();
     if (lines.chunks_.empty() && (!lines.cur_ || lines.cur_->Count() <= ChunkLines)) {
         static const Chunk kNone;
         const Chunk& c = lines.cur_ ? *lines.cur_ : kNone;
@@ -687,30 +701,104 @@ void LineStore::CopyTextForm(qint64 from, qint64 to, Builder& out, size_t* chunk
     *chunkStart = cs;
 }
 
+bool LineStore::ReplaceInLines(const std::vector<qint64>& starts, qint64 length,
+                               QByteArrayView with, const std::function<qint64(qint64)>& progress,
+                               qint64* next, std::vector<ChunkPtr>* result,
+                               qint64* resultBytes) const {
+    const qint64 delta = with.size() - length;
+    std::vector<ChunkPtr> out;
+    out.reserve(chunks_.size());
+    qint64 bytes = 0;
+    size_t h = 0;
+    qint64 cs = 0;
+    for (const ChunkPtr& source : chunks_) {
+        const Chunk& c = *source;
+        const qint64 ce = cs + c.Bytes();
+        if (h == starts.size() || starts[h] >= ce) {
+            out.push_back(source);
+            bytes += c.Bytes();
+            cs = ce;
+            continue;
+        }
+        auto fresh = std::make_shared<Chunk>();
+        size_t hitsHere = h;
+        while (hitsHere < starts.size() && starts[hitsHere] < ce)
+            ++hitsHere;
+        fresh->text.resize(c.Bytes() + static_cast<qint64>(hitsHere - h) * delta);
+        fresh->ends.resize(c.ends.size());
+        char* dst = fresh->text.data();
+        const char* src = c.text.constData();
+        qsizetype copied = 0; // bytes of c written so far
+        qint64 shift = 0;
+        int widest = 0;
+        for (size_t i = 0; i < c.ends.size(); ++i) {
+            const qsizetype lineEnd = c.ends[i];
+            while (h < hitsHere && starts[h] - cs < lineEnd) {
+                const qsizetype at = static_cast<qsizetype>(starts[h] - cs);
+                // A hit that reaches into the line break changes the lines themselves.
+                if (at < copied || at + length > lineEnd - 2)
+                    return false;
+                std::memcpy(dst, src + copied, static_cast<size_t>(at - copied));
+                dst += at - copied;
+                std::memcpy(dst, with.data(), static_cast<size_t>(with.size()));
+                dst += with.size();
+                copied = static_cast<qsizetype>(at + length);
+                shift += delta;
+                if (static_cast<qint64>(h) == *next)
+                    *next = progress(*next);
+                ++h;
+            }
+            fresh->ends[i] = static_cast<quint32>(lineEnd + shift);
+            widest = std::max(widest,
+                              static_cast<int>(fresh->ends[i] - (i ? fresh->ends[i - 1] : 0) - 2));
+        }
+        std::memcpy(dst, src + copied, static_cast<size_t>(c.Bytes() - copied));
+        fresh->widest = widest;
+        bytes += fresh->Bytes();
+        out.push_back(std::move(fresh));
+        cs = ce;
+    }
+    *result = std::move(out);
+    *resultBytes = bytes;
+    return true;
+}
+
 void LineStore::ReplaceSpans(const std::vector<qint64>& starts, qint64 length, QByteArrayView with,
-                             const std::function<void(qint64)>& progress) {
+                             const std::function<qint64(qint64)>& progress) {
     if (starts.empty())
         return;
     const int firstLine = std::max(LineAtOffset(starts.front()), 0);
-    Builder out;
-    size_t chunk = 0;
-    qint64 chunkStart = 0, pos = 0;
-    for (size_t k = 0; k < starts.size(); ++k) {
-        const qint64 s = starts[k];
-        CopyTextForm(pos, s, out, &chunk, &chunkStart);
-        out.AddText(with);
-        pos = s + length;
-        if (progress)
-            progress(static_cast<qint64>(k));
+    // Hits inside lines and a replacement without breaks leave every line where it is: each
+    // chunk with a hit is rewritten on its own.
+    std::vector<ChunkPtr> rewritten;
+    qint64 bytes = 0;
+    // The next hit to report (the fast way may give up after reporting some).
+    qint64 next = progress ? 0 : -1;
+    if (!with.contains('\r') && !with.contains('\n') &&
+        ReplaceInLines(starts, length, with, progress, &next, &rewritten, &bytes)) {
+        chunks_ = std::move(rewritten);
+        total_ = bytes;
+    } else {
+        Builder out;
+        size_t chunk = 0;
+        qint64 chunkStart = 0, pos = 0;
+        for (size_t k = 0; k < starts.size(); ++k) {
+            const qint64 s = starts[k];
+            CopyTextForm(pos, s, out, &chunk, &chunkStart);
+            out.AddText(with);
+            pos = s + length;
+            if (static_cast<qint64>(k) == next)
+                next = progress(next);
+        }
+        CopyTextForm(pos, total_, out, &chunk, &chunkStart);
+        out.Finish();
+        if (out.Count() == 0)
+            out.EndLine(); // an empty text is one empty line
+        out.Flush();
+        chunks_ = std::move(out.chunks_);
+        count_ = out.count_;
+        total_ = out.total_;
     }
-    CopyTextForm(pos, total_, out, &chunk, &chunkStart);
-    out.Finish();
-    if (out.Count() == 0)
-        out.EndLine(); // an empty text is one empty line
-    out.Flush();
-    chunks_ = std::move(out.chunks_);
-    count_ = out.count_;
-    total_ = out.total_;
     Normalize(0, chunks_.size());
     InvalidateIndex();
     Changed(std::min(firstLine, std::max(count_ - 1, 0)));

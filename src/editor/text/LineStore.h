@@ -85,13 +85,21 @@ public:
 
     private:
         friend class LineStore;
+        // Room for n more bytes in the chunk being filled (a new one when there is none).
+        char* Room(qsizetype n);
+        void NewChunk();
+        // Gives the chunk being filled its final size (it is written through Room).
+        void Seal();
         void Flush();
         void AddChunk(const ChunkPtr& chunk);
         void AddLinesOf(const Chunk& chunk, int from, int to);
         void Append(Builder&& other);
+        void LineEnded(qsizetype lineEnd);
 
         std::vector<ChunkPtr> chunks_;
         ChunkPtr cur_;
+        char* base_ = nullptr;    // cur_'s bytes while it is filled
+        qsizetype used_ = 0;      // bytes of cur_ in use
         qsizetype lineStart_ = 0; // where the open line begins in cur_
         bool open_ = false;
         bool pendingCr_ = false;
@@ -136,10 +144,10 @@ public:
                         const std::function<bool(int, LineView, QByteArray*)>& fn);
     // Replaces `length` characters of the text form at each of the increasing, disjoint
     // offsets `starts` with `with`, as if the text were set from the result (an empty result
-    // is one empty line). Chunks without a hit stay shared. progress(k) runs after the k-th
-    // replacement. One notification.
+    // is one empty line). Chunks without a hit stay shared. progress(k) runs once the k-th
+    // replacement is made, first for k = 0 and then for each k it returned. One notification.
     void ReplaceSpans(const std::vector<qint64>& starts, qint64 length, QByteArrayView with,
-                      const std::function<void(qint64)>& progress = {});
+                      const std::function<qint64(qint64)>& progress = {});
 
     // The text form: every line followed by CR LF, the last one included.
     QByteArray Text() const;
@@ -201,6 +209,11 @@ private:
     // builder stands at a line start.
     void CopyTextForm(qint64 from, qint64 to, Builder& out, size_t* chunk,
                       qint64* chunkStart) const;
+    // ReplaceSpans for hits that lie inside lines, with a replacement without breaks: the new
+    // chunks (the ones without a hit shared); false when a hit reaches into a line break.
+    bool ReplaceInLines(const std::vector<qint64>& starts, qint64 length, QByteArrayView with,
+                        const std::function<qint64(qint64)>& progress, qint64* next,
+                        std::vector<ChunkPtr>* result, qint64* resultBytes) const;
 
     std::vector<ChunkPtr> chunks_;
     // Fenwick sums over the chunks' line counts and text lengths (1-based).

@@ -516,7 +516,10 @@ TEST(LineStoreSpans, ReplaceLikeTheWholeTextAndShareTheRest) {
         int notifications = 0;
         qint64 reported = 0;
         store.OnChange = [&] { ++notifications; };
-        store.ReplaceSpans(starts, pattern.size(), with, [&](qint64 k) { reported = k + 1; });
+        store.ReplaceSpans(starts, pattern.size(), with, [&](qint64 k) {
+            EXPECT_EQ(k, reported);
+            return reported = k + 1;
+        });
         SCOPED_TRACE(testing::Message() << "round " << round << " pattern "
                                         << pattern.toPercentEncoding().toStdString());
         ASSERT_EQ(notifications, 1);
