@@ -65,8 +65,9 @@ void Tmain::SortRows() {
         CodeEditor->SelectAll();
     QPoint from, to;
     CodeEditor->SelectionBounds(&from, &to);
-    const QByteArray sorted = SortLines(CodeEditor->GetTextRange(from, to));
-    if (sorted.isEmpty() && !CodeEditor->HasSelection()) {
+    // Views of the selected lines, sorted and put back in one splice: no line is copied twice.
+    const std::vector<QByteArrayView> sorted = SortedLines(CodeEditor->GetRangeViews(from, to));
+    if (sorted.empty() && !CodeEditor->HasSelection()) {
         if (all) {
             CodeEditor->SetSelStart(selStart);
             CodeEditor->SetSelLength(selLength);
@@ -75,7 +76,7 @@ void Tmain::SortRows() {
     }
     BeforeEditorChange();
     CodeEditor->BeginUpdate();
-    CodeEditor->SetSelText(sorted);
+    CodeEditor->SetSelLines(sorted);
     if (all) {
         CodeEditor->SetSelStart(selStart);
         CodeEditor->SetSelLength(selLength);

@@ -189,6 +189,48 @@ void TEditorModel::SetSelText(const QByteArray& s) {
     ShowSystemCaret();
 }
 
+void TEditorModel::SetSelLines(const std::vector<QByteArrayView>& lines) {
+    if (Settings()->ReadOnly)
+        return;
+    HideSystemCaret();
+    // The ends of the selection, and the new lines between the characters before and after
+    // it, built before the text changes (the lines may be views of it).
+    const int start = GetSelStart();
+    QPoint from(0, 0), to;
+    OffsetToPos(start, &from);
+    if (!OffsetToPos(static_cast<qint64>(start) + GetSelLength(), &to))
+        to = from;
+    LineStore::Builder text;
+    text.AddToLine(Lines.Get(from.y()).first(from.x()));
+    for (QByteArrayView line : lines) {
+        if (line.contains('\0')) {
+            text.AddText(WithoutNul(line.toByteArray()));
+        } else {
+            text.AddText(line);
+        }
+        text.EndLine();
+    }
+    const qint64 inserted = text.TextLength() - from.x();
+    text.AddToLine(Lines.Get(to.y()).sliced(to.x()));
+    text.EndLine();
+
+    const bool selected = HasSelection();
+    if (selected)
+        SelEnd.SetPosSilently(from);
+    Lines.Splice(from.y(), to.y() - from.y() + 1, std::move(text));
+    if (!Updating)
+        RepaintAll();
+    if (selected) {
+        FlagScope collapse(ForceCollapse);
+        Caret.SetPosAndNotify(from);
+    }
+    {
+        FlagScope collapse(ForceCollapse);
+        SetSelStart(static_cast<int>(start + inserted));
+    }
+    ShowSystemCaret();
+}
+
 bool TEditorModel::DeleteSelection() {
     if (Settings()->ReadOnly || !HasSelection())
         return false;
@@ -227,23 +269,32 @@ void TEditorModel::SelectAll() {
 
 // --- ranges ------------------------------------------------------------------------------
 
-std::vector<QByteArray> TEditorModel::GetTextRange(QPoint from, QPoint to) const {
-    std::vector<QByteArray> out;
+std::vector<QByteArrayView> TEditorModel::GetRangeViews(QPoint from, QPoint to) const {
+    std::vector<QByteArrayView> out;
     if (Lines.IsEmpty() || from.y() < 0 || from.y() >= Lines.Count())
         return out;
     ClampToText(Lines, &to);
-    const QByteArray& first = Lines.Get(from.y());
+    const LineView first = Lines.Get(from.y());
     const int fx = std::clamp(from.x(), 0, static_cast<int>(first.size()));
     if (from.y() == to.y()) {
         const int tx = std::clamp(to.x(), fx, static_cast<int>(first.size()));
-        out.push_back(first.mid(fx, tx - fx));
+        out.push_back(first.sliced(fx, tx - fx));
         return out;
     }
     out.reserve(static_cast<size_t>(to.y() - from.y() + 1));
-    out.push_back(first.mid(fx));
-    Lines.ForEach(from.y() + 1, to.y() - 1, [&](int, const QByteArray& l) { out.push_back(l); });
-    const QByteArray& last = Lines.Get(to.y());
-    out.push_back(last.left(std::clamp(to.x(), 0, static_cast<int>(last.size()))));
+    out.push_back(first.sliced(fx));
+    Lines.ForEach(from.y() + 1, to.y() - 1, [&](int, LineView l) { out.push_back(l); });
+    const LineView last = Lines.Get(to.y());
+    out.push_back(last.first(std::clamp(to.x(), 0, static_cast<int>(last.size()))));
+    return out;
+}
+
+std::vector<QByteArray> TEditorModel::GetTextRange(QPoint from, QPoint to) const {
+    const std::vector<QByteArrayView> views = GetRangeViews(from, to);
+    std::vector<QByteArray> out;
+    out.reserve(views.size());
+    for (QByteArrayView v : views)
+        out.push_back(v.toByteArray());
     return out;
 }
 
