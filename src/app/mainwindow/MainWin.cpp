@@ -14,6 +14,7 @@
 #include "editor/colouring/JSFormattingProcessor.h"
 #include "editor/colouring/PascalFormattingProcessor.h"
 #include "editor/colouring/SUBFormattingProcessor.h"
+#include "editor/text/TextSearcher.h"
 #include "editor/view/Ruler.h"
 #include "editor/view/TextEditorEx.h"
 #include "platform/Cp1252.h"
@@ -80,15 +81,17 @@ struct TitleSearch {
     }
 };
 
-// Both spellings of the title in one pass over the lines; it stops once both are found.
+// Both spellings of the title: the first line that holds each opening tag is found in the
+// text form (the tag holds no line break), and the title is read from that line on.
 void FindTitles(const LineStore& lines, TitleSearch* upper, TitleSearch* lower) {
-    for (int i = 0, count = lines.Count(); i < count && !(upper->Done() && lower->Done()); ++i) {
-        const QByteArray& line = lines.Get(i);
-        const std::string_view text(line.constData(), static_cast<size_t>(line.size()));
-        if (!upper->Done())
-            upper->Scan(text);
-        if (!lower->Done())
-            lower->Scan(text);
+    for (TitleSearch* t : {upper, lower}) {
+        const QByteArray open(t->open.data(), static_cast<qsizetype>(t->open.size()));
+        const qint64 at = TTextSearcher(lines, open, SearchFlags::MatchCase).FindFrom(0);
+        for (int i = at < 0 ? lines.Count() : lines.LineAtOffset(at);
+             i >= 0 && i < lines.Count() && !t->Done(); ++i) {
+            const LineView line = lines.Get(i);
+            t->Scan(std::string_view(line.data(), static_cast<size_t>(line.size())));
+        }
     }
 }
 
