@@ -360,7 +360,20 @@ QString Tmain::StatusPanel(int index) const {
 void Tmain::SetStatusPanel(int index, const QString& text) {
     if (index < 0 || index >= static_cast<int>(panels_.size()))
         return;
-    panels_[index]->setText(text);
+    QLabel* panel = panels_[index];
+    // The panel's size is fixed to what its text needs (its own width at least): a new text of
+    // the same width repaints the panel alone instead of laying out the status bar and with it
+    // the whole window. A text as long as the one before (the digits of a number are as wide
+    // as each other) keeps the size without measuring the text again.
+    const bool fitted = panel->minimumSize() == panel->maximumSize();
+    const bool sameLength = panel->text().size() == text.size();
+    panel->setText(text);
+    if (fitted && sameLength)
+        return;
+    const QSize hint = panel->sizeHint();
+    const QSize size(std::max(panel->property("baseWidth").toInt(), hint.width()), hint.height());
+    if (panel->minimumSize() != size || panel->maximumSize() != size)
+        panel->setFixedSize(size);
 }
 
 // --- the document table ----------------------------------------------------------------------
