@@ -41,6 +41,15 @@ std::vector<TPhysicalShortcut> BuildTable() {
                          {kFirstDigitScanCode + static_cast<quint32>(i)},
                          {Qt::Key_1 + i},
                          shifted[i]});
+    // The quick toggles of automatic character coding and indentation, Ctrl+Alt+Shift+1 and 2.
+    const Qt::KeyboardModifiers ctrlAltShift = ctrlShift | Qt::AltModifier;
+    static const char* const toggles[] = {"ChSettA", "ChSettB"};
+    for (int i = 0; i < 2; ++i)
+        table.push_back({toggles[i],
+                         ctrlAltShift,
+                         {kFirstDigitScanCode + static_cast<quint32>(i)},
+                         {Qt::Key_1 + i},
+                         shifted[i]});
     return table;
 }
 

@@ -255,6 +255,7 @@ void Tmain::BuildMenus() {
     Arkiv1->setObjectName(QStringLiteral("Arkiv1"));
     connect(Arkiv1, &QMenu::aboutToShow, this, [this] { InitReopenNs(); });
     QMenu* newMenu = Arkiv1->addMenu(QStringLiteral("&Nytt"));
+    newMenu->setObjectName(QStringLiteral("Nytt1"));
     newMenu->addAction(Action(QStringLiteral("ANewDoc")));
     QMenu* openMenu = Arkiv1->addMenu(QStringLiteral("&Öppna"));
     for (QAction* item : Reopen)
@@ -305,7 +306,10 @@ void Tmain::BuildMenus() {
 }
 
 QMenu* Tmain::Menu(const QString& objectName) const {
-    return menuBar()->findChild<QMenu*>(objectName);
+    // Some menus of the bar are children of the window itself ("Infoga1").
+    if (QMenu* menu = menuBar()->findChild<QMenu*>(objectName))
+        return menu;
+    return findChild<QMenu*>(objectName);
 }
 
 void Tmain::AddToMenu(const QString& menu, const QString& command, const QString& before,

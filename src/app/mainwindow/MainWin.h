@@ -12,6 +12,7 @@
 #include "app/core/WebsiteData.h"
 #include "app/dialogs/Boxes.h"
 
+#include <QByteArray>
 #include <QHash>
 #include <QKeySequence>
 #include <QMainWindow>
@@ -20,6 +21,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QDockWidget;
@@ -425,7 +427,19 @@ public:
         std::function<void()> OfferBackups;  // first show, after a run that did not end normally
         std::function<void()> SaveDataFiles; // close, after the settings
         std::function<void()> UnloadModules; // close, before the document table is emptied
+        std::function<void()> StartEvent;    // first show, before the backup offer
+        std::function<void()> EndEvent;      // close, first step, before the settings
+        // The installed subsystems' own settings and action states: each runs at the end of
+        // ApplySettings, of CurrentSettings and of CurrentDocState.
+        std::vector<std::function<void(const TSettingsValues&)>> ApplySettings;
+        std::vector<std::function<void(TSettingsValues&)>> TakeSettings;
+        std::vector<std::function<void(TDocState&)>> DocState;
+        // close, once it is allowed and before anything is written: background work stops.
+        std::vector<std::function<void()>> StopWork;
     } Hooks;
+    // The HTML-ground subroutine that fills a new page (the options dialog holds it); unset,
+    // the subroutines read "RariViduze.sub" of the data folder.
+    std::function<QByteArray()> HtmlGroundText;
 
     // Run by the constructor.
     void FormCreate();

@@ -116,6 +116,8 @@ void Tmain::ApplySettings(const TSettingsValues& values) {
     ApplySearchSettings(v);
     ApplyBookmarksSettings(v);
     ApplyWebSitesSettings(v);
+    for (const auto& apply : Hooks.ApplySettings)
+        apply(v);
 }
 
 TSettingsValues Tmain::CurrentSettings() const {
@@ -194,5 +196,7 @@ TSettingsValues Tmain::CurrentSettings() const {
     TakeSearchSettings(&v);
     TakeBookmarksSettings(&v);
     TakeWebSitesSettings(&v);
+    for (const auto& take : Hooks.TakeSettings)
+        take(v);
     return v;
 }

@@ -108,6 +108,14 @@ void Tmain::FormShow() {
         }
     }
 
+    // The start-event subroutine edits like the user: its changes mark the document.
+    if (Hooks.StartEvent) {
+        const QScopedValueRollback running(StartingUp, false);
+        RunCommand(Hooks.StartEvent);
+    }
+    if (Terminated)
+        return;
+
     ShowTimersAndData();
 }
 
@@ -133,11 +141,15 @@ void Tmain::closeEvent(QCloseEvent* e) {
         e->ignore();
         return;
     }
+    for (const auto& hook : Hooks.StopWork)
+        RunCommand(hook);
     RunCommand([this] { FormClose(); });
     e->accept();
 }
 
 void Tmain::FormClose() {
+    if (Hooks.EndEvent)
+        RunCommand(Hooks.EndEvent);
     if (!WriteSettings(*OpenKelvoraStore(), CurrentSettings()))
         kvMessageBox(kSettingsWriteFailedText);
     if (Hooks.SaveDataFiles)

@@ -166,6 +166,8 @@ TDocState Tmain::CurrentDocState() const {
     s.LeftPanelVisible[0] = WebSitesPanelVisible();
     s.LeftPanelVisible[1] = SearchPanelVisible();
     s.LeftPanelVisible[2] = BookmarksPanelVisible();
+    for (const auto& part : Hooks.DocState)
+        part(s);
     return s;
 }
 

@@ -49,8 +49,22 @@ void Tmain::CreateWebSitesPanel() {
         connect(sender, signal, this,
                 [this, handler] { RunCommand([this, handler] { (this->*handler)(); }); });
     };
-    // The new-site wizard and the preview and insert dialogs come with their own units.
-    projectpn->btnWebsiteNew->setEnabled(false);
+    // The new-site wizard, the file preview and the link and image dialogs are commands of
+    // the markup tools, run by name.
+    connect(projectpn->btnWebsiteNew, &QToolButton::clicked, this,
+            [this] { Commands().Trigger(QStringLiteral("CreateNewSite")); });
+    const auto withSelectedFile = [this](QAction* item, const QString& name) {
+        connect(item, &QAction::triggered, this, [this, name] {
+            RunCommand([this, name] {
+                const QString path = GetSelectedFileName();
+                if (!path.isEmpty())
+                    Commands().Run(name, path);
+            });
+        });
+    };
+    withSelectedFile(projectpn->mnuPreviewFile, QStringLiteral("PreviewExternalFile"));
+    withSelectedFile(projectpn->mnuInsertA_HREF, QStringLiteral("IInsertLink"));
+    withSelectedFile(projectpn->mnuInsertIMG_SRC, QStringLiteral("IInsertImage"));
     command(projectpn->btnWebsiteDelete, &QToolButton::clicked, &Tmain::RemoveSite);
     command(projectpn->Websites, &QListWidget::itemClicked, &Tmain::UpdateWebsite);
     command(projectpn->Websites, &QListWidget::currentRowChanged, &Tmain::UpdateWebsite);
@@ -175,11 +189,14 @@ QString Tmain::GetSelectedFileName() const {
 }
 
 void Tmain::WebpagePopupPopup() {
-    projectpn->mnuOpenFile->setEnabled(!projectpn->Webpages->selectedItems().isEmpty());
-    // No preview window and no link or image dialog to open yet.
-    projectpn->mnuPreviewFile->setEnabled(false);
-    projectpn->mnuInsertA_HREF->setEnabled(false);
-    projectpn->mnuInsertIMG_SRC->setEnabled(false);
+    const bool selected = !projectpn->Webpages->selectedItems().isEmpty();
+    projectpn->mnuOpenFile->setEnabled(selected);
+    projectpn->mnuPreviewFile->setEnabled(selected &&
+                                          Commands().Has(QStringLiteral("PreviewExternalFile")));
+    projectpn->mnuInsertA_HREF->setEnabled(selected &&
+                                           Commands().Has(QStringLiteral("IInsertLink")));
+    projectpn->mnuInsertIMG_SRC->setEnabled(selected &&
+                                            Commands().Has(QStringLiteral("IInsertImage")));
 }
 
 void Tmain::OpenExternalFile() {

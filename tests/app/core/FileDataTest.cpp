@@ -50,7 +50,7 @@ TEST(FileFiltersTest, QtFormSplitsPatternsAndListsEveryFile) {
     EXPECT_EQ(all[9], "Alla filformat (*)");
     EXPECT_TRUE(all[10].startsWith("Alla relevanta filformat (*.htm *.html *.js "));
     EXPECT_TRUE(all[10].endsWith(" *.dat)")) << all[10].toStdString();
-    EXPECT_EQ(all[11], "Tilläggsmoduler (endast via speciellt menyval) (*.dll *.exe)");
+    EXPECT_EQ(all[11], "Tilläggsmoduler (endast via speciellt menyval) (*.so)");
     EXPECT_EQ(FileFilters::QtFilters(FileFilters::SaveFilterCount).size(), 11);
 }
 

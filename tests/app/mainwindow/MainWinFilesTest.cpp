@@ -303,7 +303,7 @@ TEST_F(MainWinTest, ThePromptBrowsesWithTheWindowsFilters) {
     EXPECT_EQ(filters[0], QStringLiteral("HTML-dokument (*.htm *.html)"));
     EXPECT_EQ(filters[9], QStringLiteral("Alla filformat (*)"));
     EXPECT_EQ(filters[11],
-              QStringLiteral("Tilläggsmoduler (endast via speciellt menyval) (*.dll *.exe)"));
+              QStringLiteral("Tilläggsmoduler (endast via speciellt menyval) (*.so)"));
     // The open dialog offers the same entries.
     fileAnswers = {{"", 0}};
     ASSERT_TRUE(Run("AOpenDoc"));

@@ -1,0 +1,2 @@
+' Visar ett meddelande när sidan öppnas.
+MsgBox "Välkommen till sidan!"

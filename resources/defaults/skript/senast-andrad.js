@@ -1,0 +1,2 @@
+// Visar när sidan senast ändrades.
+document.write("Senast ändrad: " + document.lastModified);
