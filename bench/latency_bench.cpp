@@ -152,9 +152,12 @@ qint64 RunUntilIdle(bool needPaint) {
     return idleAt;
 }
 
-const QString& File() {
-    static const QString path =
-        bench::MakeLongHtmlFile(gLines, QStringLiteral("latency%1.html").arg(gLines));
+// The document of `lines` lines (written once).
+QString File(int lines) {
+    static std::map<int, QString> paths;
+    QString& path = paths[lines];
+    if (path.isEmpty())
+        path = bench::MakeLongHtmlFile(lines, QStringLiteral("latency%1.html").arg(lines));
     return path;
 }
 
@@ -276,30 +279,30 @@ void TypeKeys(benchmark::State& state, QWidget* focus) {
     state.SetLabel(label);
 }
 
-void Ours(benchmark::State& state) {
+void Ours(benchmark::State& state, int lines) {
     auto win = std::make_unique<Tmain>();
     win->resize(1200, 900);
     win->show();
-    if (!RunCommand([&] { win->NewDocTab(1, File()); }))
+    if (!RunCommand([&] { win->NewDocTab(1, File(lines)); }))
         std::abort();
-    win->CodeEditor->SetSelStart(static_cast<int>(win->CodeEditor->Lines.LineStart(gLines / 2)) +
+    win->CodeEditor->SetSelStart(static_cast<int>(win->CodeEditor->Lines.LineStart(lines / 2)) +
                                  20);
     Activate(win.get(), win->CodeEditor);
     TypeKeys(state, win->CodeEditor);
 }
 
 #ifdef KV_HAVE_QSCINTILLA
-void Peer(benchmark::State& state) {
+void Peer(benchmark::State& state, int lines) {
     QsciScintilla editor;
     QsciLexerHTML lexer;
     editor.setUtf8(false);
     if (!std::getenv("KV_PEER_PLAIN"))
         editor.setLexer(&lexer);
     editor.resize(1200, 900);
-    QFile f(File());
+    QFile f(File(lines));
     if (f.open(QIODevice::ReadOnly))
         editor.SendScintilla(QsciScintillaBase::SCI_SETTEXT, 0UL, f.readAll().constData());
-    editor.setCursorPosition(gLines / 2, 20);
+    editor.setCursorPosition(lines / 2, 20);
     editor.ensureCursorVisible();
     Activate(&editor, &editor);
     TypeKeys(state, &editor);
@@ -328,19 +331,25 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Kelvora"));
     Dialogs::SetModalHandler([](QDialog*) { return int(Dialogs::mrNo); });
     InstallAllSubsystems();
-    File();
     std::printf("keys through %s\n", gX11 ? "the X server" : "posted key events (offscreen)");
     benchmark::Initialize(&argc, argv);
-    benchmark::RegisterBenchmark("type_key/ours", Ours)
-        ->UseManualTime()
-        ->Iterations(60)
-        ->Unit(benchmark::kMicrosecond);
+    // The document of --lines lines, and one of 1,000 lines: the peer's best case, where
+    // nothing it does per key grows with the document.
+    for (const int lines : {gLines, 1000}) {
+        const std::string name = lines == 1000 ? "type_key_1000_lines" : "type_key";
+        benchmark::RegisterBenchmark((name + "/ours").c_str(),
+                                     [lines](benchmark::State& s) { Ours(s, lines); })
+            ->UseManualTime()
+            ->Iterations(60)
+            ->Unit(benchmark::kMicrosecond);
 #ifdef KV_HAVE_QSCINTILLA
-    benchmark::RegisterBenchmark("type_key/peer", Peer)
-        ->UseManualTime()
-        ->Iterations(60)
-        ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark((name + "/peer").c_str(),
+                                     [lines](benchmark::State& s) { Peer(s, lines); })
+            ->UseManualTime()
+            ->Iterations(60)
+            ->Unit(benchmark::kMicrosecond);
 #endif
+    }
     bench::Summary summary;
     benchmark::RunSpecifiedBenchmarks(&summary);
     benchmark::Shutdown();
