@@ -72,7 +72,9 @@ public:
     using QApplication::QApplication;
 
     struct Key {
-        qint64 arrived = -1, painted = -1;
+        // The key's arrival, the end of its handling, the start of the first paint after
+        // it, the end of that paint's event, and the end of the X round trip after it.
+        qint64 arrived = -1, handled = -1, paintStarted = -1, flushed = -1, painted = -1;
         int paints = 0;
         qint64 pixels = 0;
         std::map<std::string, int> widgets;
@@ -92,9 +94,13 @@ public:
             std::getenv("KV_PROBE_DETAIL"))
             std::printf("  layout %s '%s'\n", receiver->metaObject()->className(),
                         qPrintable(receiver->objectName()));
+        if (key_.arrived >= 0 && key_.paintStarted < 0 && e->type() == QEvent::Paint)
+            key_.paintStarted = Now();
         ++depth_;
         const bool result = QApplication::notify(receiver, e);
         --depth_;
+        if (key_.arrived >= 0 && key_.handled < 0 && depth_ == 0 && e->type() == QEvent::KeyPress)
+            key_.handled = Now();
         if (key_.arrived >= 0 && key_.painted < 0 && e->type() == QEvent::Paint) {
             ++key_.paints;
             const QRegion& r = static_cast<QPaintEvent*>(e)->region();
@@ -114,6 +120,7 @@ public:
             sawPaint_ = true;
         }
         if (sawPaint_ && depth_ == 0 && key_.painted < 0) {
+            key_.flushed = Now();
             RoundTrip();
             key_.painted = Now();
             sawPaint_ = false;
@@ -241,7 +248,7 @@ void TypeKeys(benchmark::State& state, QWidget* focus) {
     Pause(30);
     RunUntilIdle(false);
     std::map<std::string, double> widgets;
-    double paints = 0, pixels = 0, busy = 0;
+    double paints = 0, pixels = 0, busy = 0, handling = 0, waiting = 0, painting = 0, roundTrip = 0;
     int keys = 0;
     for (auto _ : state) {
         App()->Expect();
@@ -256,6 +263,10 @@ void TypeKeys(benchmark::State& state, QWidget* focus) {
         paints += k.paints;
         pixels += static_cast<double>(k.pixels);
         busy += (idle - k.painted) / 1e6;
+        handling += (k.handled - k.arrived) / 1e3;
+        waiting += (k.paintStarted - k.handled) / 1e3;
+        painting += (k.flushed - k.paintStarted) / 1e3;
+        roundTrip += (k.painted - k.flushed) / 1e3;
         for (const auto& [name, n] : k.widgets)
             widgets[name] += n;
         ++keys;
@@ -273,6 +284,12 @@ void TypeKeys(benchmark::State& state, QWidget* focus) {
     state.counters["paints/key"] = paints / keys;
     state.counters["pixels/key"] = pixels / keys;
     state.counters["busy_after_ms"] = busy / keys;
+    // Where the time goes (microseconds): handling the key, waiting for the paint, painting
+    // and handing the pixels over, the X round trip.
+    state.counters["key_us"] = handling / keys;
+    state.counters["wait_us"] = waiting / keys;
+    state.counters["paint_us"] = painting / keys;
+    state.counters["x_us"] = roundTrip / keys;
     std::string label;
     for (const auto& [name, n] : widgets)
         label += name + ":" + std::to_string(n / keys).substr(0, 4) + " ";
