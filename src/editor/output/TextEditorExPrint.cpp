@@ -51,7 +51,7 @@ void TTextEditorEx::Print(const QString& FileName, const QString& TitleTemplate,
     const TTextEditorExPrintingSettings& ps = PrintingSettings;
 
     // The cell grid, measured with the editor font without style.
-    QFont measureFont = EditorFont;
+    QFont measureFont = DrawingFont();
     ApplyStyles(&measureFont, 0);
     const QFontMetrics fm(measureFont, &printer);
     const int W = fm.horizontalAdvance(QLatin1Char('M'));
@@ -107,7 +107,7 @@ void TTextEditorEx::Print(const QString& FileName, const QString& TitleTemplate,
         const auto useFormat = [&](const TCharFormat& f) {
             if (fontSet && SameCharFormat(f, current))
                 return;
-            QFont font = EditorFont;
+            QFont font = DrawingFont();
             ApplyStyles(&font, f.Style);
             p.setFont(font);
             p.setPen(ToQColor(f.Color));

@@ -211,7 +211,7 @@ int TRuler::TopLine() const {
 QFont TRuler::NumberFont() const {
     if (!useEditorFont_ || !editor_)
         return font_;
-    QFont f = editor_->EditorFont;
+    QFont f = editor_->DrawingFont();
     f.setBold(true);
     return f;
 }

@@ -68,8 +68,11 @@ public:
     void SetRuler(TRuler* ruler);
     TTextEditorExPrintingSettings PrintingSettings;
 
-    // The editor's font; after changing it call UpdateFont.
+    // The editor's font as named; after changing it call UpdateFont.
     QFont EditorFont;
+    // The face the cells are measured and drawn in: EditorFont, or a fixed-pitch face of its
+    // size and style when the system lacks the named family.
+    const QFont& DrawingFont() const;
     TColor FontColor = clWindowText;
     // The control's background colour (follows Settings()->BkColor()).
     TColor Color() const { return color_; }
@@ -294,6 +297,9 @@ private:
     int charWidth_ = 8;
     int lineHeight_ = 16;
     int charAscent_ = 12;
+    mutable QFont drawingFont_;
+    mutable QFont drawingFontOf_; // the EditorFont drawingFont_ was matched for
+    mutable bool drawingFontValid_ = false;
     bool caretCreated_ = false;
     int caretHide_ = 0;
     bool caretBlinkOn_ = true;

@@ -61,7 +61,7 @@ QVariant TTextEditorEx::inputMethodQuery(Qt::InputMethodQuery query) const {
     case Qt::ImCursorRectangle:
         return CaretRect();
     case Qt::ImFont:
-        return EditorFont;
+        return DrawingFont();
     case Qt::ImCursorPosition:
     case Qt::ImAnchorPosition:
         return Caret.X;

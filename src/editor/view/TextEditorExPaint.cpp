@@ -269,8 +269,9 @@ void TTextEditorEx::PaintRows(QPainter& p, const QRect& rect) {
     if (!paintCache_)
         paintCache_ = std::make_shared<TPaintCache>();
     TPaintCache& cache = *paintCache_;
-    if (!(cache.font == EditorFont) || cache.font.pointSize() != EditorFont.pointSize()) {
-        cache.font = EditorFont;
+    const QFont& drawing = DrawingFont();
+    if (!(cache.font == drawing) || cache.font.pointSize() != drawing.pointSize()) {
+        cache.font = drawing;
         cache.faces = {};
     }
 
