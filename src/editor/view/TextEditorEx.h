@@ -270,7 +270,10 @@ private:
     void UpdateCells(int line, int column, int count);
     // The Tab key: each space of an indent step through KeyPress, the owner's hook included.
     void TabKey(Qt::KeyboardModifiers shift);
+    void AutoPopupAfterTyping(int key);
     void AutoPopupAfterSpace();
+    // The character typed since the last key-up; 0 for none.
+    char typedBeforeKeyUp_ = 0;
     void CreateListMenu();
     void PopupListMenu();
     void HandleMouseMove(const QPoint& pt, Qt::KeyboardModifiers shift);

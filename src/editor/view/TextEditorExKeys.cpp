@@ -50,7 +50,11 @@ void TTextEditorEx::inputMethodEvent(QInputMethodEvent* e) {
     const QString text = e->commitString();
     if (!text.isEmpty()) {
         ShiftHeld = false;
-        RunCommand([&] { TypeText(text, Qt::NoModifier); });
+        RunCommand([&] {
+            TypeText(text, Qt::NoModifier);
+            // No key is released for committed text.
+            AutoPopupAfterTyping(0);
+        });
     }
 }
 
@@ -102,10 +106,15 @@ void TTextEditorEx::KeyDown(int& key, Qt::KeyboardModifiers shift) {
         return;
     }
     TInteractiveListMenu* list = ListMenu();
+    // A list that offers nothing takes no keys: Enter then breaks the line.
+    if (list && list->isVisible() && list->Filtered().isEmpty())
+        HideListMenu();
     const bool listVisible = list && list->isVisible();
     if (listVisible) {
         switch (key) {
         case KeyCode::Backspace:
+            list->SendKey(key);
+            break;
         case KeyCode::Enter:
         case KeyCode::Escape:
         case KeyCode::PageUp:
@@ -115,9 +124,7 @@ void TTextEditorEx::KeyDown(int& key, Qt::KeyboardModifiers shift) {
         case KeyCode::Up:
         case KeyCode::Down:
             list->SendKey(key);
-            if (key != KeyCode::Backspace)
-                return;
-            break;
+            return;
         default:
             break;
         }
@@ -194,23 +201,38 @@ void TTextEditorEx::KeyPress(char& key, Qt::KeyboardModifiers shift) {
     // Characters made with Ctrl alone are commands; Ctrl+Alt (AltGr) types.
     if (shift.testFlag(Qt::ControlModifier) && !shift.testFlag(Qt::AltModifier))
         return;
-    // The completion list narrows to what is typed into the text.
-    if (TypeChar(key) && ListMenu() && ListMenu()->isVisible())
-        ListMenu()->TypeChar(Cp1252::ToUnicode(static_cast<unsigned char>(key)));
+    if (!TypeChar(key))
+        return;
+    typedBeforeKeyUp_ = key;
+    // The completion list narrows to the word typed into the text; a character that no entry
+    // continues ends the word and the list.
+    TInteractiveListMenu* list = ListMenu();
+    if (list && list->isVisible()) {
+        list->TypeChar(Cp1252::ToUnicode(static_cast<unsigned char>(key)));
+        if (list->Filtered().isEmpty())
+            HideListMenu();
+    }
 }
 
 void TTextEditorEx::KeyUp(int& key, Qt::KeyboardModifiers shift) {
     if (key == KeyCode::Control)
         RerunMouseMove(false);
-    if (Settings()->ListMenuHelperAutoPopup && ListMenu()) {
-        if (key == KeyCode::LessGreater && !shift.testFlag(Qt::ShiftModifier) &&
-            !shift.testFlag(Qt::ControlModifier))
-            PopupListMenu();
-        else if (key == KeyCode::Space)
-            AutoPopupAfterSpace();
-    }
+    AutoPopupAfterTyping(key);
     if (OnKeyUp)
         OnKeyUp(this, key, shift);
+}
+
+// The list follows a typed "<", whatever key made it, and the space bar released in a start
+// tag.
+void TTextEditorEx::AutoPopupAfterTyping(int key) {
+    const char typed = typedBeforeKeyUp_;
+    typedBeforeKeyUp_ = 0;
+    if (!Settings()->ListMenuHelperAutoPopup || !ListMenu())
+        return;
+    if (typed == '<')
+        PopupListMenu();
+    else if (key == KeyCode::Space)
+        AutoPopupAfterSpace();
 }
 
 // Looks back from the caret through at most 501 characters (line breaks count as CR LF): a
