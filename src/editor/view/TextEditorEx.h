@@ -185,8 +185,9 @@ public:
     void KeyDown(int& key, Qt::KeyboardModifiers shift);
     void KeyPress(char& key, Qt::KeyboardModifiers shift);
     void KeyUp(int& key, Qt::KeyboardModifiers shift);
-    // Typed text from a key or an input method: each character through the codec; text
-    // with a character that Windows-1252 cannot hold only beeps.
+    // Typed text from a key or an input method: each character through the codec; CR, LF and
+    // CR LF are the Enter key. Text with a character that Windows-1252 cannot hold or another
+    // control character only beeps.
     void TypeText(const QString& text, Qt::KeyboardModifiers shift);
     // The Insert key: overwrite mode on or off, then OnCaretModeChange.
     void ToggleOverwriteMode();

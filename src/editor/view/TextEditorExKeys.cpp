@@ -22,14 +22,26 @@ void TTextEditorEx::keyPressEvent(QKeyEvent* e) {
     e->accept();
     const Qt::KeyboardModifiers mods = e->modifiers();
     ShiftHeld = mods.testFlag(Qt::ShiftModifier);
-    int key = KeyCode::FromQt(e->key());
+    const int code = KeyCode::FromQt(e->key());
+    int key = code;
     if (key != 0)
         RunCommand([&] { KeyDown(key, mods); });
     // Alt without Ctrl makes menu accelerators, not text (Ctrl+Alt is AltGr).
     const bool alt = mods.testFlag(Qt::AltModifier), ctrl = mods.testFlag(Qt::ControlModifier);
     const QString text = e->text();
-    if (!text.isEmpty() && !(alt && !ctrl))
-        RunCommand([&] { TypeText(text, mods); });
+    if (text.isEmpty() || (alt && !ctrl))
+        return;
+    // The text of an editing key is its own control character, already handled as the key:
+    // the owner's hook sees it, the text does not get it.
+    if (code == KeyCode::Enter || code == KeyCode::Tab || code == KeyCode::Backspace ||
+        code == KeyCode::Escape || code == KeyCode::Delete) {
+        if (OnKeyPress && text.size() == 1 && text[0].unicode() < 128) {
+            char own = static_cast<char>(text[0].unicode());
+            RunCommand([&] { OnKeyPress(this, own); });
+        }
+        return;
+    }
+    RunCommand([&] { TypeText(text, mods); });
 }
 
 void TTextEditorEx::keyReleaseEvent(QKeyEvent* e) {
@@ -77,17 +89,31 @@ QVariant TTextEditorEx::inputMethodQuery(Qt::InputMethodQuery query) const {
 }
 
 void TTextEditorEx::TypeText(const QString& text, Qt::KeyboardModifiers shift) {
+    const auto isControl = [](char b) { return static_cast<unsigned char>(b) < 32 || b == 127; };
+    // Ctrl alone makes commands; its control characters (Ctrl+J is a line feed) type nothing.
+    if (shift.testFlag(Qt::ControlModifier) && !shift.testFlag(Qt::AltModifier)) {
+        if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 32; }))
+            return;
+    }
     QByteArray bytes;
     for (QChar c : text) {
         char b;
-        if (!Cp1252::FromUnicode(c.unicode(), &b)) {
+        // A line break is Enter; no other control character belongs in a line.
+        if (!Cp1252::FromUnicode(c.unicode(), &b) || (isControl(b) && b != '\r' && b != '\n')) {
             QApplication::beep();
             return;
         }
         bytes.append(b);
     }
-    for (char b : bytes) {
-        char key = b;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        char key = bytes[i];
+        if (key == '\n' && i > 0 && bytes[i - 1] == '\r')
+            continue;
+        if (key == '\r' || key == '\n') {
+            int enter = KeyCode::Enter;
+            KeyDown(enter, shift);
+            continue;
+        }
         KeyPress(key, shift);
     }
 }
