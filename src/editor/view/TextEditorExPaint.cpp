@@ -396,6 +396,9 @@ void TTextEditorEx::UpdateScrollBars() {
     horizontalScrollBar()->setRange(0, std::max(GetWidestLine() - 1, 0));
     horizontalScrollBar()->setPageStep(std::max(ClientColumns(), 1));
     settingScrollBars_ = false;
+    // The ruler widens for the digits of the last lines.
+    if (ruler_)
+        ruler_->FitWidth();
 }
 
 void TTextEditorEx::scrollContentsBy(int, int) {
