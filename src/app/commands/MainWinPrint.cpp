@@ -188,7 +188,16 @@ void Tmain::ExportToXHTML() {
         Dialogs::CentreOnScreen(&window);
         window.show();
         window.repaint();
-        CodeEditor->ExportXHTML(title, header, fullDocument, fileName, footer);
+        try {
+            CodeEditor->ExportXHTML(title, header, fullDocument, fileName, footer);
+        } catch (const EKelvoraError& e) {
+            // A file that could not be written is reported; anything else is unexpected.
+            if (e.ClassName() != QLatin1String("EFCreateError"))
+                throw;
+            window.hide();
+            kvMessageBox(e.Message());
+            Abort();
+        }
         window.lblOp->setText(QStringLiteral("Färdig."));
         window.CloseBtn->show();
         RunDone(&window);

@@ -228,9 +228,11 @@ public:
     // processor's colours, the header and footer of PrintingSettings on every page.
     void Print(const QString& FileName, const QString& TitleTemplate);
     void Print(const QString& FileName, const QString& TitleTemplate, QPrinter& printer);
-    // The coloured text as XHTML: a whole document saved to FileName, or only the <pre>
-    // block put on the clipboard (FileName unused). Throws EKelvoraError when the file
-    // cannot be written; the old file then stays as it was.
+    // The coloured text as XHTML: a whole document in Windows-1252 (so declared) saved to
+    // FileName, or only the <pre> block put on the clipboard (FileName unused). Every text is
+    // escaped for XML and a control character XML forbids is written as its visible picture.
+    // A file that cannot be written throws EKelvoraError "EFCreateError" with the sentence to
+    // show; no part of the new file is left and the old file stays as it was.
     void ExportXHTML(const QString& Title, const QString& HeaderHTML, bool FullDocument,
                      const QString& FileName, const QString& FooterHTML);
     // "#RRGGBB" of a colour's red, green and blue bytes.
