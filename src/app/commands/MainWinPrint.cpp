@@ -110,6 +110,13 @@ void Tmain::PrintDoc() {
         CodeEditor->Print(Current().FileName, QStringLiteral("Kelvora - [F]"));
     } catch (const ESilentAbort&) {
         throw;
+    } catch (const EKelvoraError& e) {
+        window.reset();
+        // Margins that leave no room for a row are named as the reason.
+        kvMessageBox(e.ClassName() == QLatin1String("EPrintArea")
+                         ? e.Message()
+                         : QStringLiteral("Det gick inte att skriva ut dokumentet."));
+        return;
     } catch (...) {
         window.reset();
         kvMessageBox(QStringLiteral("Det gick inte att skriva ut dokumentet."));

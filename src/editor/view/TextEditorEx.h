@@ -225,7 +225,9 @@ public:
 
     // --- printing and XHTML export ------------------------------------------------------
     // Prints the whole text as one job on Printer() (or on `printer`): fixed cells in the
-    // processor's colours, the header and footer of PrintingSettings on every page.
+    // processor's colours, a row for every line, the header and footer of PrintingSettings on
+    // every page. Margins that leave less than one row throw EKelvoraError "EPrintArea" with
+    // the sentence to show, before the job starts.
     void Print(const QString& FileName, const QString& TitleTemplate);
     void Print(const QString& FileName, const QString& TitleTemplate, QPrinter& printer);
     // The coloured text as XHTML: a whole document in Windows-1252 (so declared) saved to

@@ -124,6 +124,17 @@ TEST_F(PrintCommandsTest, PrintsToPdfWithProgressAndHeader) {
     EXPECT_EQ(win->PrintProgress, nullptr);
 }
 
+TEST_F(PrintCommandsTest, MarginsWithoutRoomForARowAreNamed) {
+    Type("abc");
+    PrintToPdf([](TprintOptions* o) {
+        o->marginTop->setText(QStringLiteral("9000"));
+        o->marginBottom->setText(QStringLiteral("9000"));
+    });
+    EXPECT_EQ(seen, QStringList{QStringLiteral("M:Det gick inte att skriva ut dokumentet: "
+                                               "utrymmet mellan marginalerna är lägre än en "
+                                               "textrad.")});
+}
+
 TEST_F(PrintCommandsTest, WhiteTextIsPrintedBlackOnlyOnYesAndColourComesBack) {
     Type("abc");
     win->CodeEditor->FontColor = clWhite;
