@@ -196,7 +196,7 @@ public:
     void AddTagAttribute(const QByteArray& name, const QByteArray& value);
     void AddTagAttributeNoVal(const QByteArray& name);
     void ChangeTagContent(const QByteArray& content);
-    // Renders the tag into `tag`; leaves it as it was when read-only.
+    // Renders the tag into `tag`, read-only or not (it changes no text).
     void EndBuildingTag(quint8 letterCase, QByteArray& tag) const;
     // An empty element, or a paired one around the selection (which stays selected inside).
     void InsertSimpleTag(const QByteArray& tagName, bool hasEndTag, quint8 letterCase);
