@@ -135,3 +135,14 @@ TEST(SerieEdit, TooManyValuesChangeNothing) {
     row.SetValues(many);
     EXPECT_EQ(row.GetValues(), many);
 }
+
+TEST(SerieEdit, TabGoesToTheEditAddedWhileTyping) {
+    QWidget window;
+    auto* row = new TSerieEdit(&window);
+    auto* after = new QLineEdit(&window);
+    row->SetAutoAdd(true);
+    Type(row->Edit(0), QStringLiteral("txt"));
+    ASSERT_EQ(row->NumValues(), 2);
+    EXPECT_EQ(row->Edit(0)->nextInFocusChain(), row->Edit(1));
+    EXPECT_EQ(row->Edit(1)->nextInFocusChain(), after);
+}

@@ -1,6 +1,7 @@
 #include "editor/model/EditorModel.h"
 
 #include "platform/Cp1252.h"
+#include "platform/FlagScope.h"
 #include "platform/SilentAbort.h"
 
 #include <QClipboard>
@@ -9,13 +10,6 @@
 #include <algorithm>
 
 namespace {
-
-// Sets a flag for a scope and clears it also when an exception passes.
-struct FlagScope {
-    bool& flag;
-    explicit FlagScope(bool& f) : flag(f) { flag = true; }
-    ~FlagScope() { flag = false; }
-};
 
 // The text cannot hold a NUL byte: drop the NULs and keep everything else.
 QByteArray WithoutNul(const QByteArray& s) {
