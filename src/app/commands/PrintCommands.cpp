@@ -89,9 +89,10 @@ void TPrintCommands::PrintDoc() {
                 editor_.FontColor = oldColor;
         });
         if (oldColor == clWhite &&
-            ctx_.Ask(QStringLiteral("Det rekommenderas inte att skriva ut vit text på vitt papper."),
-                     QStringLiteral("Vill du temporärt (under utskriften) ändra textfärgen till "
-                                    "svart, vilket ger bättre kontrast?")) == Dialogs::mrYes) {
+            ctx_.Ask(
+                QStringLiteral("Det rekommenderas inte att skriva ut vit text på vitt papper."),
+                QStringLiteral("Vill du temporärt (under utskriften) ändra textfärgen till "
+                               "svart, vilket ger bättre kontrast?")) == Dialogs::mrYes) {
             editor_.FontColor = clBlack;
             colorChanged = true;
         }
