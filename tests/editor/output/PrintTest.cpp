@@ -210,7 +210,8 @@ TEST_F(Print, PageCountFollowsThePrintedRows) {
          {{"1", "2", "3", "4", "5", "Sida 1 av 2"}, {"6", "Sida 2 av 2"}}},
         {"1\r\n2\r\n3\r\n4\r\n\r\n\r\n\r\n8",
          {{"1", "2", "3", "4", "Sida 1 av 2"}, {"8", "Sida 2 av 2"}}},
-        {"1\r\n2\r\n3\r\n4\r\n5\r\n\r\n", {{"1", "2", "3", "4", "5", "Sida 1 av 2"}, {"Sida 2 av 2"}}},
+        {"1\r\n2\r\n3\r\n4\r\n5\r\n\r\n",
+         {{"1", "2", "3", "4", "5", "Sida 1 av 2"}, {"Sida 2 av 2"}}},
     };
     for (const auto& c : cases) {
         events.clear();
