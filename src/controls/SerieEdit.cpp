@@ -1,8 +1,11 @@
 #include "controls/SerieEdit.h"
 
+#include "platform/Dialogs.h"
 #include "platform/SilentAbort.h"
 
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 
 namespace {
 constexpr int kMaxValues = 99;
@@ -12,6 +15,10 @@ constexpr int kGap = 10;
 TSerieEdit::TSerieEdit(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::NoFrame);
     LayoutEdits();
+}
+
+QString TSerieEdit::TooManyValuesMessage() {
+    return QStringLiteral("SerieEdit: Raden rymmer högst %1 värden.").arg(kMaxValues);
 }
 
 void TSerieEdit::SetNumValues(int value) {
@@ -33,6 +40,9 @@ void TSerieEdit::LayoutEdits() {
         if (i >= static_cast<int>(edits_.size())) {
             auto* edit = new QLineEdit(this);
             connect(edit, &QLineEdit::textChanged, this, [this, edit] { EditChanged(edit); });
+            // Tab goes from one value to the next, also to an edit added while typing.
+            if (!edits_.isEmpty())
+                setTabOrder(edits_.last(), edit);
             edits_.append(edit);
             edit->show();
         }
@@ -67,8 +77,14 @@ void TSerieEdit::EditChanged(QLineEdit* edit) {
 }
 
 void TSerieEdit::SetValues(QStringList& list) {
-    if (list.size() > kMaxValues)
+    // Never a part of the list: the row refuses it whole and says why.
+    if (list.size() > kMaxValues) {
+        QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(),
+                        TooManyValuesMessage(), QMessageBox::Ok);
+        box.setTextFormat(Qt::PlainText);
+        Dialogs::RunModal(&box);
         Abort();
+    }
     if (list.isEmpty())
         list.append(QString());
     loading_ = true;

@@ -2,6 +2,7 @@
 #include "editor/text/TextFormReader.h"
 
 #include "platform/Cp1252.h"
+#include "platform/FlagScope.h"
 #include "platform/SilentAbort.h"
 
 #include <QClipboard>
@@ -10,13 +11,6 @@
 #include <algorithm>
 
 namespace {
-
-// Sets a flag for a scope and clears it also when an exception passes.
-struct FlagScope {
-    bool& flag;
-    explicit FlagScope(bool& f) : flag(f) { flag = true; }
-    ~FlagScope() { flag = false; }
-};
 
 // The text cannot hold a NUL byte: drop the NULs and keep everything else.
 QByteArray WithoutNul(const QByteArray& s) {

@@ -1,6 +1,7 @@
 #include "editor/view/InteractiveListMenu.h"
 
 #include "editor/view/TextEditorEx.h"
+#include "platform/FlagScope.h"
 #include "platform/KeyCodes.h"
 
 #include <QApplication>
@@ -145,11 +146,10 @@ void TInteractiveListMenu::Refilter() {
 
 void TInteractiveListMenu::UpdateScrollBar() {
     QScrollBar* bar = verticalScrollBar();
-    settingBar_ = true;
+    const FlagScope setting(settingBar_);
     bar->setRange(0, std::max(static_cast<int>(filtered_.size()) - 1, 0));
     bar->setPageStep(std::max(VisibleRows(), 1));
     bar->setValue(topIndex_);
-    settingBar_ = false;
 }
 
 void TInteractiveListMenu::ScrollTo(int topIndex) {
@@ -158,9 +158,8 @@ void TInteractiveListMenu::ScrollTo(int topIndex) {
         return;
     topIndex_ = topIndex;
     viewport()->update();
-    settingBar_ = true;
+    const FlagScope setting(settingBar_);
     verticalScrollBar()->setValue(topIndex_);
-    settingBar_ = false;
 }
 
 void TInteractiveListMenu::MakeSelectionVisible() {

@@ -8,6 +8,7 @@
 #include "editor/view/Ruler.h"
 #include "editor/view/TextEditorEx.h"
 #include "platform/Cp1252.h"
+#include "platform/FlagScope.h"
 #include "platform/SilentAbort.h"
 
 #include <QApplication>
@@ -269,8 +270,9 @@ void TTextEditorEx::PaintRows(QPainter& p, const QRect& rect) {
     if (!paintCache_)
         paintCache_ = std::make_shared<TPaintCache>();
     TPaintCache& cache = *paintCache_;
-    if (!(cache.font == EditorFont) || cache.font.pointSize() != EditorFont.pointSize()) {
-        cache.font = EditorFont;
+    const QFont& drawing = DrawingFont();
+    if (!(cache.font == drawing) || cache.font.pointSize() != drawing.pointSize()) {
+        cache.font = drawing;
         cache.faces = {};
     }
 
@@ -389,12 +391,16 @@ void TTextEditorEx::PaintRows(QPainter& p, const QRect& rect) {
 // --- scroll bars and scrolling ------------------------------------------------------------------
 
 void TTextEditorEx::UpdateScrollBars() {
-    settingScrollBars_ = true;
-    verticalScrollBar()->setRange(0, std::max(Lines.Count() - 1, 0));
-    verticalScrollBar()->setPageStep(std::max(ClientRows(), 1));
-    horizontalScrollBar()->setRange(0, std::max(GetWidestLine() - 1, 0));
-    horizontalScrollBar()->setPageStep(std::max(ClientColumns(), 1));
-    settingScrollBars_ = false;
+    {
+        const FlagScope setting(settingScrollBars_);
+        verticalScrollBar()->setRange(0, std::max(Lines.Count() - 1, 0));
+        verticalScrollBar()->setPageStep(std::max(ClientRows(), 1));
+        horizontalScrollBar()->setRange(0, std::max(GetWidestLine() - 1, 0));
+        horizontalScrollBar()->setPageStep(std::max(ClientColumns(), 1));
+    }
+    // The ruler widens for the digits of the last lines.
+    if (ruler_)
+        ruler_->FitWidth();
 }
 
 void TTextEditorEx::scrollContentsBy(int, int) {
@@ -406,7 +412,7 @@ void TTextEditorEx::scrollContentsBy(int, int) {
 void TTextEditorEx::ScrollBarAction(Qt::Orientation orientation, int action) {
     if (inBarAction_)
         return;
-    inBarAction_ = true;
+    const FlagScope acting(inBarAction_);
     RunCommand([&] {
         QScrollBar* bar = orientation == Qt::Vertical ? verticalScrollBar() : horizontalScrollBar();
         const bool v = orientation == Qt::Vertical;
@@ -441,7 +447,6 @@ void TTextEditorEx::ScrollBarAction(Qt::Orientation orientation, int action) {
         }
         bar->setSliderPosition(v ? ScrollPos.Y : ScrollPos.X);
     });
-    inBarAction_ = false;
 }
 
 void TTextEditorEx::ScrollIntoView(const QPoint& p) {
@@ -483,10 +488,11 @@ void TTextEditorEx::ScrollChanged(const QPoint& p) {
         viewport()->scroll(static_cast<int>(dx), static_cast<int>(dy));
         viewport()->update(oldCaret.translated(static_cast<int>(dx), static_cast<int>(dy)));
     }
-    settingScrollBars_ = true;
-    verticalScrollBar()->setValue(p.y());
-    horizontalScrollBar()->setValue(p.x());
-    settingScrollBars_ = false;
+    {
+        const FlagScope setting(settingScrollBars_);
+        verticalScrollBar()->setValue(p.y());
+        horizontalScrollBar()->setValue(p.x());
+    }
     PlaceSystemCaret();
     RulerFastMode = true;
     ScrollTimer()->stop();

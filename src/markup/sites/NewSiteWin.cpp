@@ -1,5 +1,6 @@
 #include "markup/sites/NewSiteWin.h"
 
+#include "app/commands/WebSiteCommands.h"
 #include "app/mainwindow/MainWin.h"
 #include "controls/ValueListEditor.h"
 #include "platform/Dialogs.h"
@@ -225,5 +226,5 @@ void TNewSite::SiteInfoStringsChange() {
 }
 
 void TNewSite::CreateSiteData() {
-    window_.AddSite(RootDir(), SiteInfo->Strings());
+    window_.WebSites->AddSite(RootDir(), SiteInfo->Strings());
 }

@@ -1,6 +1,7 @@
 #include "markup/sites/SiteToolsInstall.h"
 
 #include "app/mainwindow/MainWin.h"
+#include "app/panels/WebSitesPanel.h"
 #include "markup/sites/DispWizWin.h"
 #include "markup/sites/FilePreviewWin.h"
 #include "markup/sites/NewSiteWin.h"
@@ -31,7 +32,7 @@ void InstallSiteTools(Tmain& window) {
                             [&w](const TCommandRequest& request) {
                                 QString file = TextOf(request);
                                 if (file.isEmpty())
-                                    file = w.GetSelectedFileName();
+                                    file = w.projectpn->SelectedFile();
                                 if (file.isEmpty())
                                     return;
                                 TFilePreview preview(w);

@@ -1,3 +1,4 @@
+#include "app/commands/PrintCommands.h"
 #include "MainWinFixture.h"
 #include "app/dialogs/ExportProgressWin.h"
 #include "app/dialogs/PrintOptionsWin.h"
@@ -8,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -120,7 +122,18 @@ TEST_F(PrintCommandsTest, PrintsToPdfWithProgressAndHeader) {
     EXPECT_TRUE(text.contains(QStringLiteral("Huvud ") + win->Current().FileName));
     EXPECT_TRUE(text.contains(QStringLiteral("Sida 1")));
     EXPECT_EQ(seen, QStringList{QStringLiteral("P:Renderar och sänder text...|1|1|100 %")});
-    EXPECT_EQ(win->PrintProgress, nullptr);
+    EXPECT_EQ(win->PrintCommands->PrintProgress, nullptr);
+}
+
+TEST_F(PrintCommandsTest, MarginsWithoutRoomForARowAreNamed) {
+    Type("abc");
+    PrintToPdf([](TprintOptions* o) {
+        o->marginTop->setText(QStringLiteral("9000"));
+        o->marginBottom->setText(QStringLiteral("9000"));
+    });
+    EXPECT_EQ(seen, QStringList{QStringLiteral("M:Det gick inte att skriva ut dokumentet: "
+                                               "utrymmet mellan marginalerna är lägre än en "
+                                               "textrad.")});
 }
 
 TEST_F(PrintCommandsTest, WhiteTextIsPrintedBlackOnlyOnYesAndColourComesBack) {
@@ -236,6 +249,25 @@ TEST_F(PrintCommandsTest, ExportToFileAsksBeforeReplacingAndWritesDocument) {
     EXPECT_TRUE(requests.value(0).section('|', 1, 1) == QStringLiteral("1"));
 }
 
+// A file that cannot be written is reported in a message box; nothing of it is left and the
+// command ends without asking to open it.
+TEST_F(PrintCommandsTest, ExportToFileThatCannotBeWrittenIsReported) {
+    Type("x");
+    const QString target = File(QStringLiteral("saknas/R&D.html"));
+    fileAnswers = {{target}};
+    onDialog = [&](QDialog* d) -> int {
+        if (dynamic_cast<TXHTMLExpInfo*>(d))
+            return Dialogs::mrYes;
+        if (dynamic_cast<TXHTMLExpProp*>(d))
+            return Dialogs::mrOk;
+        return -1;
+    };
+    Run("AXHTMLExport");
+    EXPECT_EQ(seen,
+              (QStringList{QStringLiteral("M:Det gick inte att skapa filen \"%1\".").arg(target)}));
+    EXPECT_FALSE(QFileInfo::exists(File(QStringLiteral("saknas"))));
+}
+
 TEST_F(PrintCommandsTest, ExportBodyTextGoesToClipboard) {
     Type("x & y");
     onDialog = [](QDialog* d) -> int {
@@ -252,12 +284,12 @@ TEST_F(PrintCommandsTest, ExportProgressLabelChangesOnlyOnNewPercent) {
     TExportProgressFrm w;
     w.show();
     w.lblProgress->setText(QStringLiteral("0 %"));
-    win->ExportProgressFrm = &w;
-    win->CodeEditorXHTMLExportProgress(3, 0, 0);
+    win->PrintCommands->ExportProgressFrm = &w;
+    win->PrintCommands->ExportProgressChanged(3, 0, 0);
     EXPECT_EQ(w.lblProgress->text(), QStringLiteral("0 %"));
-    win->CodeEditorXHTMLExportProgress(3, 1, 33);
+    win->PrintCommands->ExportProgressChanged(3, 1, 33);
     EXPECT_EQ(w.lblProgress->text(), QStringLiteral("33 %"));
-    win->ExportProgressFrm = nullptr;
-    win->CodeEditorXHTMLExportProgress(3, 3, 100); // no window: nothing happens
+    win->PrintCommands->ExportProgressFrm = nullptr;
+    win->PrintCommands->ExportProgressChanged(3, 3, 100); // no window: nothing happens
     EXPECT_EQ(w.lblProgress->text(), QStringLiteral("33 %"));
 }

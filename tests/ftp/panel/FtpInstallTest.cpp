@@ -1,4 +1,6 @@
 #include "FtpPanelFixture.h"
+#include "controls/PanelCaption.h"
+#include "controls/SidePanelContainer.h"
 
 #include <QAction>
 #include <QMenu>
@@ -10,7 +12,10 @@ TEST_F(FtpPanelTest, CommandsMenusAndThePanelsVisibility) {
     EXPECT_EQ(toggle->statusTip(), QStringLiteral("Visar/döljer panelen Filöverföring (FTP)."));
     EXPECT_EQ(win->Action(QStringLiteral("ASaveToFTP"))->text(),
               QStringLiteral("Spara via FTP..."));
-    EXPECT_EQ(panel->windowTitle(), QStringLiteral("Filöverföring (FTP)"));
+    // Left panel 3; its caption is in its heading bar.
+    ASSERT_EQ(win->SideBarL->PanelCount(), 4);
+    ASSERT_EQ(win->SideBarL->Panel(3), panel);
+    EXPECT_EQ(win->SideBarL->PanelCaption(3)->CaptionText(), QStringLiteral("Filöverföring (FTP)"));
 
     const QList<QAction*> file = win->Menu(QStringLiteral("Arkiv1"))->actions();
     const auto saveAll = std::find_if(file.begin(), file.end(), [](QAction* a) {

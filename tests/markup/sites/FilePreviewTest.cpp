@@ -1,5 +1,6 @@
 // The file preview: its pages byte for byte, hostile names, and what the browser is told.
 #include "WizardFixture.h"
+#include "app/commands/WebSiteCommands.h"
 
 #include "app/panels/WebSitesPanel.h"
 #include "markup/sites/FilePreviewPage.h"
@@ -95,7 +96,7 @@ TEST_F(FilePreviewWinTest, ShowsItsPagesFromAPrivateFileAndFilesDirectly) {
 
 TEST_F(FilePreviewWinTest, TheSitePanelPreviewsAndLinksItsSelectedFile) {
     const QString root = QFileInfo(WriteTestFile(QStringLiteral("panel/a.html"), "x")).path();
-    win->AddSite(root, {QStringLiteral("Titel=Sajt")});
+    win->WebSites->AddSite(root, {QStringLiteral("Titel=Sajt")});
     TWebSitesPanel* panel = win->projectpn;
     panel->Websites->setCurrentRow(0);
     ASSERT_EQ(panel->Webpages->topLevelItemCount(), 1);

@@ -1,6 +1,7 @@
 // The new-site wizard: its steps, the folder check that creates one level, "Skapa" only with a
 // title, and the site handed to the web-site panel.
 #include "WizardFixture.h"
+#include "app/commands/WebSiteCommands.h"
 
 #include "app/panels/WebSitesPanel.h"
 #include "controls/ValueListEditor.h"
@@ -119,9 +120,9 @@ TEST_F(NewSiteTest, CreateNeedsATitleAndHandsTheSiteToThePanel) {
     });
     win->projectpn->btnWebsiteNew->click();
     EXPECT_EQ(seen, QStringList{"M:Egenskapen \"URL\" finns redan."});
-    ASSERT_EQ(win->WebsitesData.size(), 1u);
-    EXPECT_EQ(win->WebsitesData[0].LocalPath, Folder("sites/import"));
-    EXPECT_EQ(win->WebsitesData[0].Properties, (QStringList{"Titel=Min sajt", "URL="}));
+    ASSERT_EQ(win->WebSites->Sites.size(), 1u);
+    EXPECT_EQ(win->WebSites->Sites[0].LocalPath, Folder("sites/import"));
+    EXPECT_EQ(win->WebSites->Sites[0].Properties, (QStringList{"Titel=Min sajt", "URL="}));
 }
 
 TEST_F(NewSiteTest, BrowsePutsTheChosenFolderIntoThePathField) {

@@ -1,27 +1,28 @@
-// The print and XHTML export commands of the main window.
-#include "app/core/FileData.h"
+#include "app/commands/PrintCommands.h"
+
+#include "app/commands/CommandRegistry.h"
+#include "app/commands/CommandWindow.h"
+#include "app/commands/DocumentTable.h"
 #include "app/core/FileFilters.h"
+#include "app/dialogs/Boxes.h"
 #include "app/dialogs/ExportProgressWin.h"
 #include "app/dialogs/PrintOptionsWin.h"
 #include "app/dialogs/PrintProgressWin.h"
 #include "app/dialogs/XHTMLExpInfoWin.h"
 #include "app/dialogs/XHTMLExpPropWin.h"
-#include "app/mainwindow/MainWin.h"
 #include "editor/view/TextEditorEx.h"
 #include "platform/Dialogs.h"
 #include "platform/SilentAbort.h"
 
-#include <QDesktopServices>
+#include <QAction>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScopeGuard>
-#include <QUrl>
 #include <memory>
 
 namespace {
@@ -37,99 +38,99 @@ void RunDone(QDialog* window) {
 
 } // namespace
 
-void Tmain::BuildPrintCommands() {
-    QAction* print = AddAction(QStringLiteral("APrintDoc"), QStringLiteral("Skriv ut..."),
-                               QKeySequence(QStringLiteral("Ctrl+P")), [this] { PrintDoc(); });
-    QAction* setup =
-        AddAction(QStringLiteral("APrinterSettings"), QStringLiteral("Utskriftsformat..."), {},
-                  [this] { PrinterSettings(); });
-    QAction* xhtml =
-        AddAction(QStringLiteral("AXHTMLExport"), QStringLiteral("Exportera till XHTML..."), {},
-                  [this] { ExportToXHTML(); });
-    QAction* before = Action(QStringLiteral("ADocClose"));
-    Arkiv1->insertActions(before, {print, setup, xhtml});
-    Arkiv1->insertSeparator(before);
+TPrintCommands::TPrintCommands(const TCommandContext& context, TTextEditorEx& editor)
+    : ctx_(context), editor_(editor) {}
 
-    CodeEditor->OnPrintProgress = [this](int numTotal, int numDone, int progress) {
-        CodeEditorPrintProgress(numTotal, numDone, progress);
-    };
-    CodeEditor->OnXHTMLExportProgress = [this](int numTotal, int numDone, int progress) {
-        CodeEditorXHTMLExportProgress(numTotal, numDone, progress);
-    };
-    OpenWithSystemHandler = [](const QString& fileName) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(fileName));
-    };
+void TPrintCommands::Register(TCommandRegistry& commands) {
+    commands.Add(QStringLiteral("APrintDoc"),
+                 {QStringLiteral("Skriv ut..."), {QKeySequence(QStringLiteral("Ctrl+P"))}},
+                 [this] { PrintDoc(); });
+    commands.Add(QStringLiteral("APrinterSettings"), {QStringLiteral("Utskriftsformat...")},
+                 [this] { PrinterSettings(); });
+    commands.Add(QStringLiteral("AXHTMLExport"), {QStringLiteral("Exportera till XHTML...")},
+                 [this] { ExportToXHTML(); });
+}
+
+QString TPrintCommands::CurrentFileName() {
+    const int t = ctx_.Documents.CurrentIndex();
+    return t >= 0 ? ctx_.Documents.Record(t).FileName : QString();
 }
 
 // --- printing --------------------------------------------------------------------------------
 
-void Tmain::PrintDoc() {
+void TPrintCommands::PrintDoc() {
+    QWidget* owner = ctx_.Window.Owner();
     {
-        TprintOptions options(this);
+        TprintOptions options(owner);
         if (Dialogs::RunModal(&options) != Dialogs::mrOk)
             return;
-        options.SavePrintingSettings(&CodeEditor->PrintingSettings);
+        options.SavePrintingSettings(&editor_.PrintingSettings);
     }
 
     try {
-        QPrintDialog dialog(&Printer(), this);
+        QPrintDialog dialog(&Printer(), owner);
         if (Dialogs::RunModal(&dialog) != QDialog::Accepted)
             return;
     } catch (const ESilentAbort&) {
         throw;
     } catch (...) {
-        kvMessageBox(QString::fromUtf8(kNoPrinter));
+        ctx_.Boxes.kvMessageBox(QString::fromUtf8(kNoPrinter));
         return;
     }
 
     std::unique_ptr<TPrintProgress> window;
     const auto forget = qScopeGuard([this] { PrintProgress = nullptr; });
     try {
-        const TColor oldColor = CodeEditor->FontColor;
+        const TColor oldColor = editor_.FontColor;
         bool colorChanged = false;
         // The text colour comes back whatever happens to the print.
         const auto restore = qScopeGuard([&] {
             if (colorChanged)
-                CodeEditor->FontColor = oldColor;
+                editor_.FontColor = oldColor;
         });
-        if (oldColor == clWhite) {
-            LastQuestionResult = kvQuestionBox(
+        if (oldColor == clWhite &&
+            ctx_.Ask(
                 QStringLiteral("Det rekommenderas inte att skriva ut vit text på vitt papper."),
                 QStringLiteral("Vill du temporärt (under utskriften) ändra textfärgen till "
-                               "svart, vilket ger bättre kontrast?"));
-            if (LastQuestionResult == Dialogs::mrYes) {
-                CodeEditor->FontColor = clBlack;
-                colorChanged = true;
-            }
+                               "svart, vilket ger bättre kontrast?")) == Dialogs::mrYes) {
+            editor_.FontColor = clBlack;
+            colorChanged = true;
         }
-        window = std::make_unique<TPrintProgress>(this);
+        window = std::make_unique<TPrintProgress>(owner);
         PrintProgress = window.get();
         Dialogs::CentreOnScreen(window.get());
         window->show();
         window->repaint();
-        CodeEditor->Print(Current().FileName, QStringLiteral("Kelvora - [F]"));
+        editor_.Print(CurrentFileName(), QStringLiteral("Kelvora - [F]"));
     } catch (const ESilentAbort&) {
         throw;
+    } catch (const EKelvoraError& e) {
+        window.reset();
+        // Margins that leave no room for a row are named as the reason.
+        ctx_.Boxes.kvMessageBox(e.ClassName() == QLatin1String("EPrintArea")
+                                    ? e.Message()
+                                    : QStringLiteral("Det gick inte att skriva ut dokumentet."));
+        return;
     } catch (...) {
         window.reset();
-        kvMessageBox(QStringLiteral("Det gick inte att skriva ut dokumentet."));
+        ctx_.Boxes.kvMessageBox(QStringLiteral("Det gick inte att skriva ut dokumentet."));
         return;
     }
     RunDone(window.get());
 }
 
-void Tmain::PrinterSettings() {
+void TPrintCommands::PrinterSettings() {
     try {
-        QPageSetupDialog dialog(&Printer(), this);
+        QPageSetupDialog dialog(&Printer(), ctx_.Window.Owner());
         Dialogs::RunModal(&dialog);
     } catch (const ESilentAbort&) {
         throw;
     } catch (...) {
-        kvMessageBox(QString::fromUtf8(kNoPrinter));
+        ctx_.Boxes.kvMessageBox(QString::fromUtf8(kNoPrinter));
     }
 }
 
-void Tmain::CodeEditorPrintProgress(int numTotal, int numDone, int progress) {
+void TPrintCommands::PrintProgressChanged(int numTotal, int numDone, int progress) {
     if (!PrintProgress)
         return;
     TPrintProgress::SetValue(PrintProgress->ProcessValue,
@@ -142,10 +143,11 @@ void Tmain::CodeEditorPrintProgress(int numTotal, int numDone, int progress) {
 
 // --- XHTML export ----------------------------------------------------------------------------
 
-void Tmain::ExportToXHTML() {
+void TPrintCommands::ExportToXHTML() {
+    QWidget* owner = ctx_.Window.Owner();
     int choice = 0;
     {
-        TXHTMLExpInfo info(this);
+        TXHTMLExpInfo info(owner);
         choice = Dialogs::RunModal(&info);
     }
     if (choice != Dialogs::mrYes && choice != Dialogs::mrNo)
@@ -157,20 +159,18 @@ void Tmain::ExportToXHTML() {
         const QStringList filters = FileFilters::QtFilters(FileFilters::SaveFilterCount);
         for (;;) {
             QString selected = filters.value(0);
-            fileName = Dialogs::GetSaveFileName(this, QStringLiteral("Spara"), Current().FileName,
+            fileName = Dialogs::GetSaveFileName(owner, QStringLiteral("Spara"), CurrentFileName(),
                                                 filters.join(QStringLiteral(";;")), &selected,
                                                 QFileDialog::DontConfirmOverwrite);
             if (fileName.isEmpty())
                 return;
             if (!QFileInfo::exists(fileName))
                 break;
-            LastQuestionResult =
-                kvQuestionBox(QStringLiteral("Filen \"%1\" finns redan.").arg(fileName),
-                              QStringLiteral("Vill du ersätta filen?"));
-            if (LastQuestionResult == Dialogs::mrYes)
+            if (ctx_.Ask(QStringLiteral("Filen \"%1\" finns redan.").arg(fileName),
+                         QStringLiteral("Vill du ersätta filen?")) == Dialogs::mrYes)
                 break;
         }
-        TXHTMLExpProp prop(this);
+        TXHTMLExpProp prop(owner);
         prop.ePageTitle->setText(DocFileName(fileName));
         if (Dialogs::RunModal(&prop) != Dialogs::mrOk)
             return;
@@ -180,7 +180,7 @@ void Tmain::ExportToXHTML() {
     }
 
     {
-        TExportProgressFrm window(this);
+        TExportProgressFrm window(owner);
         ExportProgressFrm = &window;
         const auto forget = qScopeGuard([this] { ExportProgressFrm = nullptr; });
         window.lblOp->setText(QStringLiteral("Skapar XHTML-dokument..."));
@@ -188,24 +188,32 @@ void Tmain::ExportToXHTML() {
         Dialogs::CentreOnScreen(&window);
         window.show();
         window.repaint();
-        CodeEditor->ExportXHTML(title, header, fullDocument, fileName, footer);
+        try {
+            editor_.ExportXHTML(title, header, fullDocument, fileName, footer);
+        } catch (const EKelvoraError& e) {
+            // A file that could not be written is reported; anything else is unexpected.
+            if (e.ClassName() != QLatin1String("EFCreateError"))
+                throw;
+            window.hide();
+            ctx_.Boxes.kvMessageBox(e.Message());
+            Abort();
+        }
         window.lblOp->setText(QStringLiteral("Färdig."));
         window.CloseBtn->show();
         RunDone(&window);
     }
 
     if (!fullDocument) {
-        kvMessageBox(QStringLiteral("Koden har kopierats till urklipp."));
+        ctx_.Boxes.kvMessageBox(QStringLiteral("Koden har kopierats till urklipp."));
         return;
     }
-    LastQuestionResult =
-        kvQuestionBox(QStringLiteral("XHTML-dokumentet har skapats."),
-                      QStringLiteral("Vill du öppna filen med systemets standardwebbläsare?"));
-    if (LastQuestionResult == Dialogs::mrYes && OpenWithSystemHandler)
-        OpenWithSystemHandler(fileName);
+    if (ctx_.Ask(QStringLiteral("XHTML-dokumentet har skapats."),
+                 QStringLiteral("Vill du öppna filen med systemets standardwebbläsare?")) ==
+        Dialogs::mrYes)
+        ctx_.Window.OpenWithSystem(fileName);
 }
 
-void Tmain::CodeEditorXHTMLExportProgress(int, int, int progress) {
+void TPrintCommands::ExportProgressChanged(int, int, int progress) {
     if (ExportProgressFrm)
         ExportProgressFrm->SetProgress(progress);
 }
