@@ -76,12 +76,18 @@ public:
     QByteArray GetSelText() const;
     void SetSelText(const QByteArray& s);
     bool DeleteSelection();
+    // Replaces the selection with the lines, each followed by a line break: what SetSelText
+    // does with the lines joined, in one splice and without joining them (they may be views
+    // of this text, as GetRangeViews gives them).
+    void SetSelLines(const std::vector<QByteArrayView>& lines);
     bool HasSelection() const { return Caret.GetPos() != SelEnd.GetPos(); }
     bool SelectLine(int line);
     void SelectAll();
 
     // Ranges.
     std::vector<QByteArray> GetTextRange(QPoint from, QPoint to) const;
+    // The same pieces read in place: valid until the text changes.
+    std::vector<QByteArrayView> GetRangeViews(QPoint from, QPoint to) const;
     void DeleteRange(QPoint from, QPoint to);
     void InsertLines(const QPoint& at, std::vector<QByteArray> lines, bool addBreak);
     void InsertText(const QPoint& at, const QByteArray& s, bool addBreak);

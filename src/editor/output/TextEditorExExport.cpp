@@ -182,7 +182,7 @@ void TTextEditorEx::ExportXHTML(const QString& Title, const QString& HeaderHTML,
     for (int i = 0; i < count; ++i) {
         if (i % 50 == 0 && OnXHTMLExportProgress)
             OnXHTMLExportProgress(count, i + 1, Percent(i + 1, count));
-        const QByteArray& text = Lines.Get(i);
+        const LineView text = Lines.Get(i);
         const char* s = text.constData();
         const int n = static_cast<int>(text.size());
         if (processor_ && n > 0) {

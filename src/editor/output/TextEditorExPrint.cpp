@@ -156,7 +156,7 @@ void TTextEditorEx::Print(const QString& FileName, const QString& TitleTemplate,
                 printFields();
             }
             const int row = line % rowsPerPage;
-            const QByteArray& text = Lines.Get(line);
+            const LineView text = Lines.Get(line);
             const int n = static_cast<int>(text.size());
             if (colour && n > 0) {
                 processor_->FormatLine(line, 0, n, -1, formats);

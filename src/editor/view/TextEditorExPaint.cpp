@@ -301,7 +301,7 @@ void TTextEditorEx::PaintRows(QPainter& p, const QRect& rect) {
     }
 
     for (int line = firstLine; line <= lastLine; ++line) {
-        const QByteArray text = Lines.Get(line);
+        const LineView text = Lines.Get(line);
         const int end = std::min(static_cast<int>(text.size()) - 1, lastCol);
         if (end < firstCol)
             continue;
