@@ -76,6 +76,18 @@ TEST_F(StartupTest, OnlyTheFirstStartOfANewUserShowsTheWelcome) {
     EXPECT_TRUE(Stored("TabLength").isValid());
 }
 
+// A folder named at start is refused as a folder; the program goes on with its new document.
+TEST_F(StartupTest, StartWithAFolderSaysItIsAFolder) {
+    Store("TabLength", 4); // not a first run
+    const QString folder = File("mapp");
+    QDir().mkpath(folder);
+    TProgram program({folder});
+    ASSERT_TRUE(program.Start());
+    EXPECT_EQ(seen, QStringList{
+                        "M:Det gick inte att öppna filen \"mapp\". Det är en mapp, inte en fil."});
+    EXPECT_EQ(Captions(*program.Main()), QStringList{"Nytt dokument ()"});
+}
+
 TEST_F(StartupTest, StartWithoutArgumentsHasOneEmptyDocument) {
     TProgram program({});
     ASSERT_TRUE(program.Start());

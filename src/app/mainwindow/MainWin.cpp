@@ -266,10 +266,19 @@ void Tmain::NewDocTab(int mode, const QString& name) {
         UpdateEditor();
         return;
     }
+    // A folder or a file with a NUL byte is refused with the reason; other failures (the
+    // system's reasons are not Swedish) with the plain message.
     auto lines = std::make_unique<LineStore>();
-    if (!lines->LoadFromFile(name, nullptr)) {
-        kvMessageBox(
-            QStringLiteral("Det gick inte att öppna filen \"%1\".").arg(DocFileName(name)));
+    QString error;
+    const bool folder = QFileInfo(name).isDir();
+    if (folder || !lines->LoadFromFile(name, &error)) {
+        QString message =
+            QStringLiteral("Det gick inte att öppna filen \"%1\".").arg(DocFileName(name));
+        if (folder)
+            message += QStringLiteral(" Det är en mapp, inte en fil.");
+        else if (error == LineStore::NulByteText())
+            message += QLatin1Char(' ') + error;
+        kvMessageBox(message);
         Abort();
     }
     TFileData& record = OpenFiles.emplace_back();

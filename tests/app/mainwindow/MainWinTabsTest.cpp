@@ -107,18 +107,28 @@ TEST_F(MainWinTest, AllDocCloseAsksEachAndStopsAtCancel) {
     EXPECT_EQ(ReadTestFile(File("1.txt")), "a");
 }
 
+// A refusal says why where the reason is ours: a NUL byte, a folder.
 TEST_F(MainWinTest, OpenFailureAddsNoTab) {
     struct Case {
         const char* name;
-        QByteArray bytes; // empty: the file does not exist
+        QByteArray bytes; // empty: the file does not exist; "/": a folder
+        const char* why;
     };
-    const Case cases[] = {{"missing.html", {}}, {"binary.html", QByteArray("a\0b", 3)}};
+    const Case cases[] = {
+        {"missing.html", {}, ""},
+        {"binary.html", QByteArray("a\0b", 3),
+         " Filen innehåller NUL-tecken (byte 0) och kan inte visas som text."},
+        {"mapp.html", "/", " Det är en mapp, inte en fil."},
+    };
+    QDir().mkpath(File("mapp.html"));
     for (const Case& c : cases) {
-        const QString path = c.bytes.isEmpty() ? File(c.name) : Make(c.name, c.bytes);
+        SCOPED_TRACE(c.name);
+        const QString path =
+            c.bytes.isEmpty() || c.bytes == "/" ? File(c.name) : Make(c.name, c.bytes);
         seen.clear();
         EXPECT_FALSE(RunCommand([&] { win->NewDocTab(1, path); }));
-        EXPECT_EQ(seen, QStringList{QStringLiteral("M:Det gick inte att öppna filen \"%1\".")
-                                        .arg(QLatin1String(c.name))});
+        EXPECT_EQ(seen, QStringList{QStringLiteral("M:Det gick inte att öppna filen \"%1\".%2")
+                                        .arg(QLatin1String(c.name), QString::fromUtf8(c.why))});
         EXPECT_EQ(win->OpenFilesCount(), 1);
         EXPECT_EQ(Captions(), QStringList{"Nytt dokument ()"});
     }
