@@ -60,7 +60,7 @@ QList<QByteArray> SplitLines(const QByteArray& bytes) {
 } // namespace
 
 bool TClipboardHistory::Add(const QByteArray& text) {
-    if (text.isEmpty() || text.size() > MaxEntryBytes)
+    if (text.size() > MaxEntryBytes)
         return false;
     entries_.prepend(text);
     while (entries_.size() > MaxEntries)
@@ -124,7 +124,7 @@ bool TClipboardHistory::Load(const QString& fileName, QString* error) {
     for (const QByteArray& line : std::as_const(lines)) {
         if (entries_.size() >= MaxEntries)
             break;
-        if (line.isEmpty() || line.contains('\0'))
+        if ((line.isEmpty() && oldForm) || line.contains('\0'))
             continue;
         const QByteArray text = DecodeEntry(line, oldForm);
         if (text.size() <= MaxEntryBytes)

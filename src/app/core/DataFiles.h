@@ -18,16 +18,17 @@ public:
 
     const QList<QByteArray>& Entries() const { return entries_; }
     int Count() const { return static_cast<int>(entries_.size()); }
-    // Puts a text at the top and drops the oldest above 25; false (nothing kept) for an empty
-    // text or one above the size limit.
+    // Puts a text at the top (an empty one too: an empty copy is a copy) and drops the
+    // oldest above 25; false (nothing kept) for a text above the size limit.
     bool Add(const QByteArray& text);
     void Clear() { entries_.clear(); }
 
     static QByteArray EncodeEntry(const QByteArray& text);
     static QByteArray DecodeEntry(const QByteArray& line, bool oldForm);
 
-    // Replaces the entries by the file's; false (and no entries) when it cannot be read. Empty
-    // lines and entries above the size limit are skipped, and entries after the 25th.
+    // Replaces the entries by the file's; false (and no entries) when it cannot be read.
+    // Entries above the size limit are skipped, and entries after the 25th; an empty line is
+    // an empty entry (in the old form it is skipped).
     bool Load(const QString& fileName, QString* error = nullptr);
     // Writes atomically: the old file stays whole when anything fails.
     bool Save(const QString& fileName, QString* error = nullptr) const;

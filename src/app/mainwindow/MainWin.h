@@ -263,6 +263,12 @@ public:
     void InitPastes2();
     // The recent-file items of the File menu and the open button.
     void InitReopenNs();
+    // The editor's context menu; as it opens it gains "Ändra färgvärde" for a selected colour
+    // value or "Ändra specialtecken" for a selected entity, and loses them for anything else.
+    QMenu* documentPopup = nullptr;
+    void SetupExtMenuItems();
+    // The character at a linear offset of the editor's text ('\r' in a line break, 0 outside).
+    char CharAtOffset(int offset) const;
 
     // --- side panels (MainWinPanels.cpp) --------------------------------------------------------
     TSearchPanel* searchpn = nullptr;
