@@ -1,8 +1,8 @@
 #include "editor/text/LineStore.h"
+#include "platform/AtomicFile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 #include <climits>
 
@@ -604,7 +604,7 @@ bool LineStore::LoadFromFile(const QString& fileName, QString* error) {
 }
 
 bool LineStore::SaveToFile(const QString& fileName, QString* error) const {
-    QSaveFile f(fileName);
+    TAtomicFile f(fileName);
     if (!f.open(QIODevice::WriteOnly)) {
         if (error)
             *error = f.errorString();
