@@ -33,6 +33,9 @@ void TSerieEdit::LayoutEdits() {
         if (i >= static_cast<int>(edits_.size())) {
             auto* edit = new QLineEdit(this);
             connect(edit, &QLineEdit::textChanged, this, [this, edit] { EditChanged(edit); });
+            // Tab goes from one value to the next, also to an edit added while typing.
+            if (!edits_.isEmpty())
+                setTabOrder(edits_.last(), edit);
             edits_.append(edit);
             edit->show();
         }

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -118,6 +119,12 @@ void TSidePanelContainer::AddPanel(QWidget* panel) {
     caption->SetCaptionText(panel->windowTitle());
     caption->raise();
     caption->show();
+    // The bar stands above the panel's own controls.
+    if (QLayout* layout = panel->layout()) {
+        QMargins margins = layout->contentsMargins();
+        margins.setTop(margins.top() + caption->height() - 1);
+        layout->setContentsMargins(margins);
+    }
     auto* menu = new QMenu(this);
     QAction* close = menu->addAction(QStringLiteral("Stäng panel"));
     close->setToolTip(QStringLiteral("Stäng panel"));

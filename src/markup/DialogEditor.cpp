@@ -1,6 +1,6 @@
 #include "markup/DialogEditor.h"
 
-#include "app/commands/InsertCommands.h"
+#include "app/commands/InsertShortcuts.h"
 #include "app/mainwindow/MainWin.h"
 #include "editor/colouring/HTMLFormattingProcessor.h"
 #include "editor/colouring/JSFormattingProcessor.h"
@@ -151,7 +151,7 @@ bool TDialogEditor::eventFilter(QObject* watched, QEvent* event) {
     if ((key->modifiers() & three) != three)
         return false;
     const QString toggle =
-        InsertCommands::MatchPhysicalShortcut(key->key(), key->modifiers(), key->nativeScanCode());
+        InsertShortcuts::MatchPhysicalShortcut(key->key(), key->modifiers(), key->nativeScanCode());
     const bool known = toggle == QLatin1String("ChSettA") || toggle == QLatin1String("ChSettB");
     if (known)
         ToggleMainSetting(window_, toggle);

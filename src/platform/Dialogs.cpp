@@ -63,6 +63,10 @@ QStringList AskFiles(FileRequest::Kind kind, QWidget* parent, const QString& cap
                                                           selectedFilter, options);
         return name.isEmpty() ? QStringList() : QStringList{name};
     }
+    case FileRequest::Kind::Folder: {
+        const QString name = QFileDialog::getExistingDirectory(parent, caption, fileName, options);
+        return name.isEmpty() ? QStringList() : QStringList{name};
+    }
     }
     return {};
 }
@@ -112,6 +116,12 @@ QString GetSaveFileName(QWidget* parent, const QString& caption, const QString& 
                         QFileDialog::Options options) {
     return AskFiles(FileRequest::Kind::Save, parent, caption, fileName, filter, selectedFilter,
                     options)
+        .value(0);
+}
+
+QString GetExistingDirectory(QWidget* parent, const QString& caption, const QString& folder) {
+    return AskFiles(FileRequest::Kind::Folder, parent, caption, folder, QString(), nullptr,
+                    QFileDialog::ShowDirsOnly)
         .value(0);
 }
 

@@ -26,7 +26,7 @@ bool HasModalHandler();
 
 // One file-dialog question as the handler sees it.
 struct FileRequest {
-    enum class Kind { Open, OpenMany, Save };
+    enum class Kind { Open, OpenMany, Save, Folder };
     Kind kind = Kind::Open;
     QWidget* parent = nullptr;
     QString caption;
@@ -49,6 +49,8 @@ QStringList GetOpenFileNames(QWidget* parent, const QString& caption, const QStr
 QString GetSaveFileName(QWidget* parent, const QString& caption, const QString& fileName,
                         const QString& filter, QString* selectedFilter = nullptr,
                         QFileDialog::Options options = {});
+// A folder chooser starting at `folder`: the chosen folder, empty on cancel.
+QString GetExistingDirectory(QWidget* parent, const QString& caption, const QString& folder);
 
 // Turns a filter list of pairs ("Caption|*.a;*.b|Caption 2|*.*") into Qt filter strings, one
 // per pair: the caption kept whole, followed by its patterns in parentheses. "*.*" becomes

@@ -28,7 +28,7 @@ inline Marked Parse(QByteArray s) {
 }
 
 // The editor's text (without the last line's break) with its caret or selection marked.
-inline QByteArray MarkedText(const TTextEditorEx& editor) {
+inline QByteArray MarkedText(const TEditorModel& editor) {
     QByteArray text = editor.Text();
     text.chop(2);
     const int s = editor.GetSelStart(), n = editor.GetSelLength();

@@ -63,8 +63,8 @@ protected:
         return {win->CodeEditor->GetSelStart(), win->CodeEditor->GetSelLength()};
     }
     void ShowPanel() {
-        if (!win->SearchPanelVisible())
-            win->ToggleSearch();
+        if (!win->SidePanelVisible(win->searchpn))
+            Run("VToggleSearch");
     }
 
     TSearchPanel* p = nullptr;

@@ -121,3 +121,14 @@ TEST(SerieEdit, TooManyValuesChangeNothing) {
     Type(row.Edit(1), QStringLiteral("x"));
     EXPECT_EQ(row.NumValues(), 3) << "typing still grows the row after the refused load";
 }
+
+TEST(SerieEdit, TabGoesToTheEditAddedWhileTyping) {
+    QWidget window;
+    auto* row = new TSerieEdit(&window);
+    auto* after = new QLineEdit(&window);
+    row->SetAutoAdd(true);
+    Type(row->Edit(0), QStringLiteral("txt"));
+    ASSERT_EQ(row->NumValues(), 2);
+    EXPECT_EQ(row->Edit(0)->nextInFocusChain(), row->Edit(1));
+    EXPECT_EQ(row->Edit(1)->nextInFocusChain(), after);
+}

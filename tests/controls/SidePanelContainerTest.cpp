@@ -5,8 +5,10 @@
 #include "platform/SilentAbort.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QVBoxLayout>
 #include <gtest/gtest.h>
 
 namespace {
@@ -165,4 +167,18 @@ TEST_F(SideStack, DraggingASplitterResizesThePanelAboveIt) {
     EXPECT_EQ(stack->Panel(1)->height(), 30);
     s->OnMoved(1000);
     EXPECT_EQ(stack->Panel(2)->height(), 30);
+}
+
+TEST_F(SideStack, TheHeadingBarStandsAboveThePanelsControls) {
+    QWidget* panel = NewPanel("SearchPanel", "Kodsökning");
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(6, 6, 6, 6);
+    auto* first = new QLabel(QStringLiteral("Sök efter:"), panel);
+    layout->addWidget(first);
+    layout->addStretch(1);
+    stack->AddPanel(panel);
+    layout->activate();
+    const TPanelCaption* bar = stack->PanelCaption(0);
+    EXPECT_GE(first->geometry().top(), bar->geometry().bottom() + 1);
+    EXPECT_EQ(layout->contentsMargins().left(), 6) << "only the top margin grows";
 }

@@ -3,6 +3,7 @@
 // A shown editor on the offscreen platform with helpers to set a small text, send keys in a
 // compact notation and read the text back.
 #include "editor/view/TextEditorEx.h"
+#include "platform/KeyCodes.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -83,17 +84,29 @@ protected:
     }
 
     static Qt::Key KeyOf(const QString& name) {
-        static const std::pair<const char*, Qt::Key> keys[] = {
-            {"BS", Qt::Key_Backspace}, {"Del", Qt::Key_Delete},    {"Enter", Qt::Key_Return},
-            {"Tab", Qt::Key_Tab},      {"Ins", Qt::Key_Insert},    {"Esc", Qt::Key_Escape},
-            {"Left", Qt::Key_Left},    {"Right", Qt::Key_Right},   {"Up", Qt::Key_Up},
-            {"Down", Qt::Key_Down},    {"Home", Qt::Key_Home},     {"End", Qt::Key_End},
-            {"PgUp", Qt::Key_PageUp},  {"PgDn", Qt::Key_PageDown}, {"Apps", Qt::Key_Menu},
-            {"Space", Qt::Key_Space},  {"V", Qt::Key_V},           {"Less", Qt::Key_Less},
+        static const std::pair<const char*, int> keys[] = {
+            {"BS", KeyCode::Backspace},
+            {"Del", KeyCode::Delete},
+            {"Enter", KeyCode::Enter},
+            {"Tab", KeyCode::Tab},
+            {"Ins", KeyCode::Insert},
+            {"Esc", KeyCode::Escape},
+            {"Left", KeyCode::Left},
+            {"Right", KeyCode::Right},
+            {"Up", KeyCode::Up},
+            {"Down", KeyCode::Down},
+            {"Home", KeyCode::Home},
+            {"End", KeyCode::End},
+            {"PgUp", KeyCode::PageUp},
+            {"PgDn", KeyCode::PageDown},
+            {"Apps", KeyCode::Apps},
+            {"Space", KeyCode::Space},
+            {"V", 'V'},
+            {"Less", KeyCode::LessGreater},
         };
         for (const auto& k : keys)
             if (name == QLatin1String(k.first))
-                return k.second;
+                return KeyCode::ToQt(k.second);
         ADD_FAILURE() << "unknown key " << name.toStdString();
         return Qt::Key_unknown;
     }

@@ -31,9 +31,10 @@ protected:
                           d->windowTitle();
             if (handlers.empty())
                 return -1;
-            const int r = handlers.front()(d);
+            // Taken off first, so that a dialog opened from inside a handler gets the next.
+            const std::function<int(QDialog*)> handler = std::move(handlers.front());
             handlers.pop_front();
-            return r;
+            return handler(d);
         });
     }
 

@@ -78,6 +78,8 @@ TEST(Dialogs, FileHandlerSeesTheRequestAndAnswers) {
         case Kind::Save:
             got << Dialogs::GetSaveFileName(nullptr, caption, start, filter, &selected);
             break;
+        case Kind::Folder: // no filters: FolderChooserAsksTheHandler
+            break;
         }
         got.removeAll(QString());
         EXPECT_EQ(seen.kind, c.kind);
@@ -89,6 +91,22 @@ TEST(Dialogs, FileHandlerSeesTheRequestAndAnswers) {
         // The chosen filter comes back only with a chosen file.
         EXPECT_EQ(selected,
                   c.answer.isEmpty() ? QStringLiteral("A (*.a)") : QStringLiteral("B (*.b)"));
+    }
+}
+
+TEST(Dialogs, FolderChooserAsksTheHandler) {
+    for (const QStringList& answer : {QStringList{QStringLiteral("/a/b")}, QStringList()}) {
+        Dialogs::FileRequest seen;
+        Dialogs::ScopedFileHandler handler([&](Dialogs::FileRequest& r) {
+            seen = r;
+            return answer;
+        });
+        const QString got =
+            Dialogs::GetExistingDirectory(nullptr, QStringLiteral("Välj"), QStringLiteral("/a"));
+        EXPECT_EQ(seen.kind, Dialogs::FileRequest::Kind::Folder);
+        EXPECT_EQ(seen.caption, QStringLiteral("Välj"));
+        EXPECT_EQ(seen.fileName, QStringLiteral("/a"));
+        EXPECT_EQ(got, answer.value(0));
     }
 }
 

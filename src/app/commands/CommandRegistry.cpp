@@ -1,45 +1,75 @@
 #include "app/commands/CommandRegistry.h"
 
+#include "app/core/ActionStates.h"
 #include "platform/SilentAbort.h"
 
 #include <QAction>
 #include <QWidget>
 
+namespace {
+
+// The short part of a hint ("short|long"), or the whole hint when it has no "|".
+QString ShortHint(const QString& hint) {
+    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
+    return bar < 0 ? hint : hint.left(bar);
+}
+
+} // namespace
+
 TCommandRegistry::TCommandRegistry(QWidget* owner) : QObject(owner), owner_(owner) {}
+
+QAction* TCommandRegistry::Add(const QString& name, const TCommandInfo& info,
+                               std::function<void()> handler) {
+    return Fill(name, info, [handler = std::move(handler)](const TCommandRequest&) {
+        if (handler)
+            handler();
+    });
+}
+
+QAction* TCommandRegistry::AddWithRequest(const QString& name, const TCommandInfo& info,
+                                          Handler handler) {
+    return Fill(name, info, std::move(handler));
+}
 
 QAction* TCommandRegistry::Add(const QString& name, const QString& caption, const QKeySequence& key,
                                std::function<void()> handler) {
-    return Fill(name, caption, key,
-                [handler = std::move(handler)](const TCommandRequest&) { handler(); });
+    return Add(name, TCommandInfo{caption, {key}, {}, false}, std::move(handler));
 }
 
 QAction* TCommandRegistry::AddWithRequest(const QString& name, const QString& caption,
                                           const QKeySequence& key, Handler handler) {
-    return Fill(name, caption, key, std::move(handler));
+    return AddWithRequest(name, TCommandInfo{caption, {key}, {}, false}, std::move(handler));
 }
 
-QAction* TCommandRegistry::Fill(const QString& name, const QString& caption,
-                                const QKeySequence& key, Handler handler) {
+QAction* TCommandRegistry::NewAction(const QString& name) {
+    // Owned by the window, as its other actions are; a registry without a window frees them
+    // itself.
+    auto* action = new QAction(owner_ ? static_cast<QObject*>(owner_) : this);
+    action->setObjectName(name);
+    connect(action, &QAction::triggered, this, [this, name] { Trigger(name); });
+    actions_.insert(name, action);
+    if (owner_)
+        owner_->addAction(action);
+    return action;
+}
+
+QAction* TCommandRegistry::Fill(const QString& name, const TCommandInfo& info, Handler handler) {
     QAction* action = actions_.value(name);
-    if (!action) {
-        action = new QAction(owner_);
-        action->setObjectName(name);
-        connect(action, &QAction::triggered, this, [this, name] { Trigger(name); });
-        actions_.insert(name, action);
-        if (owner_)
-            owner_->addAction(action);
-    }
-    action->setText(caption);
-    action->setShortcut(key);
+    if (!action)
+        action = NewAction(name);
+    action->setText(info.Caption);
+    QList<QKeySequence> keys;
+    for (const QKeySequence& key : info.Keys)
+        if (!key.isEmpty())
+            keys << key;
+    action->setShortcuts(keys);
+    action->setToolTip(info.Hint.isEmpty() ? QString() : ShortHint(info.Hint));
+    action->setStatusTip(info.Hint);
+    action->setCheckable(info.Checkable);
     action->setVisible(true);
     action->setEnabled(true);
     handlers_.insert(name, std::move(handler));
     return action;
-}
-
-void TCommandRegistry::Adopt(QAction* action) {
-    actions_.insert(action->objectName(), action);
-    handlers_.insert(action->objectName(), [action](const TCommandRequest&) { action->trigger(); });
 }
 
 bool TCommandRegistry::Has(const QString& name) const {
@@ -53,14 +83,9 @@ QAction* TCommandRegistry::Find(const QString& name) const {
 QAction* TCommandRegistry::Slot(const QString& name) {
     if (QAction* action = actions_.value(name))
         return action;
-    auto* action = new QAction(owner_);
-    action->setObjectName(name);
+    QAction* action = NewAction(name);
     action->setVisible(false);
     action->setEnabled(false);
-    connect(action, &QAction::triggered, this, [this, name] { Trigger(name); });
-    actions_.insert(name, action);
-    if (owner_)
-        owner_->addAction(action);
     return action;
 }
 
@@ -78,6 +103,10 @@ bool TCommandRegistry::Trigger(const QString& name) {
     if (!Has(name))
         return false;
     return RunCommand([this, name] { Run(name); });
+}
+
+void TCommandRegistry::ApplyStates(const TDocState& state) const {
+    ApplyActionStates(state, [this](const QString& name) { return Find(name); });
 }
 
 QStringList TCommandRegistry::Names() const {

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QKeySequence>
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -10,34 +11,46 @@
 
 class QAction;
 class QWidget;
+struct TDocState;
 
 // The explicit input of one run of a command: empty for commands that take none, else the
-// request type the command names (a search request, a file name, a line number). A menu or a
-// toolbar button runs its command with an empty request; a panel, a subroutine statement or a
-// module export fills one.
+// request type the command names (app/commands/Requests.h: a search request, a file name, a
+// line number). A menu or a toolbar button runs its command with an empty request; a panel, a
+// subroutine statement or a module export fills one.
 using TCommandRequest = std::any;
 
+// What a command shows: its caption, its shortcuts (the first is the one menus show), its hint
+// ("short|long": the short part is the tool tip, the long part goes to the status bar) and
+// whether it is a check item.
+struct TCommandInfo {
+    QString Caption{};
+    QList<QKeySequence> Keys{};
+    QString Hint{};
+    bool Checkable = false;
+};
+
 // Every command of the program, once, by its action name ("ASaveDoc", "IInsertHeading1"):
-// its caption, shortcut and hint live on its action, its handler here. Menus, toolbars, the
-// tab strip, the panels, the subroutine statements and the module exports all run commands
-// through the registry by name.
+// its caption, shortcut, hint and check state live on its action, its handler here. Menus,
+// toolbars, the tab strip, the panels, the subroutine statements and the module exports all
+// run commands through the registry by name. The enabled and checked states come from the one
+// table of action states (app/core/ActionStates.h).
 class TCommandRegistry : public QObject {
 public:
     using Handler = std::function<void(const TCommandRequest& request)>;
 
-    // The actions are added to `owner` so that their shortcuts work in its window.
+    // The actions are added to `owner` so that their shortcuts work in its window; without an
+    // owner the commands run only by name.
     explicit TCommandRegistry(QWidget* owner);
 
-    // Registers a command that takes no request. A name that menus already refer to gets its
-    // placeholder filled; registering a name twice replaces the handler and caption.
+    // Registers a command. A name that menus already refer to gets its placeholder filled;
+    // registering a name twice replaces the handler and what the command shows.
+    QAction* Add(const QString& name, const TCommandInfo& info, std::function<void()> handler);
+    QAction* AddWithRequest(const QString& name, const TCommandInfo& info, Handler handler);
+    // The same with a caption and one shortcut.
     QAction* Add(const QString& name, const QString& caption, const QKeySequence& key,
                  std::function<void()> handler);
-    // Registers a command that reads its request.
     QAction* AddWithRequest(const QString& name, const QString& caption, const QKeySequence& key,
                             Handler handler);
-
-    // Registers an action that runs its own command when triggered (the view modes' actions).
-    void Adopt(QAction* action);
 
     // True when the command is registered (not only referred to by a menu).
     bool Has(const QString& name) const;
@@ -53,13 +66,17 @@ public:
     // Runs a command as its action does: at a command boundary of its own.
     bool Trigger(const QString& name);
 
+    // Gives every registered command the enabled and checked state the table of action states
+    // has for a document state.
+    void ApplyStates(const TDocState& state) const;
+
     // The registered names, and the names menus refer to that nothing registered.
     QStringList Names() const;
     QStringList Unregistered() const;
 
 private:
-    QAction* Fill(const QString& name, const QString& caption, const QKeySequence& key,
-                  Handler handler);
+    QAction* Fill(const QString& name, const TCommandInfo& info, Handler handler);
+    QAction* NewAction(const QString& name);
 
     QWidget* owner_;
     QHash<QString, QAction*> actions_;

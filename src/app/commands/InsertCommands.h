@@ -1,28 +1,58 @@
 #pragma once
 
+#include "platform/Graphics.h"
+
+#include <QByteArray>
 #include <QString>
-#include <Qt>
-#include <vector>
 
-// Insert-command shortcuts that do not always reach the window as their key sequence: the
-// desktop's input method may take Ctrl+Space and Ctrl+Shift+U, Ctrl+Shift+digit arrives as
-// the digit's shifted symbol, and the editor keeps Enter for itself. They are matched by the
-// physical key instead.
-namespace InsertCommands {
+class TCommandRegistry;
+class TCommandWindow;
+class TEditorModel;
+class THexColorDialog;
 
-struct TPhysicalShortcut {
-    const char* Action;
-    Qt::KeyboardModifiers Modifiers;
-    std::vector<quint32> ScanCodes; // XKB key codes (evdev code + 8)
-    std::vector<int> Keys;          // the keys as reported on any layout
-    std::vector<int> ShiftedKeys;   // the shifted symbols, trusted only without a scan code
+// How inserted tags are written: the tag case (1 upper case, 2 lower case, any other value:
+// names as written) and the element names of the bold and italic commands. The values are
+// read at every command (the settings may change them).
+struct TTagStyle {
+    const int& Case;
+    const QString& BoldTag;
+    const QString& ItalicTag;
+
+    // The case mode the tag builder takes.
+    quint8 CaseMode() const;
+    // A text in the tag case.
+    QByteArray Cased(const QByteArray& text) const;
 };
 
-const std::vector<TPhysicalShortcut>& PhysicalShortcuts();
+// The "&Infoga" commands on the editor: simple elements, comments, the hard space, anchors,
+// links to scripts and style sheets, the built-in style block and colours, all in the tag
+// case. While the editor is hidden (preview mode) they write nothing. The anchor, link and
+// colour commands ask for their input unless their request gives it.
+class TInsertCommands {
+public:
+    TInsertCommands(TEditorModel& editor, TCommandWindow& window, const TTagStyle& style);
 
-// The action a key press stands for, or empty. Keypad and group modifiers are ignored; a
-// known scan code decides over the shifted symbol, so that Ctrl+Shift+' on one layout is not
-// taken for Ctrl+Shift+2 on another.
-QString MatchPhysicalShortcut(int key, Qt::KeyboardModifiers modifiers, quint32 scanCode);
+    // Registers IInsertParaP .. IInsertColor and IInsertHeading1 .. IInsertHeading6.
+    void Register(TCommandRegistry& commands);
 
-} // namespace InsertCommands
+    // The colour the colour command last wrote or was confirmed with.
+    TColor LastColor = clBlack;
+    // The colour command's dialog ("Färg", "&Infoga kod"), made on first use.
+    THexColorDialog* ColorDialog = nullptr;
+
+private:
+    void InsertElement(const QByteArray& name, bool hasEndTag);
+    void InsertComment(const QByteArray& empty, int back, const QByteArray& before,
+                       const QByteArray& after);
+    void InsertAnchor(const QByteArray& name);
+    void InsertLinkScript(const QByteArray& path);
+    void InsertLinkStyle(const QByteArray& path);
+    void InsertBuiltinStyle();
+    void InsertColor(const TColor* given);
+    // The one-line prompt; the answer in the document's encoding, empty when cancelled.
+    QByteArray Ask(const QString& prompt, bool browse, int filterIndex);
+
+    TEditorModel& editor_;
+    TCommandWindow& window_;
+    TTagStyle style_;
+};

@@ -1,9 +1,9 @@
 #include "app/core/AppTimer.h"
 
+#include "platform/FlagScope.h"
 #include "platform/SilentAbort.h"
 
 #include <QElapsedTimer>
-#include <QScopedValueRollback>
 
 namespace {
 
@@ -31,6 +31,11 @@ TAppTimer::TAppTimer(int intervalMs, bool repeating, TClock* clock, QObject* par
     timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, [this] { Poll(); });
+}
+
+void TAppTimer::SetClock(TClock* clock) {
+    Stop();
+    clock_ = clock ? clock : &SystemClock();
 }
 
 void TAppTimer::SetInterval(int ms) {
@@ -74,6 +79,6 @@ void TAppTimer::Poll() {
     if (!OnTimer)
         return;
     // A timer event is a command boundary: nothing thrown leaves it.
-    QScopedValueRollback<bool> running(running_, true);
+    const FlagScope running(running_);
     RunCommand(OnTimer);
 }

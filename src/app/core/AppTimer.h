@@ -48,6 +48,8 @@ public:
     // skipped.
     std::function<bool()> Guard;
 
+    // Moves the timer onto another clock (tests drive a manual one); it is stopped.
+    void SetClock(TClock* clock);
     int Interval() const { return interval_; }
     void SetInterval(int ms);
     bool IsActive() const { return active_; }

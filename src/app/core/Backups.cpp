@@ -2,10 +2,10 @@
 
 #include "app/core/AppTimer.h"
 #include "platform/AppPaths.h"
+#include "platform/FlagScope.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QScopedValueRollback>
 
 TBackupService::TBackupService(QString folder, TClock* clock)
     : folder_(std::move(folder)), clock_(clock ? clock : &SystemClock()) {}
@@ -61,7 +61,7 @@ void TBackupService::Fail(const QString& message) {
 TBackupService::TResult TBackupService::BackupDoc() {
     if (running_)
         return TResult::Busy;
-    QScopedValueRollback<bool> running(running_, true);
+    const FlagScope running(running_);
     lastWritten_ = 0;
 
     std::optional<std::vector<TBackupDocument>> docs;

@@ -171,22 +171,29 @@ bool TDataFiles::SaveList(const QString& fileName, const QStringList& list, QStr
 }
 
 void TDataFiles::LoadAll(const Report& report) {
-    if (!LoadList(FilePath(QStringLiteral("AutoCloseTags.dat")), &AutoCloseTagsList) && report)
+    autoCloseLoaded_ = LoadList(FilePath(QStringLiteral("AutoCloseTags.dat")), &AutoCloseTagsList);
+    if (!autoCloseLoaded_ && report)
         report(QStringLiteral("Det gick inte att öppna databasen med stängningstaggar."));
-    if (!LoadList(FilePath(QStringLiteral("doctypes.dat")), &DocTypesList) && report)
+    docTypesLoaded_ = LoadList(FilePath(QStringLiteral("doctypes.dat")), &DocTypesList);
+    if (!docTypesLoaded_ && report)
         report(QStringLiteral("Det gick inte att öppna databasen med dokumenttyper."));
-    if (!ClipboardHistory.Load(FilePath(QStringLiteral("ClipboardHistory.dat"))) && report)
+    clipboardLoaded_ = ClipboardHistory.Load(FilePath(QStringLiteral("ClipboardHistory.dat")));
+    if (!clipboardLoaded_ && report)
         report(QStringLiteral("Det gick inte att öppna databasen med urklippshistorik."));
 }
 
 void TDataFiles::SaveTagLists(const Report& report) const {
-    if (!SaveList(FilePath(QStringLiteral("AutoCloseTags.dat")), AutoCloseTagsList) && report)
+    if ((autoCloseLoaded_ || !AutoCloseTagsList.isEmpty()) &&
+        !SaveList(FilePath(QStringLiteral("AutoCloseTags.dat")), AutoCloseTagsList) && report)
         report(QStringLiteral("Det gick inte att spara databasen med stängningstaggar."));
-    if (!SaveList(FilePath(QStringLiteral("doctypes.dat")), DocTypesList) && report)
+    if ((docTypesLoaded_ || !DocTypesList.isEmpty()) &&
+        !SaveList(FilePath(QStringLiteral("doctypes.dat")), DocTypesList) && report)
         report(QStringLiteral("Det gick inte att spara databasen med dokumenttyper."));
 }
 
 void TDataFiles::SaveClipboardHistory(const Report& report) const {
+    if (!clipboardLoaded_ && ClipboardHistory.Count() == 0)
+        return;
     if (!ClipboardHistory.Save(FilePath(QStringLiteral("ClipboardHistory.dat"))) && report)
         report(QStringLiteral("Det gick inte att spara databasen med urklippshistorik."));
 }

@@ -54,7 +54,8 @@ public:
     // Loads the three files in order; a file that cannot be read is reported and its list
     // stays empty.
     void LoadAll(const Report& report);
-    // "AutoCloseTags.dat", then "doctypes.dat".
+    // "AutoCloseTags.dat", then "doctypes.dat". A list whose file could not be loaded is
+    // written only when it holds entries, so that an empty list never replaces that file.
     void SaveTagLists(const Report& report) const;
     void SaveClipboardHistory(const Report& report) const;
 
@@ -67,4 +68,6 @@ public:
 
 private:
     QString folder_;
+    // Whether each file was read at start (AutoCloseTags, doctypes, ClipboardHistory).
+    bool autoCloseLoaded_ = true, docTypesLoaded_ = true, clipboardLoaded_ = true;
 };

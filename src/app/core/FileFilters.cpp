@@ -24,8 +24,7 @@ const std::array<TFileFilter, FilterCount>& Table() {
         {QStringLiteral("Alla relevanta filformat"),
          QStringLiteral("*.htm;*.html;*.js;*.vbs;*.css;*.cgi;*.pl;*.c;*.cpp;*.asp;*.php;*.php?;"
                         "*.pas;*.dfm;*.inc;*.txt;*.bat;*.ini;*.inf;*.log;*.1st;*.reg;*.dat;")},
-        {QStringLiteral("Tilläggsmoduler (endast via speciellt menyval)"),
-         QStringLiteral("*.so")},
+        {QStringLiteral("Tilläggsmoduler (endast via speciellt menyval)"), QStringLiteral("*.so")},
     }};
     return table;
 }

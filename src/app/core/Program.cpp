@@ -1,6 +1,7 @@
 #include "app/core/Program.h"
 
 #include "app/dialogs/SplashWin.h"
+#include "app/dialogs/options/OptionsCommands.h"
 #include "app/mainwindow/MainWin.h"
 
 #include <QApplication>
@@ -86,6 +87,7 @@ bool TProgram::Start() {
 
     main_ = std::make_unique<Tmain>();
     main_->CommandLineArguments = arguments_;
+    OptionsDialog(*main_);
     splash_->l->setText(QStringLiteral("Färdigt."));
     splash_->Timer->start();
 

@@ -5,13 +5,13 @@
 #include "app/dialogs/MessageBox.h"
 #include "app/dialogs/QuestionBox.h"
 #include "platform/Dialogs.h"
+#include "platform/FlagScope.h"
 #include "platform/SilentAbort.h"
 
 #include <QCoreApplication>
 #include <QDebug>
 #include <QLineEdit>
 #include <QProcess>
-#include <QScopedValueRollback>
 
 namespace {
 
@@ -83,7 +83,7 @@ void TBoxes::ExceptionMessage(const QString& className, const QString& message) 
         qWarning().noquote() << "Programfel:" << className << message;
         return;
     }
-    QScopedValueRollback<bool> guard(exceptionBoxUp_, true);
+    const FlagScope guard(exceptionBoxUp_);
 
     if (status_)
         status_(QStringLiteral("Programfel: ") + className, true);

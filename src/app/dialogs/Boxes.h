@@ -20,7 +20,6 @@ public:
     TBoxes(const TBoxes&) = delete;
     TBoxes& operator=(const TBoxes&) = delete;
 
-    void SetOwner(QWidget* owner) { owner_ = owner; }
     void SetStatusHook(StatusHook hook) { status_ = std::move(hook); }
     void SetBackupHook(BackupHook hook) { backup_ = std::move(hook); }
     // How "Avbryt Kelvora" starts the program again and ends this run (tests replace them).

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/commands/CommandRegistry.h"
+#include "app/commands/FileCommands.h"
 #include "app/core/ActionStates.h"
 #include "app/core/AppTimer.h"
 #include "app/core/Backups.h"
@@ -25,7 +26,6 @@
 #include <vector>
 
 class QAction;
-class QDockWidget;
 class QLabel;
 class QMenu;
 class QToolBar;
@@ -34,14 +34,9 @@ class TCSSFormattingProcessor;
 class TSearchPanel;
 class TBookmarksPanel;
 class TWebSitesPanel;
-class THexColorDialog;
-class TTimesOf;
-class Treplaceprogress;
-class TPrintProgress;
 class TFSControl;
 class TPreviewBrowser;
 class TPreviewFrm;
-class TExportProgressFrm;
 class TFormattingProcessor;
 class THTMLFormattingProcessor;
 class TJSFormattingProcessor;
@@ -50,20 +45,27 @@ class TPascalFormattingProcessor;
 class TTXTEXFormattingProcessor;
 class TCustomFormattingProcessor;
 class TTabControlEx;
-class THexColorDialog;
 class TTextEditorEx;
 class TViewModes;
-
-// How a question about unsaved work ended. Saved: nothing is left that the user wants kept
-// (the text was saved, was unchanged, or the user answered Nej). Cancelled: the user stopped
-// the command. Failed: a save went wrong and was reported. Only Saved lets a close go on.
-enum class TSaveResult { Saved, Cancelled, Failed };
+class TSidePanelContainer;
+class TSearchCommands;
+class TInsertCommands;
+class TEditCommands;
+class TPrintCommands;
+class TToolCommands;
+class TExternalCommands;
+class TBookmarkCommands;
+class TWebSiteCommands;
+class TMainCommandWindow;
 
 // The colouring a document gets from its extension.
 enum class TProcessorKind { None, HTML, CSS, JS, SUB, Pascal, DIRUZ, Custom };
 
 // The main window: one editor for every open document, the document table behind the tab
 // strip, and the file commands.
+// The main window: one editor for every open document, the document table behind the tab
+// strip, the side panels, and the menus and toolbars that run the commands of the registry.
+// The commands themselves live in the command units of app/commands.
 class Tmain : public QMainWindow {
 public:
     explicit Tmain(QWidget* parent = nullptr);
@@ -85,13 +87,26 @@ public:
     TPascalFormattingProcessor* PascalFormattingProcessor1 = nullptr;
     TTXTEXFormattingProcessor* TXTEXFormattingProcessor1 = nullptr;
     TCustomFormattingProcessor* CustomFormattingProcessor1 = nullptr;
-    // The four recent-file items, shared by the File menu and the open button's drop-down.
-    std::array<QAction*, 4> Reopen{}; // RoAlfa1, RoBeta1, RoGamma1, RoDelta1
+    // The four recent-file commands RoAlfa1 .. RoDelta1, shared by the File menu and the open
+    // button's drop-down.
+    std::array<QAction*, 4> Reopen{};
 
     // Every command, by its action name ("ASaveDoc"): menus, buttons, subroutines and module
     // calls all run the same command.
     TCommandRegistry& Commands() { return *commands_; }
     QAction* Action(const QString& name) const { return commands_->Find(name); }
+
+    // The command units; they keep the state of their commands (the occurrences window, the
+    // last inserted colour, the sites, the progress windows).
+    std::unique_ptr<TFileCommands> FileCommands;
+    std::unique_ptr<TSearchCommands> SearchCommands;
+    std::unique_ptr<TInsertCommands> InsertCommands;
+    std::unique_ptr<TEditCommands> EditCommands;
+    std::unique_ptr<TPrintCommands> PrintCommands;
+    std::unique_ptr<TToolCommands> ToolCommands;
+    std::unique_ptr<TExternalCommands> ExternalCommands;
+    std::unique_ptr<TBookmarkCommands> BookmarkCommands;
+    std::unique_ptr<TWebSiteCommands> WebSites;
 
     // The subroutine window, when the subroutines are installed.
     QPointer<QWidget> SubroutineWindow;
@@ -107,6 +122,10 @@ public:
     void AddMenuSeparator(const QString& menu);
 
     // --- side panels ---------------------------------------------------------------------------
+    // The stacks of side panels: SideBarL on the left (web sites, search, bookmarks, FTP),
+    // SideBarR on the right (the tag reference).
+    TSidePanelContainer* SideBarL = nullptr;
+    TSidePanelContainer* SideBarR = nullptr;
     // Puts a panel into the side-panel stack on the left (or the right); its windowTitle is its
     // caption. It starts hidden; `visibilityChanged` runs whenever it is shown or hidden.
     void AddSidePanel(QWidget* panel, bool right, std::function<void()> visibilityChanged = {});
@@ -125,7 +144,7 @@ public:
     bool SwitchingTab = false;
     bool ClosingDocument = false;
     bool StartingUp = false;
-    // The answer to the last question box the window built itself (6, 7 or 2).
+    // The answer to the last question box the window or one of its commands built (6, 7 or 2).
     int LastQuestionResult = 0;
 
     // The current tab and its record.
@@ -157,33 +176,16 @@ public:
     void CodeEditorChange();
     void InitDocTabs();
     void GotoTabFromTag(int tag);
-
-    // --- commands --------------------------------------------------------------------------------
-    // A failure is reported before the command ends; the loops and closes end in a silent
-    // abort when a document was not saved or the user cancelled. The saves return their result.
-    void NewDoc();
-    void OpenDoc();
-    TSaveResult SaveDoc();
-    TSaveResult SaveDocAs();
-    void SaveAllDoc();
-    void SaveAllDocAs();
-    void DocClose();
-    void AllDocClose();
+    // The open dialog for a file of that name only (a file named at start that is missing).
+    void SearchDocument(const QString& fileName);
+    // Takes an undo snapshot of the text changed since the last one, so that an undo takes
+    // back the coming change alone (dialogs that write into the editor run it first).
+    void BeforeEditorChange();
+    // File commands for callers that run them directly rather than by name (the benchmarks).
     void PrevDoc();
     void NextDoc();
-
-    // --- files ---------------------------------------------------------------------------------
-    // The filter index that both file dialogs get for the current document.
-    void SetFilterIndex();
-    int FilterIndex() const { return filterIndex_; }
-    // Asks whether to save the current document when it is modified.
-    TSaveResult AskToSave();
-    void RegSaveReopen();
-    // The recent files, most recent first (what the Reopen store holds).
-    QStringList ReopenFiles() const;
-    void InitReopenNs();
-    void OpenFromReopen(const QString& fileName);
-    void SearchDocument(const QString& fileName);
+    void DocClose();
+    TSaveResult SaveDoc();
 
     // --- boxes ------------------------------------------------------------------------------
     // Every message, question and prompt of the window goes through these.
@@ -204,14 +206,11 @@ public:
     TDebounceTimers Debounce; // ASU (selected tag), AUU (undo snapshot)
     TAppTimer BackupTimer{60000, true};
     TAppTimer NormalizeAdditionalPanelTimer{2000, false};
+    // Clears the status bar's simple text; the wizards start it after writing one.
+    TAppTimer StatusFix{2000, false};
     TBackupService Backups;
     bool AutoBackupEnabled = true; // the AutoBackup setting
-    void RestartTimer(TAppTimer& timer) { timer.Restart(); }
     void AddManualChangeToUndoData();
-    // The editor's undo and redo; the pending undo snapshot is dropped (the text is a restored
-    // one).
-    void DocUndo();
-    void DocRedo();
     // Backs up the open documents; false when that failed or could not run now.
     bool BackupDoc();
     // Clears status panel 6 after a number of seconds.
@@ -249,160 +248,37 @@ public:
     void PreviewPage();
     void SelectCodeEditor();
 
-    // --- insert commands (MainWinInsert.cpp) -------------------------------------------------
+    // --- menus and toolbars (MainWinMenus.cpp) -------------------------------------------------
     QMenu* Infoga1 = nullptr;
     QToolBar* InsertToolbar = nullptr;
-    // The text in upper case when TagCase is 1, in lower case when it is 2, else unchanged.
-    QByteArray FCC(const QByteArray& text) const;
-    void InsertParaP();
-    void InsertParaD();
-    void InsertRaised();
-    void InsertLowered();
-    void InsertBold();
-    void InsertItalic();
-    void InsertUnderlined();
-    // The heading level is the sender's tag (its data, 1 .. 6).
-    void InsertHeading(QObject* sender);
-    void InsertBreakB();
-    void InsertHTMLComment();
-    void InsertJSComment();
-    void InsertVBComment();
-    void InsertSpace();
-    void InsertAnchor();
-    void InsertLinkScript();
-    void InsertLinkStyle();
-    void InsertBuiltinStyle();
-    // The colour command's dialog ("Färg", "&Infoga kod") and the colour it last confirmed.
-    THexColorDialog* ColorDialog = nullptr;
-    TColor LastColor = clBlack;
-    void InsertColor();
-    // The insert actions, the "&Infoga" menu and the insert toolbar; run by the constructor.
-    void BuildInsertCommands();
-
-    // --- search, replace and go to (MainWinSearch.cpp) ---------------------------------------
-    TSearchPanel* searchpn = nullptr;
-    QDockWidget* SearchDock = nullptr;           // holds searchpn until the side-panel stack does
-    TTimesOf* TimesOf = nullptr;                 // the occurrences window, made on first use
-    Treplaceprogress* replaceprogress = nullptr; // exists while a replace-all shows progress
-    bool OccurrencesSpanAllDocuments = false;
-    std::function<void()> AdvancedReplaceHook; // "Avancerad ersättning i filer"
-    void CreateSearchPanel();
-    void ApplySearchSettings(const TSettingsValues& values);
-    void TakeSearchSettings(TSettingsValues* values) const;
-    bool SearchPanelVisible() const;
-    void ToggleSearch();
-    void DocFind();
-    void DocReplace();
-    void DocGoTo();
-    void DocFindNext();
-    void SearchNext();
-    void ReplaceCurrent();
-    void ReplaceAllOccurrences();
-    void ReplaceAllOccurrencesAll();
-    void ShowOccurrences();
-    void ShowOccurrencesAll();
-    void GotoOccurrence(int row);
-    void GotoSpecified();
-    void TestSearchButtonsEnabled();
-    void CodeEditorReplaceProgress(int numTotal, int numDone, int progress);
-
-    // --- bookmarks (MainWinBookmarks.cpp) ------------------------------------------------------
-    TBookmarksPanel* bmpn = nullptr;
-    QDockWidget* BookmarksDock = nullptr; // holds bmpn until the side-panel stack does
-    void CreateBookmarksPanel();
-    void ApplyBookmarksSettings(const TSettingsValues& values);
-    void TakeBookmarksSettings(TSettingsValues* values) const;
-    bool BookmarksPanelVisible() const;
-    // The list's entries; the tab switch keeps them in the document's record.
-    QStringList BookmarksEntries() const;
-    void SetBookmarksEntries(const QStringList& entries);
-    void ToggleBookmarks();
-    void btnAddBookmarkClick();
-    void bookmarksClick(int row);
-    void abortmarkeradebokmrken1Click();
-    void Markeraallabokmrken1Click();
-    void bmPopupPopup();
-
-    // --- web sites (MainWinWebSites.cpp) -----------------------------------------------------
-    TWebSitesPanel* projectpn = nullptr;
-    QDockWidget* WebSitesDock = nullptr; // holds projectpn until the side-panel stack does
-    TWebsitesData WebsitesData;
-    QString SiteFilterPattern = QStringLiteral("*.*");
-    void CreateWebSitesPanel();
-    void ApplyWebSitesSettings(const TSettingsValues& values);
-    void TakeWebSitesSettings(TSettingsValues* values) const;
-    bool WebSitesPanelVisible() const;
-    void ToggleCommonDocs();
-    QString WebSitesFolder() const; // "Webbplatser" in the data folder
-    void LoadWebSites();            // start
-    void SaveWebSites();            // close
-    void AddSite(const QString& localPath, const QStringList& properties);
-    void RemoveSite();
-    void UpdateWebSiteListFromArray();
-    void UpdateWebsite();
-    void WebsiteDataViewStringsChange();
-    void WebsiteDataViewDblClick();
-    void UpdateWebPagesFilter();
-    QString GetSelectedFileName() const; // empty without a selected site and node
-    void WebpagePopupPopup();
-    void OpenExternalFile();
-
-    // --- edit commands and the clipboard history (MainWinEdit.cpp) ---------------------------
+    QMenu* Verktyg1 = nullptr;       // "&Verktyg"
     QMenu* mnuPaste = nullptr;       // "K&listra in" on "&Redigera", rebuilt as it opens
     QMenu* PasteDataPopup = nullptr; // the toolbar paste button's drop-down
-    // The actions, their items on "&Redigera" and "&Format" and the paste button.
-    void BuildEditCommands();
-    // Takes an undo snapshot of text changed since the last one, so that an undo takes back
-    // the coming command alone.
-    void BeforeEditorChange();
-    // The selection as the newest clip.
-    void AddToClipboardHistory();
-    void DocCut();
-    void DocCopy();
-    void DocPaste();
-    void DocDelSel();
-    void ExportText();
-    void ImportText();
-    void SelectCurrentTag();
-    void SelectAll();
-    void CopyAll();
-    void ClearAll();
+    // The text in upper case when TagCase is 1, in lower case when it is 2, else unchanged.
+    QByteArray FCC(const QByteArray& text) const;
     // A clip shown in a menu: whole in quotes below 31 characters, else its first 30 and "...".
     static QString ClipCaption(const QString& text);
+    // The paste menus: the system clipboard and the clips of the history.
     void InitPastes();
     void InitPastes2();
-    // Puts history entry `tag` on the system clipboard and pastes it.
-    void PasteItem(int tag);
+    // The recent-file items of the File menu and the open button.
+    void InitReopenNs();
 
-    // --- printing and XHTML export (MainWinPrint.cpp) ------------------------------------------
-    TPrintProgress* PrintProgress = nullptr;         // exists while a print shows progress
-    TExportProgressFrm* ExportProgressFrm = nullptr; // exists while an export shows progress
-    // Opens an exported file with the system's default handler (tests replace it).
-    std::function<void(const QString& fileName)> OpenWithSystemHandler;
-    void BuildPrintCommands();
-    void PrintDoc();
-    void PrinterSettings();
-    void ExportToXHTML();
-    void CodeEditorPrintProgress(int numTotal, int numDone, int progress);
-    void CodeEditorXHTMLExportProgress(int numTotal, int numDone, int progress);
-    // --- document tools (MainWinTools.cpp) ----------------------------------------------------
-    QMenu* Verktyg1 = nullptr; // "&Verktyg"
-    void BuildToolCommands();
-    void ShowStatistics();
-    void SortRows();
-    void DocProperties();
-    void CompareFiles();
+    // --- side panels (MainWinPanels.cpp) --------------------------------------------------------
+    TSearchPanel* searchpn = nullptr;
+    TBookmarksPanel* bmpn = nullptr;
+    TWebSitesPanel* projectpn = nullptr;
+    // The search panel's buttons follow the texts and the editor's selection.
+    void TestSearchButtonsEnabled();
 
-    // --- full-screen preview and external programs (MainWinExternal.cpp) ----------------------
+    // --- external programs (MainWinPanels.cpp) --------------------------------------------------
     TFSControl* FSControl = nullptr; // the full-screen preview's panel, made at start
     TPreviewFrm* PreviewFrm() const; // the full-screen preview while it is up, else null
-    // The full-screen preview's browser, and how other programs are started (tests replace them).
+    // The full-screen preview's browser, and how other programs and files are started (tests
+    // replace them).
     std::function<std::unique_ptr<TPreviewBrowser>()> MakePreviewBrowser;
     std::function<bool(const QString& program, const QStringList& arguments)> StartProgram;
-    void BuildExternalCommands();
-    void FullscreenPreview();
-    void ShowInBrowser();
-    void AdvancedReplace();
+    std::function<void(const QString& fileName)> OpenWithSystemHandler;
 
     // --- start, settings and shut-down (MainWinStartup.cpp, MainWinSettings.cpp) ------------
     // Every stored setting as read at start. Values whose owner the window does not have yet
@@ -437,6 +313,8 @@ public:
         std::vector<std::function<void(const TSettingsValues&)>> ApplySettings;
         std::vector<std::function<void(TSettingsValues&)>> TakeSettings;
         std::vector<std::function<void(TDocState&)>> DocState;
+        // close, once it is allowed and before anything is written: background work stops.
+        std::vector<std::function<void()>> StopWork;
     } Hooks;
     // The HTML-ground subroutine that fills a new page (the options dialog holds it); unset,
     // the subroutines read "RariViduze.sub" of the data folder.
@@ -450,7 +328,6 @@ public:
     // Asks about every modified document; false when the user cancelled.
     bool FormCloseQuery();
     void FormClose();
-    void CloseMain() { close(); }
     // Gives the running program a full set of values (all of them are kept for writing).
     void ApplySettings(const TSettingsValues& values);
     // Settings with the running program's state taken into it: what the end writes.
@@ -461,34 +338,33 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QAction* AddAction(const QString& name, const QString& caption, const QKeySequence& key,
-                       std::function<void()> command);
-    void BuildActions();
+    friend class TMainCommandWindow;
+
+    // The command units, registered and wired to the panels and the editor.
+    void BuildCommands();
+    // The menus, toolbars and the tab strip's menu from the menu layout table.
     void BuildMenus();
+    // The side-panel stacks and the panels of the window.
+    void BuildSidePanels(QWidget* centre);
     // Makes a tab current without the tab strip's change signal.
     void SelectTab(int index);
     void AddDocumentTab(const QString& fileName);
     // Puts a record's text and selection into the editor.
     void LoadRecord(TFileData& record);
-    // Writes the editor text to a file; reports a failure and returns false.
-    bool WriteCurrent(const QString& fileName, bool quoted);
-    // The open dialog with one filter list: the chosen file, empty on cancel.
-    QString RunOpenDialog(const QString& fileName, const QStringList& filters, int index);
-    // The loop of the save-all commands.
-    void ForEachDocument(const std::function<TSaveResult()>& command);
+    // Closes the current document, or all of them, without asking; a new document follows
+    // when none is left.
+    void CloseCurrentDocument();
+    void CloseAllDocuments();
     // The view area in place of the bare editor, and the mode commands.
     void BuildViews(QVBoxLayout* layout);
-    // The "&Visa" menu with the view commands.
-    void BuildViewMenu();
     // A newly opened file's mode from the extension lists.
     void ViewModeFromExtension(const QString& fileName);
 
     TBoxes boxes_{this};
     TCommandRegistry* commands_ = nullptr;
+    std::unique_ptr<TMainCommandWindow> link_;
     std::array<QLabel*, 7> panels_{};
     TProcessorKind processorKind_ = TProcessorKind::HTML;
-    int filterIndex_ = 11;
-    QString openDialogFile_;
     TCoalescedCall actionUpdate_{[this] { CentralActionListUpdate(); }};
     bool shown_ = false;
 };

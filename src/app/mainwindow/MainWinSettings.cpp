@@ -3,6 +3,9 @@
 #include "app/mainwindow/MainWin.h"
 
 #include "app/core/Program.h"
+#include "app/panels/BookmarksPanel.h"
+#include "app/panels/SearchPanel.h"
+#include "app/panels/WebSitesPanel.h"
 #include "app/preview/ViewModes.h"
 #include "editor/colouring/CSSFormattingProcessor.h"
 #include "editor/colouring/CustomFormattingProcessor.h"
@@ -13,6 +16,7 @@
 #include "editor/view/Ruler.h"
 #include "editor/view/TextEditorEx.h"
 
+#include <QComboBox>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -113,9 +117,11 @@ void Tmain::ApplySettings(const TSettingsValues& values) {
     }
     CustomFormattingProcessor1->SetHighGroup(static_cast<int>(v.CustomGroups.size()) - 1);
     InitInteractiveFormatting();
-    ApplySearchSettings(v);
-    ApplyBookmarksSettings(v);
-    ApplyWebSitesSettings(v);
+    TSearchPanel::SetHistory(searchpn->searchtext, v.SearchMRU);
+    TSearchPanel::SetHistory(searchpn->ReplaceText, v.ReplaceMRU);
+    SetSidePanelVisible(projectpn, v.ShowCommonDocs);
+    SetSidePanelVisible(searchpn, v.ShowSearch);
+    SetSidePanelVisible(bmpn, v.ShowBookmarks);
     for (const auto& apply : Hooks.ApplySettings)
         apply(v);
 }
@@ -193,9 +199,11 @@ TSettingsValues Tmain::CurrentSettings() const {
                                   CustomFormattingProcessor1->GetGroupBold(i),
                                   CustomFormattingProcessor1->GetGroupItalic(i),
                                   CustomFormattingProcessor1->GetGroupUnderline(i)});
-    TakeSearchSettings(&v);
-    TakeBookmarksSettings(&v);
-    TakeWebSitesSettings(&v);
+    v.SearchMRU = TSearchPanel::History(searchpn->searchtext);
+    v.ReplaceMRU = TSearchPanel::History(searchpn->ReplaceText);
+    v.ShowCommonDocs = SidePanelVisible(projectpn);
+    v.ShowSearch = SidePanelVisible(searchpn);
+    v.ShowBookmarks = SidePanelVisible(bmpn);
     for (const auto& take : Hooks.TakeSettings)
         take(v);
     return v;

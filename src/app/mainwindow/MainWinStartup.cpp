@@ -2,9 +2,12 @@
 // close.
 #include "app/mainwindow/MainWin.h"
 
+#include "app/commands/HelpCommands.h"
+#include "app/commands/WebSiteCommands.h"
 #include "controls/TabControlEx.h"
 #include "editor/view/TextEditorEx.h"
 #include "platform/Dialogs.h"
+#include "platform/FlagScope.h"
 #include "platform/SilentAbort.h"
 
 #include <QAction>
@@ -35,12 +38,7 @@ void ApplyWindowState(QWidget* window, const TSettingsValues& v) {
 } // namespace
 
 void Tmain::FormCreate() {
-    const QScopedValueRollback starting(StartingUp, true);
-
-    QAction* closeMain = AddAction(QStringLiteral("ACloseMain"), QStringLiteral("Avsluta"), {},
-                                   [this] { CloseMain(); });
-    Arkiv1->addSeparator();
-    Arkiv1->addAction(closeMain);
+    const FlagScope starting(StartingUp);
 
     WebExtensionsList =
         QStringLiteral(".html .htm .shtml .asp .aspx .pl .cgi .php .php3 .php4 .php5 .jsp")
@@ -64,7 +62,7 @@ void Tmain::FormCreate() {
     ApplyWindowState(this, values);
     ApplySettings(values);
     CreateTimersAndData();
-    RunCommand([this] { LoadWebSites(); });
+    RunCommand([this] { WebSites->Load(); });
 
     Boxes().InstallExceptionHandler();
 }
@@ -80,7 +78,7 @@ void Tmain::setVisible(bool visible) {
 }
 
 void Tmain::FormShow() {
-    const QScopedValueRollback starting(StartingUp, true);
+    const FlagScope starting(StartingUp);
     if (SettingsReadFailed)
         kvMessageBox(kSettingsReadFailedText);
 
@@ -108,6 +106,8 @@ void Tmain::FormShow() {
             RunCommand([&] { SearchDocument(file); });
         }
     }
+    if (IsFirstRun)
+        RunCommand([this] { HelpCommands::ShowIntroduction(*this, true); });
 
     // The start-event subroutine edits like the user: its changes mark the document.
     if (Hooks.StartEvent) {
@@ -125,7 +125,7 @@ bool Tmain::FormCloseQuery() {
     for (int i = 0; i < count; ++i) {
         SelectTab(i);
         UpdateEditor();
-        if (AskToSave() != TSaveResult::Saved)
+        if (FileCommands->AskToSave() != TSaveResult::Saved)
             return false;
     }
     return true;
@@ -142,6 +142,8 @@ void Tmain::closeEvent(QCloseEvent* e) {
         e->ignore();
         return;
     }
+    for (const auto& hook : Hooks.StopWork)
+        RunCommand(hook);
     RunCommand([this] { FormClose(); });
     e->accept();
 }
@@ -157,7 +159,7 @@ void Tmain::FormClose() {
     }
     if (Hooks.SaveDataFiles)
         RunCommand(Hooks.SaveDataFiles);
-    RunCommand([this] { SaveWebSites(); });
+    RunCommand([this] { WebSites->Save(); });
     if (Hooks.UnloadModules)
         RunCommand(Hooks.UnloadModules);
     {

@@ -2,6 +2,7 @@
 #include "app/mainwindow/MainWin.h"
 
 #include "app/preview/ViewModes.h"
+#include "controls/SidePanelContainer.h"
 #include "controls/TabControlEx.h"
 #include "editor/view/Ruler.h"
 #include "editor/view/TextEditorEx.h"
@@ -162,16 +163,17 @@ TDocState Tmain::CurrentDocState() const {
     s.StatusBarVisible = statusBar()->isVisibleTo(this);
     s.RulerVisible = CodeEditor->Ruler() && CodeEditor->Ruler()->isVisibleTo(this);
     s.ShowHiddenChars = CodeEditor->Settings()->ShowHiddenChars;
-    s.LeftPanelVisible[0] = WebSitesPanelVisible();
-    s.LeftPanelVisible[1] = SearchPanelVisible();
-    s.LeftPanelVisible[2] = BookmarksPanelVisible();
+    for (int i = 0; i < 4; ++i)
+        s.LeftPanelVisible[i] = SideBarL->PanelVisible(i);
+    s.RightPanelVisible = SideBarR->PanelVisible(0);
+    s.SubroutineWindowVisible = SubroutineWindow && SubroutineWindow->isVisible();
     for (const auto& part : Hooks.DocState)
         part(s);
     return s;
 }
 
 void Tmain::CentralActionListUpdate() {
-    ApplyActionStates(CurrentDocState(), [this](const QString& name) { return Action(name); });
+    commands_->ApplyStates(CurrentDocState());
 }
 
 bool Tmain::VerifyDefTagActions(char key) {

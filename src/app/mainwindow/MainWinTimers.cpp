@@ -53,8 +53,8 @@ void Tmain::OfferBackups() {
     LastQuestionResult =
         kvQuestionBox(TBackupService::OfferInformation(), TBackupService::OfferQuestion());
     if (LastQuestionResult == 6) {
-        openDialogFile_ = Backups.Folder() + QLatin1Char('/');
-        RunCommand([this] { OpenDoc(); });
+        FileCommands->OpenDialogFile = Backups.Folder() + QLatin1Char('/');
+        RunCommand([this] { FileCommands->OpenDoc(); });
     }
 }
 
@@ -66,22 +66,6 @@ void Tmain::CloseTimersAndData() {
     DataFiles.SaveTagLists(report);
     Backups.PurgeOldBackups();
     DataFiles.SaveClipboardHistory(report);
-}
-
-void Tmain::DocUndo() {
-    if (Views->IsPreviewMode())
-        return;
-    RunCommand([this] { CodeEditor->Undo(); });
-    Debounce.UndoneOrRedone();
-    RequestActionUpdate();
-}
-
-void Tmain::DocRedo() {
-    if (Views->IsPreviewMode())
-        return;
-    RunCommand([this] { CodeEditor->Redo(); });
-    Debounce.UndoneOrRedone();
-    RequestActionUpdate();
 }
 
 void Tmain::AddManualChangeToUndoData() {

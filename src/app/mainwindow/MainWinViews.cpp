@@ -38,7 +38,7 @@ public:
         if (HeldIndex() != w_->CurrentTab())
             return false;
         bool saved = false;
-        RunCommand([&] { saved = w_->SaveDoc() == TSaveResult::Saved; });
+        RunCommand([&] { saved = w_->FileCommands->SaveDoc() == TSaveResult::Saved; });
         return saved;
     }
     bool WriteEditorText(const QString& fileName) override {
@@ -86,8 +86,8 @@ private:
 
 void Tmain::BuildViews(QVBoxLayout* layout) {
     auto* host = new TMainViewsHost(this);
-    Views =
-        new TViewModes(host, std::make_unique<TWebEnginePreviewBrowser>(), layout->parentWidget());
+    Views = new TViewModes(host, std::make_unique<TWebEnginePreviewBrowser>(),
+                           layout->parentWidget(), commands_);
     host->SetModes(Views);
     // The ruler stands against the editor's left edge.
     auto* editorRow = new QHBoxLayout;
@@ -97,26 +97,6 @@ void Tmain::BuildViews(QVBoxLayout* layout) {
     editorRow->addWidget(CodeEditor, 1);
     static_cast<QBoxLayout*>(Views->EditorPn->layout())->addLayout(editorRow);
     layout->addWidget(Views->Area(), 1);
-    for (QAction* action : Views->Actions()) {
-        commands_->Adopt(action);
-        addAction(action);
-    }
-}
-
-void Tmain::BuildViewMenu() {
-    QMenu* menu = menuBar()->addMenu(QStringLiteral("&Visa"));
-    menu->setObjectName(QStringLiteral("Visa1"));
-    const QList<QList<QAction*>> groups = {
-        {Views->VUserGoEditMode, Views->VUserGoPreviewPageMode, Views->VUserGoCombinationMode},
-        {Views->VViewPage},
-        {Views->VSetOrientationH, Views->VSetOrientationV},
-        {Views->VPreviewPage, Views->VToggleAutoPreviewUpdate, Views->VToggleAutoSaveOnUpdate},
-    };
-    for (const QList<QAction*>& group : groups) {
-        if (!menu->isEmpty())
-            menu->addSeparator();
-        menu->addActions(group);
-    }
 }
 
 void Tmain::PreviewPage() {

@@ -1,7 +1,10 @@
 #include "app/panels/BookmarksPanel.h"
 
+#include "app/commands/CommandRegistry.h"
+#include "app/commands/Requests.h"
 #include "controls/PanelCaption.h"
 #include "platform/Cp1252.h"
+#include "platform/SilentAbort.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -13,6 +16,7 @@
 
 TBookmarksPanel::TBookmarksPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("bmpn"));
+    setWindowTitle(QStringLiteral("Bokmärken"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -46,6 +50,15 @@ TBookmarksPanel::TBookmarksPanel(QWidget* parent) : QWidget(parent) {
     Taborttmarkeradebokmrken1 = bmPopup->addAction(QStringLiteral("&Ta bort markerade bokmärken"));
     Markeraallabokmrken1 = bmPopup->addAction(QStringLiteral("&Markera alla bokmärken"));
     connect(bmPopup, &QMenu::aboutToShow, this, [this] { PreparePopup(); });
+    connect(btnAddBookmark, &QPushButton::clicked, this,
+            [this] { Run(QStringLiteral("AddBookmark")); });
+    connect(Laggtillaktuellrad1, &QAction::triggered, this,
+            [this] { Run(QStringLiteral("AddBookmark")); });
+    connect(Taborttmarkeradebokmrken1, &QAction::triggered, this, [this] { DeleteSelected(); });
+    connect(Markeraallabokmrken1, &QAction::triggered, this, [this] { SelectAll(); });
+    connect(bookmarks, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        Run(QStringLiteral("GotoBookmark"), TLineRequest{EntryLine(item->text())});
+    });
     connect(bookmarks, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { bmPopup->popup(bookmarks->viewport()->mapToGlobal(pos)); });
     PreparePopup();
@@ -112,4 +125,9 @@ bool TBookmarksPanel::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void TBookmarksPanel::Run(const QString& command, const std::any& request) {
+    if (commands_)
+        RunCommand([&] { commands_->Run(command, request); });
 }

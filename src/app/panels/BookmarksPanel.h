@@ -1,23 +1,30 @@
 #pragma once
 
+#include "app/commands/BookmarkCommands.h"
+
 #include <QByteArray>
 #include <QStringList>
 #include <QWidget>
+#include <any>
 
 class QAction;
 class QListWidget;
 class QMenu;
 class QPushButton;
+class TCommandRegistry;
 
 // The side panel "Bokmärken": a list of line bookmarks of the current document. An entry
-// only names a line number and shows the start of that line; it does not follow edits. The
-// main window connects the button and the menu items to its commands.
-class TBookmarksPanel : public QWidget {
+// only names a line number and shows the start of that line; it does not follow edits. Adding
+// the caret's line and going to an entry's line run their commands by name.
+class TBookmarksPanel : public QWidget, public TBookmarkList {
 public:
     // A line longer than this is shown cut, with "..." before the closing quote.
     static constexpr int ShownChars = 20;
 
     explicit TBookmarksPanel(QWidget* parent = nullptr);
+
+    // The registry the add button, the menu and the list run their commands in.
+    void SetCommands(TCommandRegistry* commands) { commands_ = commands; }
 
     QListWidget* bookmarks = nullptr;
     QPushButton* btnAddBookmark = nullptr;
@@ -35,6 +42,7 @@ public:
     QStringList Entries() const;
     void SetEntries(const QStringList& entries);
     void AddEntry(const QString& entry);
+    void AddLine(int line, const QByteArray& text) override { AddEntry(EntryText(line, text)); }
     // Deletes the selected entries.
     void DeleteSelected();
     void SelectAll();
@@ -43,4 +51,9 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Run(const QString& command, const std::any& request = {});
+
+    TCommandRegistry* commands_ = nullptr;
 };

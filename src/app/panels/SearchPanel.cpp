@@ -1,6 +1,8 @@
 #include "app/panels/SearchPanel.h"
 
+#include "app/commands/CommandRegistry.h"
 #include "platform/Cp1252.h"
+#include "platform/SilentAbort.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -142,6 +144,31 @@ TSearchPanel::TSearchPanel(QWidget* parent) : QWidget(parent) {
 
     BuildMenus();
 
+    connect(SearchBtn, &QPushButton::clicked, this, [this] {
+        RunSearch("SearchNext", TSearchUse::FindNext, TSearchScope::CurrentDocument);
+    });
+    connect(Replace, &QPushButton::clicked, this, [this] {
+        RunSearch("ReplaceCurrent", TSearchUse::ReplaceCurrent, TSearchScope::CurrentDocument);
+    });
+    connect(GotoBtn, &QPushButton::clicked, this, [this] {
+        if (commands_)
+            RunCommand([this] { commands_->Run(QStringLiteral("GotoSpecified"), GotoRequest()); });
+    });
+    const struct {
+        QAction* item;
+        const char* command;
+        TSearchUse use;
+        TSearchScope scope;
+    } items[] = {
+        {ReplaceInCurrent, "ReplaceAllOccurrences", TSearchUse::ReplaceAll,
+         TSearchScope::CurrentDocument},
+        {ReplaceInAll, "ReplaceAllOccurrences", TSearchUse::ReplaceAll, TSearchScope::AllDocuments},
+        {OccurInCurrent, "ShowOccurrences", TSearchUse::Occurrences, TSearchScope::CurrentDocument},
+        {OccurInAll, "ShowOccurrences", TSearchUse::Occurrences, TSearchScope::AllDocuments},
+    };
+    for (const auto& i : items)
+        connect(i.item, &QAction::triggered, this,
+                [this, i] { RunSearch(i.command, i.use, i.scope); });
     connect(ReplaceAll, &QPushButton::clicked, this,
             [this] { replacePopup->popup(QCursor::pos()); });
     connect(OccurBtn, &QPushButton::clicked, this, [this] { occurPopup->popup(QCursor::pos()); });
@@ -256,7 +283,7 @@ void TSearchPanel::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-// --- histories, escapes and flags ------------------------------------------------------------
+// --- histories ------------------------------------------------------------
 
 void TSearchPanel::AddToHistory(QComboBox* box) {
     const QString text = box->currentText();
@@ -291,20 +318,63 @@ void TSearchPanel::SetHistory(QComboBox* box, const QStringList& items) {
     box->setEditText(text);
 }
 
-QString TSearchPanel::Unescape(const QString& text) {
-    QString out = text;
-    out.replace(QLatin1String("\\n"), QLatin1String("\r\n"));
-    out.replace(QLatin1String("\\t"), QLatin1String("\t"));
-    return out;
+// --- the requests ------------------------------------------------------------------------------
+
+TSearchRequest TSearchPanel::TakeSearchRequest(TSearchUse use) {
+    if (use != TSearchUse::ReplaceCurrent)
+        AddToHistory(searchtext);
+    if (use == TSearchUse::ReplaceCurrent || use == TSearchUse::ReplaceAll)
+        AddToHistory(ReplaceText);
+    TSearchRequest request;
+    request.Text = searchtext->currentText();
+    request.Replacement = ReplaceText->currentText();
+    request.MatchCase = vers->isChecked();
+    request.WholeWords = whwo->isChecked();
+    request.FromStart = startover->isChecked();
+    // "Börja om" serves one find, found or not; the listings only read it.
+    if (use == TSearchUse::FindNext)
+        startover->setChecked(false);
+    return request;
 }
 
-quint8 TSearchPanel::Flags(bool withStart) const {
-    quint8 flags = 0;
-    if (vers->isChecked())
-        flags |= 2;
-    if (whwo->isChecked())
-        flags |= 1;
-    if (withStart && startover->isChecked())
-        flags |= 4;
-    return flags;
+TGotoRequest TSearchPanel::GotoRequest() const {
+    return {name->currentText(), value->text()};
+}
+
+bool TSearchPanel::HasSearchText() const {
+    return !searchtext->currentText().isEmpty();
+}
+
+void TSearchPanel::FocusBox(TSearchBox box) {
+    QWidget* control = box == TSearchBox::Find      ? static_cast<QWidget*>(searchtext)
+                       : box == TSearchBox::Replace ? static_cast<QWidget*>(ReplaceText)
+                                                    : static_cast<QWidget*>(value);
+    if (!control->isEnabled() || !control->isVisibleTo(window()))
+        return;
+    control->setFocus(Qt::OtherFocusReason);
+    if (auto* combo = qobject_cast<QComboBox*>(control))
+        combo->lineEdit()->selectAll();
+    else if (auto* edit = qobject_cast<QLineEdit*>(control))
+        edit->selectAll();
+}
+
+void TSearchPanel::SetSearch(const QString& text, bool matchCase, bool wholeWords) {
+    vers->setChecked(matchCase);
+    whwo->setChecked(wholeWords);
+    searchtext->setEditText(text);
+}
+
+void TSearchPanel::UpdateButtons(bool editorHasSelection) {
+    Replace->setEnabled(!ReplaceText->currentText().isEmpty() && editorHasSelection);
+    ReplaceAll->setEnabled(!searchtext->currentText().isEmpty());
+}
+
+void TSearchPanel::RunSearch(const char* command, TSearchUse use, TSearchScope scope) {
+    if (!commands_)
+        return;
+    RunCommand([&] {
+        TSearchRequest request = TakeSearchRequest(use);
+        request.Scope = scope;
+        commands_->Run(QLatin1String(command), request);
+    });
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/commands/SearchForm.h"
+
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -10,16 +12,32 @@ class QComboBox;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class TCommandRegistry;
 
 // The search, replace and go-to panel "Kodsökning". It owns its controls, the two histories,
-// the default buttons and the context menu of the text boxes; the main window connects the
-// buttons and menu items to its commands.
-class TSearchPanel : public QWidget {
+// the default buttons and the context menu of the text boxes. Its buttons and menu items fill
+// a request from the controls and run their command by name.
+class TSearchPanel : public QWidget, public TSearchForm {
 public:
     // A history never holds more entries than this.
     static constexpr int MaxHistory = 51;
 
     explicit TSearchPanel(QWidget* parent = nullptr);
+
+    // The registry the buttons and menu items run their commands in.
+    void SetCommands(TCommandRegistry* commands) { commands_ = commands; }
+
+    // --- the requests (TSearchForm) -------------------------------------------------------------
+    QWidget* Panel() override { return this; }
+    TSearchRequest TakeSearchRequest(TSearchUse use) override;
+    TGotoRequest GotoRequest() const override;
+    bool HasSearchText() const override;
+    void FocusBox(TSearchBox box) override;
+    // Puts a search into the controls as if it was typed there (a subroutine's "find next").
+    void SetSearch(const QString& text, bool matchCase, bool wholeWords);
+    // "&Ersätt" is enabled iff the replacement box holds text and the editor has a selection;
+    // "Ersätt a&lla" iff the search box holds text.
+    void UpdateButtons(bool editorHasSelection);
 
     // --- controls ---------------------------------------------------------------------------
     QComboBox* searchtext = nullptr;
@@ -65,13 +83,6 @@ public:
     static QStringList History(const QComboBox* box);
     static void SetHistory(QComboBox* box, const QStringList& items);
 
-    // "\n" becomes CR LF, then "\t" a tab; nothing else is an escape.
-    static QString Unescape(const QString& text);
-
-    // The search flags of the check boxes: 2 match case, 1 whole word, 4 from the start (only
-    // when withStart is set).
-    quint8 Flags(bool withStart) const;
-
     // The button that Enter presses: "Sök nästa" while the search box or one of the check
     // boxes has the focus, "Gå till" while the go-to boxes have it, else none.
     QPushButton* DefaultButton() const { return defaultButton_; }
@@ -83,10 +94,13 @@ protected:
 
 private:
     void BuildMenus();
+    // Runs a command with the request of the controls, at a command boundary of its own.
+    void RunSearch(const char* command, TSearchUse use, TSearchScope scope);
     void FocusChanged(QWidget* now);
     void SetDefaultButton(QPushButton* button);
     void OpenPatternMenu(QComboBox* box, const QPoint& pos);
     QLineEdit* TargetEdit() const;
 
     QPushButton* defaultButton_ = nullptr;
+    TCommandRegistry* commands_ = nullptr;
 };

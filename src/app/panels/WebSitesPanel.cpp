@@ -1,14 +1,20 @@
 #include "app/panels/WebSitesPanel.h"
 
+#include "app/commands/CommandRegistry.h"
+#include "app/commands/Requests.h"
 #include "app/core/WebsiteData.h"
+#include "platform/SilentAbort.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QSignalBlocker>
@@ -16,6 +22,7 @@
 #include <QTableWidget>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
@@ -42,6 +49,8 @@ const QStringList& TWebSitesPanel::FilterItems() {
 }
 
 TWebSitesPanel::TWebSitesPanel(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("projectpn"));
+    setWindowTitle(QStringLiteral("Projekthanterare"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
 
@@ -99,10 +108,131 @@ TWebSitesPanel::TWebSitesPanel(QWidget* parent) : QWidget(parent) {
     connect(Webpages, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         WebpagePopup->popup(Webpages->viewport()->mapToGlobal(at));
     });
-    connect(WebsiteDataView, &QTableWidget::itemChanged, this, [this] {
-        if (OnGridChanged)
-            OnGridChanged();
+    connect(WebsiteDataView, &QTableWidget::itemChanged, this, [this] { GridChanged(); });
+
+    // The new-site wizard, the file preview and the link and image dialogs are commands of the
+    // markup tools, run by name; the file commands take the selected file.
+    connect(btnWebsiteNew, &QToolButton::clicked, this, [this] {
+        if (commands_)
+            commands_->Trigger(QStringLiteral("CreateNewSite"));
     });
+    const struct {
+        QAction* item;
+        const char* command;
+    } fileCommands[] = {{mnuPreviewFile, "PreviewExternalFile"},
+                        {mnuInsertA_HREF, "IInsertLink"},
+                        {mnuInsertIMG_SRC, "IInsertImage"}};
+    for (const auto& f : fileCommands)
+        connect(f.item, &QAction::triggered, this, [this, command = f.command] {
+            const QString path = SelectedFile();
+            if (!path.isEmpty())
+                Run(QLatin1String(command), path);
+        });
+    connect(btnWebsiteDelete, &QToolButton::clicked, this, [this] {
+        Run(QStringLiteral("RemoveSite"), TSiteChangeRequest{CurrentSite(), {}});
+    });
+    connect(Websites, &QListWidget::itemClicked, this, [this] { UpdateWebsite(); });
+    connect(Websites, &QListWidget::currentRowChanged, this, [this] { UpdateWebsite(); });
+    connect(WebsiteDataView, &QTableWidget::cellDoubleClicked, this, [this] { OpenUrl(); });
+    connect(WebPageFilter, &QComboBox::activated, this, [this] { FilterChanged(); });
+    connect(WebPageFilter->lineEdit(), &QLineEdit::returnPressed, this,
+            [this] { FilterChanged(); });
+    connect(WebpagePopup, &QMenu::aboutToShow, this, [this] { PrepareFileMenu(); });
+    connect(mnuOpenFile, &QAction::triggered, this, [this] { OpenSelectedFile(); });
+    connect(Webpages, &QTreeWidget::itemDoubleClicked, this, [this] { OpenSelectedFile(); });
+}
+
+void TWebSitesPanel::Run(const QString& command, const std::any& request) {
+    if (commands_)
+        RunCommand([&] { commands_->Run(command, request); });
+}
+
+// --- the list ----------------------------------------------------------------------------------
+
+void TWebSitesPanel::ShowSites() {
+    const QSignalBlocker block(Websites);
+    Websites->clear();
+    if (sites_)
+        for (const TWebsiteData& site : *sites_)
+            Websites->addItem(site.Value(QStringLiteral("Titel")));
+    btnWebsiteDelete->setEnabled(false);
+}
+
+void TWebSitesPanel::ShowSite(int index) {
+    if (index >= 0 && sites_ && index < static_cast<int>(sites_->size())) {
+        {
+            const QSignalBlocker block(Websites);
+            Websites->setCurrentRow(index);
+        }
+        UpdateWebsite();
+        return;
+    }
+    SetGridLines({});
+    Webpages->clear();
+}
+
+int TWebSitesPanel::CurrentSite() const {
+    const int row = Websites->currentRow();
+    return sites_ && row >= 0 && row < static_cast<int>(sites_->size()) ? row : -1;
+}
+
+void TWebSitesPanel::UpdateWebsite() {
+    const int row = CurrentSite();
+    if (row < 0)
+        return;
+    const TWebsiteData& site = (*sites_)[static_cast<size_t>(row)];
+    SetGridLines(site.Properties);
+    FillTree(site.LocalPath, filterPattern_);
+    btnWebsiteDelete->setEnabled(true);
+}
+
+void TWebSitesPanel::GridChanged() {
+    const int row = CurrentSite();
+    if (row >= 0)
+        Run(QStringLiteral("SetSiteProperties"), TSiteChangeRequest{row, GridLines()});
+}
+
+void TWebSitesPanel::FilterChanged() {
+    filterPattern_ = WebsiteFilter::PatternOf(WebPageFilter->currentText());
+    UpdateWebsite();
+}
+
+void TWebSitesPanel::OpenUrl() {
+    const QTableWidgetItem* name = WebsiteDataView->item(WebsiteDataView->currentRow(), 0);
+    if (!name || name->text() != QLatin1String("URL"))
+        return;
+    const QString url = WebsiteFiles::ValueOf(GridLines(), QStringLiteral("URL"));
+    if (!url.isEmpty())
+        QDesktopServices::openUrl(QUrl::fromUserInput(url));
+}
+
+// --- the files ---------------------------------------------------------------------------------
+
+QString TWebSitesPanel::SelectedFile() const {
+    const int row = CurrentSite();
+    if (row < 0)
+        return {};
+    return SelectedFileName((*sites_)[static_cast<size_t>(row)].LocalPath);
+}
+
+void TWebSitesPanel::PrepareFileMenu() {
+    const bool selected = !Webpages->selectedItems().isEmpty();
+    const auto available = [this, selected](const char* command) {
+        return selected && commands_ && commands_->Has(QLatin1String(command));
+    };
+    mnuOpenFile->setEnabled(selected);
+    mnuPreviewFile->setEnabled(available("PreviewExternalFile"));
+    mnuInsertA_HREF->setEnabled(available("IInsertLink"));
+    mnuInsertIMG_SRC->setEnabled(available("IInsertImage"));
+}
+
+void TWebSitesPanel::OpenSelectedFile() {
+    if (Webpages->selectedItems().isEmpty())
+        return;
+    const QString path = SelectedFile();
+    if (path.isEmpty() || QFileInfo(path).isDir())
+        return;
+    Run(QStringLiteral("AOpenDoc"), TOpenRequest{path});
 }
 
 QStringList TWebSitesPanel::GridLines() const {
@@ -175,8 +305,7 @@ bool TWebSitesPanel::eventFilter(QObject* watched, QEvent* event) {
                 const QSignalBlocker block(WebsiteDataView);
                 WebsiteDataView->removeRow(WebsiteDataView->currentRow());
             }
-            if (OnGridChanged)
-                OnGridChanged();
+            GridChanged();
             return true;
         }
     }

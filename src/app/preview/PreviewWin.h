@@ -28,7 +28,6 @@ public:
     void FillWindow();
     // The browser at (0, 0) with the given size, no longer following the window's size.
     void PlaceBrowser(int width, int height);
-    bool BrowserFillsWindow() const { return aligned_; }
 
 protected:
     void showEvent(QShowEvent* e) override;

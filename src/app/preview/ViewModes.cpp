@@ -1,9 +1,11 @@
 #include "app/preview/ViewModes.h"
 
+#include "app/commands/CommandRegistry.h"
 #include "app/core/SettingsStore.h"
 #include "app/preview/PreviewBrowser.h"
 #include "app/preview/ViewModesHost.h"
 #include "platform/AppPaths.h"
+#include "platform/FlagScope.h"
 #include "platform/SilentAbort.h"
 
 #include <QAction>
@@ -35,18 +37,6 @@ constexpr int kBarLow = 33;
 constexpr int kEditorHeight = 291;
 constexpr int kButtonMargin = 12;
 
-// Sets a flag for a scope.
-class FlagGuard {
-public:
-    explicit FlagGuard(bool& flag) : flag_(flag) { flag_ = true; }
-    ~FlagGuard() { flag_ = false; }
-    FlagGuard(const FlagGuard&) = delete;
-    FlagGuard& operator=(const FlagGuard&) = delete;
-
-private:
-    bool& flag_;
-};
-
 // A hint "short|long": the short part as tool tip, the long part for the status bar.
 void SetHint(QWidget* widget, const QString& hint) {
     const qsizetype bar = hint.indexOf(QLatin1Char('|'));
@@ -57,8 +47,12 @@ void SetHint(QWidget* widget, const QString& hint) {
 } // namespace
 
 TViewModes::TViewModes(TViewModesHost* host, std::unique_ptr<TPreviewBrowser> browser,
-                       QWidget* parent)
-    : host_(host), browser_(std::move(browser)) {
+                       QWidget* parent, TCommandRegistry* commands)
+    : host_(host), commands_(commands), browser_(std::move(browser)) {
+    if (!commands_) {
+        commands_ = new TCommandRegistry(nullptr);
+        commands_->setParent(this);
+    }
     PreviewSaveFileName = AppPaths::DataFile(QStringLiteral("_preview.html"));
     PreviewOpenFileName = PreviewSaveFileName;
     APU = new QTimer(this);
@@ -142,55 +136,43 @@ void TViewModes::BuildArea(QWidget* parent) {
 }
 
 QAction* TViewModes::NewAction(const QString& name, const QString& caption, const QString& key,
-                               std::function<void()> command) {
-    auto* action = new QAction(caption, this);
-    action->setObjectName(name);
-    if (!key.isEmpty())
-        action->setShortcut(QKeySequence(key));
-    if (command)
-        connect(action, &QAction::triggered, this,
-                [command = std::move(command)] { RunCommand(command); });
-    return action;
+                               bool checkable, std::function<void()> command) {
+    return commands_->Add(name, {caption, {QKeySequence(key)}, {}, checkable}, std::move(command));
 }
 
 void TViewModes::BuildActions() {
     VUserGoEditMode = NewAction(QStringLiteral("VUserGoEditMode"), QStringLiteral("Redigering"),
-                                QStringLiteral("F7"), [this] { UserGoEditMode(); });
+                                QStringLiteral("F7"), true, [this] { UserGoEditMode(); });
     VUserGoPreviewPageMode =
         NewAction(QStringLiteral("VUserGoPreviewPageMode"), QStringLiteral("Granskning"),
-                  QStringLiteral("F8"), [this] { UserGoPreviewPageMode(); });
+                  QStringLiteral("F8"), true, [this] { UserGoPreviewPageMode(); });
     VUserGoCombinationMode =
         NewAction(QStringLiteral("VUserGoCombinationMode"), QStringLiteral("Kombination"),
-                  QStringLiteral("F9"), [this] { UserGoCombinationMode(); });
+                  QStringLiteral("F9"), true, [this] { UserGoCombinationMode(); });
     modeGroup_ = new QActionGroup(this);
     modeGroup_->setExclusive(true);
-    for (QAction* mode : {VUserGoEditMode, VUserGoPreviewPageMode, VUserGoCombinationMode}) {
-        mode->setCheckable(true);
+    for (QAction* mode : {VUserGoEditMode, VUserGoPreviewPageMode, VUserGoCombinationMode})
         modeGroup_->addAction(mode);
-    }
     VUserGoEditMode->setChecked(true);
 
-    VViewPage = NewAction(QStringLiteral("VViewPage"), QStringLiteral("Granska sida"), {},
+    VViewPage = NewAction(QStringLiteral("VViewPage"), QStringLiteral("Granska sida"), {}, false,
                           [this] { UserGoPreviewPageMode(); });
     VSetOrientationH =
         NewAction(QStringLiteral("VSetOrientationH"), QStringLiteral("Horisontell indelning"), {},
-                  [this] { SetOrientation(false); });
+                  true, [this] { SetOrientation(false); });
     VSetOrientationV =
         NewAction(QStringLiteral("VSetOrientationV"), QStringLiteral("Vertikal indelning"), {},
-                  [this] { SetOrientation(true); });
+                  true, [this] { SetOrientation(true); });
     VPreviewPage =
         NewAction(QStringLiteral("VPreviewPage"), QStringLiteral("Uppdatera granskning nu"),
-                  QStringLiteral("F5"), [this] { PreviewPage(); });
+                  QStringLiteral("F5"), false, [this] { PreviewPage(); });
     VToggleAutoPreviewUpdate = NewAction(QStringLiteral("VToggleAutoPreviewUpdate"),
-                                         QStringLiteral("Uppdatera automatiskt"), {},
+                                         QStringLiteral("Uppdatera automatiskt"), {}, true,
                                          [this] { ToggleAutoPreviewUpdate(); });
     // A check box only: the preview and its update read it.
     VToggleAutoSaveOnUpdate =
         NewAction(QStringLiteral("VToggleAutoSaveOnUpdate"),
-                  QStringLiteral("Spara automatiskt vid uppdatering"), {}, nullptr);
-    for (QAction* toggle :
-         {VSetOrientationH, VSetOrientationV, VToggleAutoPreviewUpdate, VToggleAutoSaveOnUpdate})
-        toggle->setCheckable(true);
+                  QStringLiteral("Spara automatiskt vid uppdatering"), {}, true, nullptr);
     RequestActionUpdate();
 }
 
@@ -356,7 +338,7 @@ void TViewModes::Navigate(const QString& target) {
 void TViewModes::PreviewPage() {
     if (previewing_)
         return;
-    FlagGuard guard(previewing_);
+    const FlagScope guard(previewing_);
     // A modified document is not shown from its file: saved first, or shown from the copy.
     // A failed save was reported by the save and keeps the mark.
     if (host_->DocumentHasFile() && VToggleAutoSaveOnUpdate->isChecked() &&
@@ -382,7 +364,7 @@ void TViewModes::PreviewPageUpdate() {
         APU->start();
         return;
     }
-    FlagGuard guard(previewing_);
+    const FlagScope guard(previewing_);
     // A save that succeeds clears the mark; a failed one was reported and keeps it.
     if (host_->DocumentHasFile() && VToggleAutoSaveOnUpdate->isChecked())
         host_->SaveDocument();

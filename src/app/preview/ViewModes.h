@@ -15,6 +15,7 @@ class QPushButton;
 class QSplitter;
 class QTimer;
 class QWidget;
+class TCommandRegistry;
 class TPreviewBrowser;
 class TViewModesHost;
 struct TSettingsValues;
@@ -28,8 +29,10 @@ enum TViewModeIndex : quint8 { vmEdit = 0, vmPreview = 1, vmCombination = 2 };
 // document and its automatic update one second after the last edit.
 class TViewModes : public QObject {
 public:
+    // The mode commands are registered in `commands`; without one they go into a registry of
+    // their own (view modes without a window).
     TViewModes(TViewModesHost* host, std::unique_ptr<TPreviewBrowser> browser,
-               QWidget* parent = nullptr);
+               QWidget* parent = nullptr, TCommandRegistry* commands = nullptr);
     ~TViewModes() override;
 
     // --- components ----------------------------------------------------------------------
@@ -47,7 +50,7 @@ public:
     QTimer* APU = nullptr;
     TPreviewBrowser* Browser() const { return browser_.get(); }
 
-    // --- commands ------------------------------------------------------------------------
+    // --- commands (their actions in the registry) ----------------------------------------------
     QAction* VUserGoEditMode = nullptr;
     QAction* VUserGoPreviewPageMode = nullptr;
     QAction* VUserGoCombinationMode = nullptr;
@@ -118,7 +121,7 @@ public:
 
 private:
     QAction* NewAction(const QString& name, const QString& caption, const QString& key,
-                       std::function<void()> command);
+                       bool checkable, std::function<void()> command);
     void BuildArea(QWidget* parent);
     void BuildActions();
     void LayoutCombination();
@@ -131,6 +134,7 @@ private:
     void ToggleAutoPreviewUpdate();
 
     TViewModesHost* host_;
+    TCommandRegistry* commands_;
     std::unique_ptr<TPreviewBrowser> browser_;
     QPointer<QWidget> area_;
     QActionGroup* modeGroup_ = nullptr;

@@ -1,8 +1,10 @@
 #include "app/preview/WebEnginePreviewBrowser.h"
 
 #include <QVBoxLayout>
+#include <QWebEngineDownloadRequest>
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
+#include <QWebEngineProfile>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 
@@ -40,6 +42,18 @@ QWebEngineView* TWebEnginePreviewBrowser::View() {
         view_->settings()->setDefaultTextEncoding(QStringLiteral("windows-1252"));
         connect(view_->page(), &QWebEnginePage::loadingChanged, this,
                 [this](const QWebEngineLoadingInfo& info) { LoadingChanged(info); });
+        // A preview never saves anything: downloads its page asks for are cancelled.
+        connect(view_->page()->profile(), &QWebEngineProfile::downloadRequested, this,
+                [this](QWebEngineDownloadRequest* download) {
+                    if (!view_ || download->page() != view_->page())
+                        return;
+                    download->cancel();
+                    // The page asked for shows nothing: its load failed.
+                    if (waiting_ && Normalized(download->url()) == requested_) {
+                        waiting_ = false;
+                        ReportFailed(Target(requested_), QStringLiteral("download cancelled"));
+                    }
+                });
         frame_->layout()->addWidget(view_);
     }
     return view_;

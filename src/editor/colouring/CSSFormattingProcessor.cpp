@@ -23,6 +23,10 @@ char LastBrace(const char* s, int n) {
 
 } // namespace
 
+bool TCSSFormattingProcessor::InsideWith(char c, bool before) {
+    return c == '{' ? true : c == '}' ? false : before;
+}
+
 void TCSSFormattingProcessor::LinesChanged(int firstLine) {
     // The state at a line's start depends only on the lines before it.
     valid_ = std::clamp(firstLine + 1, 1, valid_);
@@ -59,25 +63,15 @@ bool TCSSFormattingProcessor::OutsideBlock(const QPoint& Pos) {
     if (Pos.y() < 0 || Pos.y() >= lines.Count())
         return true;
     const QByteArray& text = lines.Get(Pos.y());
-    if (Pos.x() >= 0 && Pos.x() < text.size()) {
-        if (text[Pos.x()] == '{')
-            return false;
-        if (text[Pos.x()] == '}')
-            return true;
-    }
-    return !InsideAt(Pos.y(), text, Pos.x());
+    const bool before = InsideAt(Pos.y(), text, Pos.x());
+    if (Pos.x() < 0 || Pos.x() >= text.size())
+        return !before;
+    return !InsideWith(text[Pos.x()], before);
 }
 
-void TCSSFormattingProcessor::FormatChar(char Ch, const QPoint& Pos, bool JustTyped,
+void TCSSFormattingProcessor::FormatChar(char, const QPoint& Pos, bool JustTyped,
                                          TCharFormat& Format) {
-    TFormattingProcessor::FormatChar(Ch, Pos, JustTyped, Format);
-    if (Ch == '{' || Ch == '}') {
-        Format.Color = GroupSepColor;
-    } else if (OutsideBlock(Pos)) {
-        Format.Color = GroupColor;
-        if (GroupBold)
-            Format.Style = fsBold;
-    }
+    FormatCharByLine(Pos, JustTyped, Format);
 }
 
 void TCSSFormattingProcessor::FormatLine(int line, int first, int count, int justTypedColumn,
@@ -93,11 +87,7 @@ void TCSSFormattingProcessor::FormatLine(int line, int first, int count, int jus
     TCharFormat* o = out.data();
     for (int i = 0; i < count; ++i) {
         const char c = s[i];
-        if (c == '{' || c == '}') {
-            o[i] = sep;
-            inside = c == '{';
-        } else {
-            o[i] = inside ? base : group;
-        }
+        inside = InsideWith(c, inside);
+        o[i] = c == '{' || c == '}' ? sep : inside ? base : group;
     }
 }

@@ -30,6 +30,9 @@ public:
 private:
     // Inside a block at column `column` of a line (the braces before the column counted).
     bool InsideAt(int line, const QByteArray& text, int column);
+    // Whether the character c lies inside a block, `before` being the state before it: an
+    // opening brace belongs to its block, a closing one to the outside.
+    static bool InsideWith(char c, bool before);
 
     std::vector<std::uint8_t> inside_{0}; // per line start: 1 inside a block
     int valid_ = 1;                       // inside_[0 .. valid_ - 1] are current

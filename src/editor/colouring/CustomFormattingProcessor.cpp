@@ -80,18 +80,6 @@ bool TCustomFormattingProcessor::IsCustomWordChar(unsigned char ch) {
            ch != 215 && ch != 247;
 }
 
-const TWordDef& TCustomFormattingProcessor::WordDef() {
-    static const TWordDef def = [] {
-        TWordDef d;
-        d.UseDefault = false;
-        for (int c = 1; c < 256; ++c)
-            if (IsCustomWordChar(static_cast<unsigned char>(c)))
-                d.WordChars += static_cast<char>(c);
-        return d;
-    }();
-    return def;
-}
-
 int TCustomFormattingProcessor::GroupOf(const char* s, int n) const {
     if (!lookupValid_) {
         lookup_.clear();
@@ -129,15 +117,9 @@ TCharFormat TCustomFormattingProcessor::GroupFormat(const TCharFormat& base, int
     return f;
 }
 
-void TCustomFormattingProcessor::FormatChar(char Ch, const QPoint& Pos, bool JustTyped,
+void TCustomFormattingProcessor::FormatChar(char, const QPoint& Pos, bool JustTyped,
                                             TCharFormat& Format) {
-    TFormattingProcessor::FormatChar(Ch, Pos, JustTyped, Format);
-    if (JustTyped)
-        RepaintLine(Pos.y());
-    const QByteArray word = GetWordAtByDef(Pos, WordDef());
-    const int group = GroupOf(word.constData(), static_cast<int>(word.size()));
-    if (group >= 0)
-        Format = GroupFormat(Format, group);
+    FormatCharByLine(Pos, JustTyped, Format);
 }
 
 void TCustomFormattingProcessor::FormatLine(int line, int first, int count, int justTypedColumn,

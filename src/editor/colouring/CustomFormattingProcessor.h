@@ -43,7 +43,6 @@ public:
                     std::vector<TCharFormat>& out) override;
 
     static bool IsCustomWordChar(unsigned char ch);
-    static const TWordDef& WordDef();
 
 private:
     // The index of the first group holding the word, or -1.

@@ -42,14 +42,9 @@ TCharFormat TTXTEXFormattingProcessor::CellFormat(const TCharFormat& base, char 
     return f;
 }
 
-void TTXTEXFormattingProcessor::FormatChar(char Ch, const QPoint& Pos, bool JustTyped,
+void TTXTEXFormattingProcessor::FormatChar(char, const QPoint& Pos, bool JustTyped,
                                            TCharFormat& Format) {
-    TFormattingProcessor::FormatChar(Ch, Pos, JustTyped, Format);
-    const LineStore& lines = TextEditorEx()->Lines;
-    if (Pos.y() < 0 || Pos.y() >= lines.Count() || Pos.x() < 0)
-        return;
-    const QByteArray& text = lines.Get(Pos.y());
-    Format = CellFormat(Format, CharAt(text, 0), CharAt(text, 1), Pos.x());
+    FormatCharByLine(Pos, JustTyped, Format);
 }
 
 void TTXTEXFormattingProcessor::FormatLine(int line, int first, int count, int justTypedColumn,

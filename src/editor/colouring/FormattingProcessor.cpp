@@ -7,7 +7,7 @@ TFormattingProcessor::TFormattingProcessor(QObject* owner) : QObject(owner) {}
 
 TFormattingProcessor::~TFormattingProcessor() {
     if (editor_) {
-        editor_->RemoveColouringListener(this);
+        editor_->RemoveObserver(this);
         if (editor_->FormattingProcessor() == this)
             editor_->DetachFormattingProcessor();
     }
@@ -16,13 +16,22 @@ TFormattingProcessor::~TFormattingProcessor() {
 void TFormattingProcessor::SetTextEditorEx(TTextEditorEx* editor) {
     // Only the processor's own editor paints with it: that editor lets go when it changes.
     if (editor_ && editor_ != editor) {
-        editor_->RemoveColouringListener(this);
+        editor_->RemoveObserver(this);
         if (editor_->FormattingProcessor() == this)
             editor_->DetachFormattingProcessor();
     }
     editor_ = editor;
     if (editor_)
-        editor_->AddColouringListener(this);
+        editor_->AddObserver(this);
+    LinesChanged(0);
+}
+
+void TFormattingProcessor::TextChanged(const TTextChange& change) {
+    LinesChanged(std::max(change.FirstLine, 0));
+}
+
+void TFormattingProcessor::ModelDestroyed(TEditorModel*) {
+    editor_ = nullptr;
     LinesChanged(0);
 }
 
@@ -52,6 +61,18 @@ void TFormattingProcessor::FormatChar(char, const QPoint&, bool, TCharFormat& Fo
     Format = BaseFormat();
 }
 
+void TFormattingProcessor::FormatCharByLine(const QPoint& Pos, bool JustTyped,
+                                            TCharFormat& Format) {
+    Format = BaseFormat();
+    const LineStore& lines = editor_->Lines;
+    if (Pos.y() < 0 || Pos.y() >= lines.Count() || Pos.x() < 0 || Pos.x() >= lines.Length(Pos.y()))
+        return;
+    std::vector<TCharFormat> cell;
+    FormatLine(Pos.y(), Pos.x(), 1, JustTyped ? Pos.x() : -1, cell);
+    if (cell.size() == 1)
+        Format = cell.front();
+}
+
 void TFormattingProcessor::FormatLine(int line, int first, int count, int justTypedColumn,
                                       std::vector<TCharFormat>& out) {
     out.resize(static_cast<size_t>(std::max(count, 0)));
@@ -69,7 +90,7 @@ void TFormattingProcessor::FormatLine(int line, int first, int count, int justTy
 
 void TFormattingProcessor::RepaintLine(int line) {
     if (editor_)
-        editor_->PaintLine(line);
+        editor_->RequestRepaint(TRepaint::TextOf(line));
 }
 
 bool TFormattingProcessor::IsWordChar(unsigned char ch) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/model/EditorObserver.h"
 #include "platform/Graphics.h"
 
 #include <QByteArray>
@@ -28,9 +29,12 @@ struct TWordDef {
     QByteArray ExcludedChars;
 };
 
-// The base of the colouring processors: tells the colour and style of a character of its
-// editor's lines.
-class TFormattingProcessor : public QObject {
+// The base of the colouring processors: tells the colour and style of the characters of its
+// editor's lines. Each processor writes its rules once, in its line pass (FormatLine); the
+// answer for one character (FormatChar) is that pass over the character's own cell. A
+// processor follows its editor's changes as an observer, whether or not it is the one that
+// paints.
+class TFormattingProcessor : public QObject, private TEditorObserver {
 public:
     explicit TFormattingProcessor(QObject* owner = nullptr);
     ~TFormattingProcessor() override;
@@ -38,12 +42,15 @@ public:
     TTextEditorEx* TextEditorEx() const { return editor_; }
     void SetTextEditorEx(TTextEditorEx* editor);
 
-    // The format of the character Ch at Pos. Throws EKelvoraError without an editor.
+    // The format of the character Ch at Pos (Ch is the character of the lines there): the
+    // line pass over that one cell; outside the text, the editor font's. Throws
+    // EKelvoraError without an editor.
     virtual void FormatChar(char Ch, const QPoint& Pos, bool JustTyped, TCharFormat& Format);
 
-    // The formats of the cells first .. first + count - 1 of a line (all within the line),
-    // exactly as FormatChar would give them; the cell at justTypedColumn is the one just
-    // typed. Processors override it with one pass over the line.
+    // The formats of the cells first .. first + count - 1 of a line (all within the line); the
+    // cell at justTypedColumn is the one just typed. The base asks FormatChar for each cell,
+    // so that a processor may give its rules either way; every processor of the program
+    // overrides this with one pass over the line.
     virtual void FormatLine(int line, int first, int count, int justTypedColumn,
                             std::vector<TCharFormat>& out);
 
@@ -71,8 +78,13 @@ protected:
     QByteArray GetWordAt(const QPoint& Pos) const;
     QByteArray GetWordAtByDef(const QPoint& Pos, const TWordDef& Def) const;
 
+    // FormatChar of a processor whose rules are its line pass.
+    void FormatCharByLine(const QPoint& Pos, bool JustTyped, TCharFormat& Format);
+
 private:
     template <typename IsWord> QByteArray WordAt(const QPoint& pos, IsWord isWord) const;
+    void TextChanged(const TTextChange& change) override;
+    void ModelDestroyed(TEditorModel* model) override;
 
     TTextEditorEx* editor_ = nullptr;
 };

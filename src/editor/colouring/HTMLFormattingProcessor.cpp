@@ -10,49 +10,9 @@ void THTMLFormattingProcessor::Assign(const THTMLFormattingProcessor& source) {
     TagValBold = source.TagValBold;
 }
 
-bool THTMLFormattingProcessor::InTag(const QByteArray& line, const QPoint& pos) {
-    for (int i = std::min(pos.x(), static_cast<int>(line.size()) - 1); i >= 0; --i) {
-        if (line[i] == '<') {
-            tagStart_ = i;
-            return true;
-        }
-        if (line[i] == '>')
-            return false;
-    }
-    return false;
-}
-
-bool THTMLFormattingProcessor::InQuotes(const QByteArray& line, const QPoint& pos) const {
-    int quotes = 0;
-    const int end = std::min(pos.x(), static_cast<int>(line.size()));
-    for (int i = tagStart_; i < end; ++i)
-        quotes += line[i] == '"';
-    if (quotes % 2 == 0)
-        return false;
-    return pos.x() >= static_cast<int>(line.size()) || line[pos.x()] != '"';
-}
-
-void THTMLFormattingProcessor::FormatChar(char Ch, const QPoint& Pos, bool JustTyped,
+void THTMLFormattingProcessor::FormatChar(char, const QPoint& Pos, bool JustTyped,
                                           TCharFormat& Format) {
-    TFormattingProcessor::FormatChar(Ch, Pos, JustTyped, Format);
-    if (Ch == '<' || Ch == '>') {
-        Format.Color = TagColor;
-        return;
-    }
-    if (Pos.y() < 0 || Pos.y() >= TextEditorEx()->Lines.Count())
-        return;
-    const QByteArray& line = TextEditorEx()->Lines.Get(Pos.y());
-    if (!InTag(line, Pos))
-        return;
-    if (!InQuotes(line, Pos)) {
-        Format.Color = TagNameColor;
-        if (TagNameBold)
-            Format.Style = fsBold;
-    } else {
-        Format.Color = TagValColor;
-        if (TagValBold)
-            Format.Style = fsBold;
-    }
+    FormatCharByLine(Pos, JustTyped, Format);
 }
 
 void THTMLFormattingProcessor::FormatLine(int line, int first, int count, int justTypedColumn,

@@ -19,10 +19,4 @@ public:
     void FormatChar(char Ch, const QPoint& Pos, bool JustTyped, TCharFormat& Format) override;
     void FormatLine(int line, int first, int count, int justTypedColumn,
                     std::vector<TCharFormat>& out) override;
-
-private:
-    bool InTag(const QByteArray& line, const QPoint& pos);
-    bool InQuotes(const QByteArray& line, const QPoint& pos) const;
-
-    int tagStart_ = 0; // 0-based index of the '<' the last InTag found
 };

@@ -28,11 +28,6 @@ bool TJSFormattingProcessor::IsCommentLine(const QByteArray& line) {
     return i + 1 < n && line[i] == '/' && line[i + 1] == '/';
 }
 
-bool TJSFormattingProcessor::IsCommentLine(const QPoint& Pos) const {
-    const LineStore& lines = TextEditorEx()->Lines;
-    return Pos.y() >= 0 && Pos.y() < lines.Count() && IsCommentLine(lines.Get(Pos.y()));
-}
-
 bool TJSFormattingProcessor::IsKeyword(const QByteArray& word) {
     const std::string_view w(word.constData(), static_cast<size_t>(word.size()));
     for (std::string_view k : kKeywords)
@@ -41,20 +36,9 @@ bool TJSFormattingProcessor::IsKeyword(const QByteArray& word) {
     return false;
 }
 
-void TJSFormattingProcessor::FormatChar(char Ch, const QPoint& Pos, bool JustTyped,
+void TJSFormattingProcessor::FormatChar(char, const QPoint& Pos, bool JustTyped,
                                         TCharFormat& Format) {
-    TFormattingProcessor::FormatChar(Ch, Pos, JustTyped, Format);
-    if (JustTyped)
-        RepaintLine(Pos.y());
-    if (IsCommentLine(Pos)) {
-        Format.Color = CommentColor;
-    } else if (Ch == '{' || Ch == '}') {
-        Format.Color = BlockSepColor;
-    } else if (IsKeyword(GetWordAt(Pos))) {
-        Format.Color = KeywordColor;
-        if (KeywordBold)
-            Format.Style = fsBold;
-    }
+    FormatCharByLine(Pos, JustTyped, Format);
 }
 
 void TJSFormattingProcessor::FormatLine(int line, int first, int count, int justTypedColumn,

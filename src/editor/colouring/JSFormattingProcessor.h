@@ -20,7 +20,6 @@ public:
                     std::vector<TCharFormat>& out) override;
 
     // The line, without its leading blanks and control characters, begins with "//".
-    bool IsCommentLine(const QPoint& Pos) const;
     static bool IsCommentLine(const QByteArray& line);
     // A whole word of the keyword table (case-sensitive).
     static bool IsKeyword(const QByteArray& word);

@@ -150,101 +150,15 @@ bool IsNumberRun(const char* s, int n, int start, int end) {
     return !hex || dollar;
 }
 
-// The character at the 1-based index k, or 0 outside the line.
-char At(const QByteArray& s, int k) {
-    return k >= 1 && k <= s.size() ? s[k - 1] : '\0';
-}
-
 } // namespace
 
 bool TPascalFormattingProcessor::IsKeyword(const QByteArray& word) {
     return IsKeywordText(word.constData(), static_cast<int>(word.size()));
 }
 
-QByteArray TPascalFormattingProcessor::LineOf(const QPoint& Pos) const {
-    const LineStore& lines = TextEditorEx()->Lines;
-    return Pos.y() >= 0 && Pos.y() < lines.Count() ? lines.Get(Pos.y()) : QByteArray();
-}
-
-bool TPascalFormattingProcessor::InComment(const QPoint& Pos) const {
-    const QByteArray s = LineOf(Pos);
-    const int i = Pos.x() + 1;
-    if (i < 1)
-        return false;
-    for (int k = i; k >= 1; --k) {
-        const char c = At(s, k);
-        if (c == '}' && k != i)
-            break;
-        if (c == '{')
-            return true;
-    }
-    if (s.size() >= 2)
-        for (int k = i; k >= 1; --k)
-            if (At(s, k) == '/' && At(s, k + 1) == '/')
-                return true;
-    for (int k = i; k >= 1; --k) {
-        if (At(s, k) == '*' && At(s, k + 1) == ')' && k != i - 1 && k != i)
-            break;
-        if (At(s, k) == '(' && At(s, k + 1) == '*')
-            return true;
-    }
-    return false;
-}
-
-bool TPascalFormattingProcessor::InString(const QPoint& Pos) const {
-    const QByteArray s = LineOf(Pos);
-    const int i = Pos.x() + 1;
-    if (At(s, i) == '\'')
-        return true;
-    int quotes = 0;
-    for (int k = 1; k <= std::min(i, static_cast<int>(s.size())); ++k)
-        quotes += s[k - 1] == '\'';
-    return quotes % 2 == 1;
-}
-
-bool TPascalFormattingProcessor::InNumber(const QPoint& Pos) const {
-    const QByteArray s = LineOf(Pos);
-    const int i = Pos.x() + 1;
-    if (!IsNumberChar(static_cast<unsigned char>(At(s, i))))
-        return false;
-    bool hex = false, dollar = false, foreign = false;
-    const auto walk = [&](int step) {
-        for (int k = i; k >= 1 && k <= s.size(); k += step) {
-            const unsigned char c = static_cast<unsigned char>(s[k - 1]);
-            if (c >= 'A' && c <= 'F') {
-                hex = true;
-            } else if (IsAsciiLetter(c)) {
-                foreign = true;
-                return;
-            } else if (c == '$') {
-                dollar = true;
-            } else if (c != '.' && !(c >= '0' && c <= '9')) {
-                return;
-            }
-        }
-    };
-    walk(-1);
-    if (!foreign)
-        walk(+1);
-    return !foreign && (!hex || dollar);
-}
-
-void TPascalFormattingProcessor::FormatChar(char Ch, const QPoint& Pos, bool JustTyped,
+void TPascalFormattingProcessor::FormatChar(char, const QPoint& Pos, bool JustTyped,
                                             TCharFormat& Format) {
-    TFormattingProcessor::FormatChar(Ch, Pos, JustTyped, Format);
-    if (JustTyped)
-        RepaintLine(Pos.y());
-    if (InComment(Pos)) {
-        Format.Color = CommentColor;
-    } else if (InString(Pos)) {
-        Format.Color = StringColor;
-    } else if (InNumber(Pos)) {
-        Format.Color = NumberColor;
-    } else if (IsKeyword(GetWordAt(Pos))) {
-        Format.Color = KeywordColor;
-        if (KeywordBold)
-            Format.Style = fsBold;
-    }
+    FormatCharByLine(Pos, JustTyped, Format);
 }
 
 void TPascalFormattingProcessor::FormatLine(int line, int first, int count, int justTypedColumn,

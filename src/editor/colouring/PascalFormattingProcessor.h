@@ -18,15 +18,6 @@ public:
     void FormatLine(int line, int first, int count, int justTypedColumn,
                     std::vector<TCharFormat>& out) override;
 
-    // The character at Pos lies in a { } comment, after a "//" or in a (* *) comment.
-    bool InComment(const QPoint& Pos) const;
-    // The character at Pos is an apostrophe or follows an odd number of them.
-    bool InString(const QPoint& Pos) const;
-    // The character at Pos belongs to a decimal number or to a hexadecimal one with '$'.
-    bool InNumber(const QPoint& Pos) const;
     // A whole word of the keyword table, in any letter case.
     static bool IsKeyword(const QByteArray& word);
-
-private:
-    QByteArray LineOf(const QPoint& Pos) const;
 };

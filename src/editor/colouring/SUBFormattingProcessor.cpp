@@ -162,24 +162,6 @@ bool TSUBFormattingProcessor::IsSubWordChar(unsigned char ch) {
     return IsWordChar(ch) || ch == '_' || ch == '-';
 }
 
-const TWordDef& TSUBFormattingProcessor::WordDef() {
-    static const TWordDef def = [] {
-        TWordDef d;
-        d.UseDefault = false;
-        for (int c = 1; c < 256; ++c)
-            if (IsSubWordChar(static_cast<unsigned char>(c)))
-                d.WordChars += static_cast<char>(c);
-        return d;
-    }();
-    return def;
-}
-
-bool TSUBFormattingProcessor::IsCommentLine(const QPoint& Pos) const {
-    const LineStore& lines = TextEditorEx()->Lines;
-    return Pos.y() >= 0 && Pos.y() < lines.Count() &&
-           TJSFormattingProcessor::IsCommentLine(lines.Get(Pos.y()));
-}
-
 bool TSUBFormattingProcessor::IsKeyword(const QByteArray& word) {
     return KeywordSet().contains(
         std::string_view(word.constData(), static_cast<size_t>(word.size())));
@@ -193,20 +175,9 @@ bool IsPlaceholderChar(char ch) {
 
 } // namespace
 
-void TSUBFormattingProcessor::FormatChar(char Ch, const QPoint& Pos, bool JustTyped,
+void TSUBFormattingProcessor::FormatChar(char, const QPoint& Pos, bool JustTyped,
                                          TCharFormat& Format) {
-    TFormattingProcessor::FormatChar(Ch, Pos, JustTyped, Format);
-    if (JustTyped)
-        RepaintLine(Pos.y());
-    if (IsCommentLine(Pos)) {
-        Format.Color = CommentColor;
-    } else if (IsPlaceholderChar(Ch)) {
-        Format.Color = PHolderColor;
-    } else if (IsKeyword(GetWordAtByDef(Pos, WordDef()))) {
-        Format.Color = KeywordColor;
-        if (KeywordBold)
-            Format.Style = fsBold;
-    }
+    FormatCharByLine(Pos, JustTyped, Format);
 }
 
 void TSUBFormattingProcessor::FormatLine(int line, int first, int count, int justTypedColumn,

@@ -20,10 +20,8 @@ public:
     void FormatLine(int line, int first, int count, int justTypedColumn,
                     std::vector<TCharFormat>& out) override;
 
-    bool IsCommentLine(const QPoint& Pos) const;
     // A whole word of the keyword table (case-sensitive).
     static bool IsKeyword(const QByteArray& word);
     // The characters of a word: the built-in word set, '_' and '-'.
     static bool IsSubWordChar(unsigned char ch);
-    static const TWordDef& WordDef();
 };

@@ -1,19 +1,14 @@
 #pragma once
 
 #include "editor/model/EditorModel.h"
+#include "platform/FlagScope.h"
 
 // Scope guards of the editor's input handlers: both undo their step also when an exception
 // passes.
 namespace EditScopes {
 
 // Sets a flag for a scope.
-struct FlagScope {
-    bool& flag;
-    explicit FlagScope(bool& f) : flag(f) { flag = true; }
-    ~FlagScope() { flag = false; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-};
+using ::FlagScope;
 
 // Hides the system caret for a scope.
 class CaretHidden {

@@ -1,6 +1,7 @@
 #include "editor/model/EditorModel.h"
 
 #include "platform/Cp1252.h"
+#include "platform/FlagScope.h"
 #include "platform/SilentAbort.h"
 
 #include <QClipboard>
@@ -9,13 +10,6 @@
 #include <algorithm>
 
 namespace {
-
-// Sets a flag for a scope and clears it also when an exception passes.
-struct FlagScope {
-    bool& flag;
-    explicit FlagScope(bool& f) : flag(f) { flag = true; }
-    ~FlagScope() { flag = false; }
-};
 
 // The text cannot hold a NUL byte: drop the NULs and keep everything else.
 QByteArray WithoutNul(const QByteArray& s) {
@@ -38,7 +32,7 @@ TEditorModel::TEditorModel() : settings_(std::make_unique<TTextEditorExSettings>
     Creating = true;
     Caret.OnChange = [this](const QPoint& p) { CaretChanged(p); };
     SelEnd.OnChange = [this](const QPoint& p) { SelEndChanged(p); };
-    ScrollPos.OnChange = [this](const QPoint& p) { ScrollChanged(p); };
+    ScrollPos.OnChange = [this](const QPoint& p) { ScrollPosChanged(p); };
     Clear();
     Lines.OnChange = [this] { LinesChange(&Lines); };
     Creating = false;
@@ -49,6 +43,87 @@ TEditorModel::~TEditorModel() {
     Caret.OnChange = nullptr;
     SelEnd.OnChange = nullptr;
     ScrollPos.OnChange = nullptr;
+    std::vector<TEditorObserver*> observers;
+    observers.swap(observers_);
+    for (TEditorObserver* o : observers)
+        if (o)
+            o->ModelDestroyed(this);
+}
+
+// --- observers ---------------------------------------------------------------------------
+
+void TEditorModel::AddObserver(TEditorObserver* observer) {
+    if (observer && std::find(observers_.begin(), observers_.end(), observer) == observers_.end())
+        observers_.push_back(observer);
+}
+
+void TEditorModel::RemoveObserver(TEditorObserver* observer) {
+    const auto it = std::find(observers_.begin(), observers_.end(), observer);
+    if (it == observers_.end())
+        return;
+    // While the observers are being told, the list keeps its places.
+    if (notifying_ > 0) {
+        *it = nullptr;
+        removedWhileNotifying_ = true;
+    } else {
+        observers_.erase(it);
+    }
+}
+
+// Each observer present when it is its turn is told once; one removed meanwhile is not.
+template <typename Fn> void TEditorModel::Notify(Fn fn) const {
+    struct Depth {
+        const TEditorModel& m;
+        explicit Depth(const TEditorModel& model) : m(model) { ++m.notifying_; }
+        ~Depth() {
+            if (--m.notifying_ == 0 && m.removedWhileNotifying_) {
+                m.removedWhileNotifying_ = false;
+                std::erase(m.observers_, nullptr);
+            }
+        }
+    } depth(*this);
+    for (size_t i = 0; i < observers_.size(); ++i)
+        if (TEditorObserver* o = observers_[i])
+            fn(*o);
+}
+
+void TEditorModel::RequestRepaint(const TRepaint& what) {
+    Notify([&](TEditorObserver& o) { o.RepaintRequested(what); });
+}
+
+void TEditorModel::RepaintAll() {
+    RequestRepaint(TRepaint::Everything());
+}
+
+void TEditorModel::RepaintLineArea(int line) {
+    RepaintLines(line, line);
+}
+
+void TEditorModel::RepaintLines(int from, int to) {
+    RequestRepaint(TRepaint::Rows(from, to));
+}
+
+void TEditorModel::HideSystemCaret() {
+    Notify([](TEditorObserver& o) { o.CaretVisibility(false); });
+}
+
+void TEditorModel::ShowSystemCaret() {
+    Notify([](TEditorObserver& o) { o.CaretVisibility(true); });
+}
+
+void TEditorModel::VisibleLines(int* first, int* last) const {
+    // Without a view no line is visible, so nothing is painted.
+    *first = 0;
+    *last = -1;
+    bool any = false;
+    Notify([&](TEditorObserver& o) {
+        int f, l;
+        if (!o.ShownLines(&f, &l) || f > l)
+            return;
+        *first = any ? std::min(*first, f) : f;
+        *last = any ? std::max(*last, l) : l;
+        any = true;
+    });
 }
 
 // --- positions ---------------------------------------------------------------------------
@@ -257,16 +332,14 @@ void TEditorModel::DeleteRange(QPoint from, QPoint to) {
         const QByteArray& line = Lines.Get(from.y());
         const int tx =
             std::clamp(to.x(), static_cast<int>(head.size()), static_cast<int>(line.size()));
-        Lines.Put(from.y(), head + line.mid(tx));
-        if (!Updating)
-            RepaintLineArea(from.y());
+        Edit(Updating ? TRepaint() : TRepaint::Rows(from.y(), from.y()), false,
+             [&] { Lines.Put(from.y(), head + line.mid(tx)); });
         return;
     }
     const QByteArray& tailLine = Lines.Get(to.y());
     const QByteArray tail = tailLine.mid(std::clamp(to.x(), 0, static_cast<int>(tailLine.size())));
-    Lines.Replace(from.y(), to.y() - from.y() + 1, {head + tail});
-    if (!Updating)
-        RepaintAll();
+    Edit(Updating ? TRepaint() : TRepaint::Everything(), false,
+         [&] { Lines.Replace(from.y(), to.y() - from.y() + 1, {head + tail}); });
 }
 
 void TEditorModel::InsertLines(const QPoint& at, std::vector<QByteArray> lines, bool addBreak) {
@@ -279,16 +352,14 @@ void TEditorModel::InsertLines(const QPoint& at, std::vector<QByteArray> lines, 
     const QByteArray head = line.left(at.x());
     const QByteArray tail = line.mid(at.x());
     if (lines.size() == 1) {
-        Lines.Put(at.y(), head + lines[0] + tail);
-        if (!Updating)
-            RepaintLineArea(at.y());
+        Edit(Updating ? TRepaint() : TRepaint::Rows(at.y(), at.y()), false,
+             [&] { Lines.Put(at.y(), head + lines[0] + tail); });
         return;
     }
     lines.front().prepend(head);
     lines.back().append(tail);
-    Lines.Replace(at.y(), 1, std::move(lines));
-    if (!Updating)
-        RepaintAll();
+    Edit(Updating ? TRepaint() : TRepaint::Everything(), false,
+         [&] { Lines.Replace(at.y(), 1, std::move(lines)); });
 }
 
 void TEditorModel::InsertText(const QPoint& at, const QByteArray& s, bool addBreak) {
@@ -456,27 +527,42 @@ void TEditorModel::BeginUpdate() {
     Updating = true;
     PendingChange = false;
     PendingScroll = false;
+    pendingFrom_ = INT_MAX;
 }
 
 void TEditorModel::EndUpdate() {
     Updating = false;
     if (PendingScroll) {
         PendingScroll = false;
-        ScrollChanged(ScrollPos.GetPos());
+        ScrollPosChanged(ScrollPos.GetPos());
     }
     if (PendingChange) {
         PendingChange = false;
-        LinesChange(SenderObject());
+        TTextChange change;
+        change.FirstLine = pendingFrom_ == INT_MAX ? 0 : pendingFrom_;
+        pendingFrom_ = INT_MAX;
+        DeliverChange(change, SenderObject());
     }
 }
 
 void TEditorModel::LinesChange(QObject* sender) {
+    TTextChange change;
+    change.FirstLine = std::max(Lines.LastChangeFrom(), 0);
+    change.Repaint = nextRepaint_;
+    change.Typed = nextTyped_;
+    nextRepaint_ = TRepaint();
+    nextTyped_ = false;
     if (Updating) {
+        change.Deferred = true;
         PendingChange = true;
-        return;
+        pendingFrom_ = std::min(pendingFrom_, change.FirstLine);
     }
-    UpdateScrollBars();
-    if (OnChange)
+    DeliverChange(change, sender);
+}
+
+void TEditorModel::DeliverChange(const TTextChange& change, QObject* sender) {
+    Notify([&](TEditorObserver& o) { o.TextChanged(change); });
+    if (!change.Deferred && OnChange)
         OnChange(sender);
 }
 
@@ -490,9 +576,8 @@ void TEditorModel::CaretChanged(const QPoint&) {
     if (!ShiftHeld || ForceCollapse)
         SelEnd.SetPosAndNotify(Caret.GetPos());
     ForceCollapse = false;
-    if (!NoScrollIntoView)
-        ScrollIntoView(Caret.GetPos());
-    PlaceSystemCaret();
+    const bool scroll = !NoScrollIntoView;
+    Notify([&](TEditorObserver& o) { o.CaretMoved(scroll); });
     if (!Updating)
         FireSelChange();
 }
@@ -505,22 +590,8 @@ void TEditorModel::SelEndChanged(const QPoint& p) {
     if (!Updating) {
         if (p == LastSelEnd && Caret.GetPos() == LastCaret)
             return;
-        HideListMenu();
-        if (p.y() == LastSelEnd.y() && Caret.GetPos() == LastCaret) {
-            PaintLine(p.y());
-        } else if (Caret.GetPos() == LastCaret) {
-            // Only the visible part of the span: a jump of any size paints one screen at most.
-            int first, last;
-            VisibleLines(&first, &last);
-            const int from = std::max(std::min(LastSelEnd.y(), p.y()), first);
-            const int to = std::min({Lines.Count() - 1, std::max(LastSelEnd.y(), p.y()), last});
-            for (int line = from; line <= to; ++line)
-                PaintLine(line);
-        } else {
-            PaintVisibleLines();
-        }
-        if (!NoScrollIntoView)
-            ScrollIntoView(p);
+        const TSelectionChange change{LastCaret, LastSelEnd, Caret.GetPos(), p, !NoScrollIntoView};
+        Notify([&](TEditorObserver& o) { o.SelectionChanged(change); });
     }
     LastSelEnd = p;
     LastCaret = Caret.GetPos();
@@ -528,10 +599,10 @@ void TEditorModel::SelEndChanged(const QPoint& p) {
         FireSelChange();
 }
 
-void TEditorModel::ScrollChanged(const QPoint&) {}
-
-void TEditorModel::VisibleLines(int* first, int* last) const {
-    // Without a view no line is visible, so nothing is painted.
-    *first = 0;
-    *last = -1;
+void TEditorModel::ScrollPosChanged(const QPoint& p) {
+    if (Updating) {
+        PendingScroll = true;
+        return;
+    }
+    Notify([&](TEditorObserver& o) { o.ScrollChanged(p); });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/model/EditorObserver.h"
 #include "editor/model/TagAttributes.h"
 #include "editor/model/TagUnderConstruction.h"
 #include "editor/text/CaretPos.h"
@@ -19,8 +20,8 @@ class QObject;
 using TNotifyEvent = std::function<void(QObject* Sender)>;
 
 // The editor's text model: the lines, the caret and the selection end, linear offsets and
-// every operation on the text. It paints nothing; what a change must repaint or scroll goes
-// through the virtual view hooks, which the control implements and which do nothing here.
+// every operation on the text, the rules of typing included. It paints nothing: its changes
+// reach the views through their TEditorObserver, each change once.
 class TEditorModel {
 public:
     TEditorModel();
@@ -55,7 +56,6 @@ public:
     QPoint GetCaretPos() const { return Caret.GetPos(); }
     QPoint GetScrollPos() const { return ScrollPos.GetPos(); }
     static int ComparePos(const QPoint& a, const QPoint& b);
-    static bool SamePos(const QPoint& a, const QPoint& b) { return a == b; }
     bool InSelection(const QPoint& p) const;
     void GetLineSpan(const QPoint& a, const QPoint& b, int* first, int* last) const;
     // The selection's earlier and later end.
@@ -111,29 +111,80 @@ public:
 
     // Change handlers.
     void LinesChange(QObject* sender);
-    virtual void CaretChanged(const QPoint& p);
-    virtual void SelEndChanged(const QPoint& p);
-    virtual void ScrollChanged(const QPoint& p);
+    void CaretChanged(const QPoint& p);
+    void SelEndChanged(const QPoint& p);
 
     // Ctrl+End without Shift: the caret to the end of the last line.
-    virtual void MoveToTextEnd();
+    void MoveToTextEnd();
 
-    // View hooks: the control repaints, scrolls and places its caret; the model alone
-    // does nothing.
-    virtual void RepaintAll() {}
-    virtual void PaintVisibleLines() {}
-    virtual void PaintLine(int line) { (void)line; }
-    virtual void RepaintLineArea(int line) { (void)line; }
-    virtual void UpdateScrollBars() {}
-    virtual void ScrollIntoView(const QPoint& p) { (void)p; }
-    virtual void HideSystemCaret() {}
-    virtual void ShowSystemCaret() {}
-    virtual void PlaceSystemCaret() {}
-    virtual void HideListMenu() {}
-    // The lines that are at least partly visible (none for the model alone).
-    virtual void VisibleLines(int* first, int* last) const;
+    // Observers: each hears every change from the moment it is added until it is removed or
+    // the model goes (ModelDestroyed). The model does not own them.
+    void AddObserver(TEditorObserver* observer);
+    void RemoveObserver(TEditorObserver* observer);
+
+    // Requests to the views: repaints, and the caret hidden while an operation runs.
+    void RequestRepaint(const TRepaint& what);
+    void RepaintAll();
+    void RepaintLineArea(int line);
+    void RepaintLines(int from, int to);
+    void HideSystemCaret();
+    void ShowSystemCaret();
+    // The lines the views show at least partly (none without a view).
+    void VisibleLines(int* first, int* last) const;
     // The object passed as Sender for the model's own notifications.
-    virtual QObject* SenderObject() { return nullptr; }
+    QObject* SenderObject() const { return eventSender_; }
+
+    // ---- Typing (EditorModelTyping.cpp): what a key does to the text, for the control's
+    // keys and for every caller that types without one. None changes anything when read-only.
+
+    // Types one character where the caret is: the selection goes first; with AutoEncode an
+    // accented letter or a symbol becomes its named entity; OverwriteMode replaces the
+    // character at the caret; AutoCloseQts puts the closing quote or bracket after the caret.
+    // Control characters (NUL, Backspace, Tab, CR, Esc, DEL) type nothing. True when the
+    // character itself went into the text.
+    bool TypeChar(char ch);
+    // The Backspace key: an entity right before the caret goes whole; otherwise Backspace,
+    // or with `wordWise` (Ctrl) DeleteWordLeft.
+    void TypeBackspace(bool wordWise);
+    // The Delete key: DeleteChar, or with `wordWise` (Ctrl) DeleteWordRight.
+    void TypeDelete(bool wordWise);
+    // Removes the entity that ends right before the caret; false when there is none.
+    bool DeleteEntityBack();
+    // The selection; else one indent step back over leading spaces at a tab stop; else the
+    // character before the caret; at a line's start the line joins the one before.
+    void Backspace();
+    // The selection; else the character at the caret; at a line's end the next line joins.
+    void DeleteChar();
+    // Back to the word-left position, on the caret's line only; a selection is not deleted
+    // first.
+    void DeleteWordLeft();
+    // On to the word-right position, on the caret's line only; the caret stays.
+    void DeleteWordRight();
+    // Enter: splits the line at the caret; with AutoIndent the new line gets the leading
+    // spaces of the one before (those before the caret).
+    void InsertLineBreak();
+    // Tab: TabLength spaces, each typed through TypeChar (so overwrite mode overwrites).
+    void InsertTab();
+
+    // Word boundaries of Ctrl+arrow moves: blanks and Settings()->ObjStopChars end a word.
+    // Just after a blank that follows a word or after a stop character, whichever is nearer;
+    // from column 0 the search goes on at the end of the line before.
+    QPoint WordLeft(QPoint p) const;
+    // On the last blank before the next word or on the next stop character, whichever is
+    // nearer; from a line's end the search goes on at the start of the next line.
+    QPoint WordRight(QPoint p) const;
+
+    // Leading spaces of a line (tabs do not count); -1 for a line that does not exist.
+    int GetIndentLength(int line) const;
+    // TabLength spaces: one indent step.
+    QByteArray GetTabSpaces() const;
+    // The lines from the caret's to the selection end's, in a text of two lines or more:
+    // one indent step in front of each, one taken away from each that has it, every leading
+    // blank removed. The selection follows its text.
+    void IndentSelection();
+    void UnindentSelection();
+    void RemoveIndentation();
+    // ---- end of typing
 
     // ---- Tags and search: writing and reading markup tags (EditorModelTags.cpp), finding
     // and replacing (EditorModelSearch.cpp). Letter-case modes are those of TagCase, search
@@ -210,7 +261,42 @@ public:
 
 protected:
     void FireSelChange();
+    // The control passes itself as the Sender of the events.
+    void SetSenderObject(QObject* sender) { eventSender_ = sender; }
 
 private:
+    // The first visible column or the top line changed.
+    void ScrollPosChanged(const QPoint& p);
+    // Tells the observers of a change and fires OnChange unless it is deferred.
+    void DeliverChange(const TTextChange& change, QObject* sender);
+    template <typename Fn> void Notify(Fn fn) const;
+    // Changes the lines with one splice that asks the views for `repaint`.
+    template <typename Splice> void Edit(const TRepaint& repaint, bool typed, Splice splice) {
+        nextRepaint_ = repaint;
+        nextTyped_ = typed;
+        try {
+            splice();
+        } catch (...) {
+            nextRepaint_ = TRepaint();
+            nextTyped_ = false;
+            throw;
+        }
+        nextRepaint_ = TRepaint();
+        nextTyped_ = false;
+    }
+    enum class TIndentChange { Indent, Unindent, Remove };
+    void ChangeIndentation(TIndentChange mode);
+
     std::unique_ptr<TTextEditorExSettings> settings_;
+    // Mutable: telling the observers is const, and a removal while they are told leaves a
+    // null place that is swept afterwards.
+    mutable std::vector<TEditorObserver*> observers_;
+    mutable int notifying_ = 0;
+    mutable bool removedWhileNotifying_ = false;
+    QObject* eventSender_ = nullptr;
+    // What the next change of the lines asks for (set around one splice by Edit).
+    TRepaint nextRepaint_;
+    bool nextTyped_ = false;
+    // The first line of the changes deferred since BeginUpdate.
+    int pendingFrom_ = INT_MAX;
 };

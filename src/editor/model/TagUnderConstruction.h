@@ -26,10 +26,6 @@ public:
     // Names are cased; values and content are not. A '"' in a value is written as &quot;.
     QByteArray Render(quint8 letterCase) const;
 
-    const QByteArray& TagName() const { return tagName_; }
-    bool HasEndTag() const { return hasEndTag_; }
-    const QByteArray& Content() const { return content_; }
-
 private:
     QByteArray tagName_;
     bool hasEndTag_ = false;

@@ -23,7 +23,6 @@ public:
     // Flags: SearchFlags::WholeWord and SearchFlags::MatchCase (FromStart is the caller's).
     TTextSearcher(const LineStore& lines, const QByteArray& pattern, quint8 flags);
 
-    bool Valid() const { return !pattern_.isEmpty(); }
     qint64 PatternLength() const { return pattern_.size(); }
 
     // The first hit at or after `from`, -1 when there is none.

@@ -1,6 +1,8 @@
 #include "editor/view/InteractiveListMenu.h"
 
 #include "editor/view/TextEditorEx.h"
+#include "platform/FlagScope.h"
+#include "platform/KeyCodes.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -15,36 +17,7 @@
 
 namespace {
 
-constexpr int VK_BACK = 8, VK_RETURN = 13, VK_ESCAPE = 27, VK_PRIOR = 33, VK_NEXT = 34, VK_END = 35,
-              VK_HOME = 36, VK_UP = 38, VK_DOWN = 40;
-
 const QString kFilterCaption = QStringLiteral("Filter: ");
-
-int VirtualKeyOf(int qtKey) {
-    switch (qtKey) {
-    case Qt::Key_Backspace:
-        return VK_BACK;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return VK_RETURN;
-    case Qt::Key_Escape:
-        return VK_ESCAPE;
-    case Qt::Key_PageUp:
-        return VK_PRIOR;
-    case Qt::Key_PageDown:
-        return VK_NEXT;
-    case Qt::Key_End:
-        return VK_END;
-    case Qt::Key_Home:
-        return VK_HOME;
-    case Qt::Key_Up:
-        return VK_UP;
-    case Qt::Key_Down:
-        return VK_DOWN;
-    default:
-        return 0;
-    }
-}
 
 } // namespace
 
@@ -173,11 +146,10 @@ void TInteractiveListMenu::Refilter() {
 
 void TInteractiveListMenu::UpdateScrollBar() {
     QScrollBar* bar = verticalScrollBar();
-    settingBar_ = true;
+    const FlagScope setting(settingBar_);
     bar->setRange(0, std::max(static_cast<int>(filtered_.size()) - 1, 0));
     bar->setPageStep(std::max(VisibleRows(), 1));
     bar->setValue(topIndex_);
-    settingBar_ = false;
 }
 
 void TInteractiveListMenu::ScrollTo(int topIndex) {
@@ -186,9 +158,8 @@ void TInteractiveListMenu::ScrollTo(int topIndex) {
         return;
     topIndex_ = topIndex;
     viewport()->update();
-    settingBar_ = true;
+    const FlagScope setting(settingBar_);
     verticalScrollBar()->setValue(topIndex_);
-    settingBar_ = false;
 }
 
 void TInteractiveListMenu::MakeSelectionVisible() {
@@ -209,42 +180,42 @@ void TInteractiveListMenu::ReportSelection() {
     }
 }
 
-void TInteractiveListMenu::SendKey(int key) {
+bool TInteractiveListMenu::SendKey(int key) {
     const int last = static_cast<int>(filtered_.size()) - 1;
     switch (key) {
-    case VK_BACK:
+    case KeyCode::Backspace:
         filter_.chop(1);
         Refilter();
-        break;
-    case VK_RETURN:
+        return true;
+    case KeyCode::Enter:
         ReportSelection();
         if (EscCloses)
             hide();
-        break;
-    case VK_ESCAPE:
+        return true;
+    case KeyCode::Escape:
         if (EscCloses)
             hide();
-        break;
-    case VK_PRIOR:
+        return true;
+    case KeyCode::PageUp:
         SetSelection(std::max(0, selection_ - VisibleRows()));
-        break;
-    case VK_NEXT:
+        return true;
+    case KeyCode::PageDown:
         SetSelection(std::min(last, selection_ + VisibleRows()));
-        break;
-    case VK_HOME:
+        return true;
+    case KeyCode::Home:
         SetSelection(0);
-        break;
-    case VK_END:
+        return true;
+    case KeyCode::End:
         SetSelection(last);
-        break;
-    case VK_UP:
+        return true;
+    case KeyCode::Up:
         SetSelection(selection_ - 1);
-        break;
-    case VK_DOWN:
+        return true;
+    case KeyCode::Down:
         SetSelection(selection_ + 1);
-        break;
+        return true;
     default:
-        break;
+        return false;
     }
 }
 
@@ -271,9 +242,7 @@ bool TInteractiveListMenu::focusNextPrevChild(bool) {
 }
 
 void TInteractiveListMenu::keyPressEvent(QKeyEvent* e) {
-    if (const int vk = VirtualKeyOf(e->key()))
-        SendKey(vk);
-    else
+    if (!SendKey(KeyCode::FromQt(e->key())))
         for (QChar ch : e->text())
             KeyPress(ch, e->modifiers());
     e->accept();

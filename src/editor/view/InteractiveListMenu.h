@@ -20,7 +20,6 @@ public:
     explicit TInteractiveListMenu(QWidget* parent = nullptr);
 
     const QStringList& Items() const { return items_; }
-    void SetItems(const QStringList& items) { SetItemList(items); }
     // Replaces the entries and filters them again.
     void SetItemList(const QStringList& list);
 
@@ -51,8 +50,9 @@ public:
     void SetUseCaret(bool value);
     TItemSelectedEvent OnItemSelected;
 
-    // A key (Windows virtual-key code) handled as if the list had received it.
-    void SendKey(int key);
+    // A key (platform/KeyCodes.h) handled as if the list had received it: Backspace, Enter,
+    // Escape, Page Up, Page Down, Home, End, Up and Down; false for any other key.
+    bool SendKey(int key);
     // A typed character; control characters and Ctrl (without Alt) combinations are ignored.
     void KeyPress(QChar ch, Qt::KeyboardModifiers shift = Qt::NoModifier);
 

@@ -14,6 +14,8 @@
 
 TTextEditorEx::TTextEditorEx(QWidget* parent) : QAbstractScrollArea(parent) {
     Creating = true;
+    SetSenderObject(this);
+    AddObserver(this);
     Updating = PendingChange = PendingScroll = false;
 
     scrollTimer_ = new QTimer(this);
@@ -58,14 +60,14 @@ TTextEditorEx::TTextEditorEx(QWidget* parent) : QAbstractScrollArea(parent) {
     });
 
     Clear();
-    InstallPaintHooks();
+    InstallScrollBarActions();
     Creating = false;
     UpdateScrollBars();
 }
 
 TTextEditorEx::~TTextEditorEx() {
-    for (TFormattingProcessor* p : std::vector<TFormattingProcessor*>(colouringListeners_))
-        p->SetTextEditorEx(nullptr);
+    // The colouring processors hear ModelDestroyed when the model goes.
+    RemoveObserver(this);
     Settings()->TextEditorEx = nullptr;
     OnChange = nullptr;
     OnSelChange = nullptr;
@@ -221,6 +223,19 @@ void TTextEditorEx::ShowSystemCaret() {
         --caretHide_;
     caretBlinkOn_ = true;
     viewport()->update(caretRect_);
+}
+
+void TTextEditorEx::CaretVisibility(bool visible) {
+    if (visible)
+        ShowSystemCaret();
+    else
+        HideSystemCaret();
+}
+
+void TTextEditorEx::CaretMoved(bool scrollIntoView) {
+    if (scrollIntoView)
+        ScrollIntoView(Caret.GetPos());
+    PlaceSystemCaret();
 }
 
 void TTextEditorEx::PlaceSystemCaret() {

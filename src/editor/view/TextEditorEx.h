@@ -48,7 +48,8 @@ struct TTextEditorExPrintingSettings {
 };
 
 // The program's text-editing control: a grid of fixed character cells over the model's lines.
-class TTextEditorEx : public QAbstractScrollArea, public TEditorModel {
+// It turns key and mouse events into model calls and paints what the model's changes touched.
+class TTextEditorEx : public QAbstractScrollArea, public TEditorModel, private TEditorObserver {
 public:
     explicit TTextEditorEx(QWidget* parent = nullptr);
     ~TTextEditorEx() override;
@@ -104,7 +105,6 @@ public:
 
     // The window messages the control answers.
     void WMCut() { CutToClipboard(); }
-    void WMCopy() { CopyToClipboard(); }
     void WMPaste() { PasteFromClipboard(); }
     void WMClear() { DeleteSelection(); }
 
@@ -124,19 +124,20 @@ public:
     void ScrollBy(int columns, int lines);
     bool RulerFastMode = false;
 
-    // Repaints (the view hooks of the model).
-    void RepaintAll() override;
-    void PaintVisibleLines() override;
-    void PaintLine(int line) override;
-    void RepaintLineArea(int line) override;
+    // Repaints of this view: each updates exactly the region it names, which Qt paints in
+    // paintEvent. (The model's functions of the same names ask every view.)
+    void RepaintAll();
+    void PaintVisibleLines();
+    // The characters of a line and the two cells after its end.
+    void PaintLine(int line);
+    void RepaintLineArea(int line);
     void RepaintLines(int from, int to);
-    void UpdateScrollBars() override;
-    void ScrollIntoView(const QPoint& p) override;
-    void HideSystemCaret() override;
-    void ShowSystemCaret() override;
-    void PlaceSystemCaret() override;
-    void UpdateCaretPos() { PlaceSystemCaret(); }
-    void HideListMenu() override;
+    void UpdateScrollBars();
+    void ScrollIntoView(const QPoint& p);
+    void HideSystemCaret();
+    void ShowSystemCaret();
+    void PlaceSystemCaret();
+    void HideListMenu();
 
     // The markup list helper: element names after a '<', the attributes of the element being
     // typed after a blank inside its start tag, else nothing.
@@ -145,9 +146,7 @@ public:
     void ShowListMenu(const QStringList& list);
     // Inserts the chosen entry, or only its untyped part when the typing went to the text.
     void ListMenuSelect(const QString& item, const QString& unTypedPart);
-    void VisibleLines(int* first, int* last) const override;
-    void ScrollChanged(const QPoint& p) override;
-    QObject* SenderObject() override { return this; }
+    void VisibleLines(int* first, int* last) const;
     // The text before a replace all is a snapshot of its own, so that one undo step takes
     // back the whole replacement and nothing typed before it.
     void BeforeReplaceAll() override {
@@ -164,58 +163,29 @@ public:
     // Set by the key handling when a character was typed at the end of its line; the next
     // paint hands it to the colouring processor for that character and clears it.
     bool JustTyped = false;
-    // Each routine updates exactly the region it names; Qt paints it in paintEvent.
-    void Paint();
-    void PaintChar(int line, int column);
-    void ClearCell(int line, int column);
-    void ClearRow(int line);
-    void PaintColumn(int column);
-    void RepaintColumn(int column);
-    // Scrolling goes through Qt, which repaints what is covered: never a full repaint.
-    bool NeedsFullRepaint() const { return false; }
     // Draws the sample points of Settings()->SpeedJump until the next repaint of them.
     void ShowControlPoints();
     void ScrollTimerTimer();
     // A scroll-bar request (QAbstractSlider::SliderAction) for either bar.
     void ScrollBarAction(Qt::Orientation orientation, int action);
-    // Tells the processor that the lines from firstLine on may have changed.
-    void NotifyLinesChanged(int firstLine);
     // Called by a processor that is being destroyed.
     void DetachFormattingProcessor();
-    // Processors whose TextEditorEx is this editor hear of every line change, whether or not
-    // they are the one that paints; the editor clears their link when it goes.
-    void AddColouringListener(TFormattingProcessor* processor);
-    void RemoveColouringListener(TFormattingProcessor* processor);
 
     // --- keyboard, caret moves, mouse and undo -------------------------------------------
     TMouseEvent OnMouseDown;
     TMouseMoveEvent OnMouseMove;
     TMouseEvent OnMouseUp;
 
-    // The Windows virtual-key code of a key (0 for a key without one).
-    static int VirtualKey(const QKeyEvent* e);
-    // One key: the key-down part, each typed character, the key-up part. The owner's hooks
-    // run first (last for the key-up); a key they set to 0 stops the editor's handling.
+    // One key (codes of platform/KeyCodes.h): the key-down part, each typed character, the
+    // key-up part. The owner's hooks run first (last for the key-up); a key they set to 0
+    // stops the editor's handling. What a key does to the text is the model's typing.
     void KeyDown(int& key, Qt::KeyboardModifiers shift);
     void KeyPress(char& key, Qt::KeyboardModifiers shift);
     void KeyUp(int& key, Qt::KeyboardModifiers shift);
     // Typed text from a key or an input method: each character through the codec; text
     // with a character that Windows-1252 cannot hold only beeps.
     void TypeText(const QString& text, Qt::KeyboardModifiers shift);
-
-    int GetIndentLength(int line) const;
-    QByteArray GetTabSpaces() const;
-    void IndentSelection();
-    void UnindentSelection();
-    void RemoveIndentation();
-    // Removes the entity that ends right before the caret; false when there is none.
-    bool DeleteEntityBack();
-    void Backspace();
-    void DeleteChar();
-    void DeleteWordLeft();
-    void DeleteWordRight();
-    void InsertLineBreak();
-    void InsertTab(Qt::KeyboardModifiers shift = Qt::NoModifier);
+    // The Insert key: overwrite mode on or off, then OnCaretModeChange.
     void ToggleOverwriteMode();
 
     // Moves of the caret, or of the selection end when `shift` is set.
@@ -231,8 +201,6 @@ public:
     void MoveLineEnd(bool shift);
     void MoveDocStart(bool shift);
     void MoveDocEnd(bool shift);
-    QPoint WordLeft(QPoint p) const;
-    QPoint WordRight(QPoint p) const;
     void SelectWordAtCaret();
 
     // Mouse selection and dragging of the selected text.
@@ -250,7 +218,6 @@ public:
     void ClearUndoData() { UndoStore.Clear(); }
     bool CanUndo() const { return UndoStore.CanUndo(); }
     bool CanRedo() const { return UndoStore.CanRedo(); }
-    void WMUndo() { Undo(); }
 
     // --- printing and XHTML export ------------------------------------------------------
     // Prints the whole text as one job on Printer() (or on `printer`): fixed cells in the
@@ -298,7 +265,8 @@ private:
     void MoveTo(bool shift, const QPoint& p);
     QPoint MoveOrigin(bool shift) const;
     void UpdateCells(int line, int column, int count);
-    void ChangeIndentation(int mode);
+    // The Tab key: each space of an indent step through KeyPress, the owner's hook included.
+    void TabKey(Qt::KeyboardModifiers shift);
     void AutoPopupAfterSpace();
     void CreateListMenu();
     void PopupListMenu();
@@ -333,12 +301,22 @@ private:
     QPoint lastScroll_{0, 0};
     bool settingScrollBars_ = false;
 
+    // What the model tells this view.
+    void TextChanged(const TTextChange& change) override;
+    void CaretMoved(bool scrollIntoView) override;
+    void SelectionChanged(const TSelectionChange& change) override;
+    void ScrollChanged(const QPoint& scrollPos) override;
+    void RepaintRequested(const TRepaint& what) override;
+    void CaretVisibility(bool visible) override;
+    bool ShownLines(int* first, int* last) const override;
+    void Repaint(const TRepaint& what);
+
     // Painting state.
-    void InstallPaintHooks();
+    void InstallScrollBarActions();
     void PaintRows(QPainter& p, const QRect& rect);
     void WheelCaretMove(int lines, bool extend);
     std::shared_ptr<TPaintCache> paintCache_;
-    std::vector<TFormattingProcessor*> colouringListeners_;
+    QPoint typedCell_{-1, -1}; // the cell JustTyped names
     int wheelAccum_ = 0;
     bool showControlPoints_ = false;
     bool inBarAction_ = false;

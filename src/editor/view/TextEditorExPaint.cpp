@@ -8,6 +8,7 @@
 #include "editor/view/Ruler.h"
 #include "editor/view/TextEditorEx.h"
 #include "platform/Cp1252.h"
+#include "platform/FlagScope.h"
 #include "platform/SilentAbort.h"
 
 #include <QApplication>
@@ -115,10 +116,6 @@ QRect TTextEditorEx::LineRect(int line) const {
 
 // --- repaint requests ------------------------------------------------------------------------
 
-void TTextEditorEx::Paint() {
-    viewport()->update();
-}
-
 void TTextEditorEx::RepaintAll() {
     viewport()->update();
 }
@@ -160,80 +157,80 @@ void TTextEditorEx::RepaintLines(int from, int to) {
         viewport()->update(LineRect(from).united(LineRect(to)));
 }
 
-void TTextEditorEx::PaintChar(int line, int column) {
-    const QPoint px = PosToPixel(QPoint(column, line));
-    const QRect cell(px, QSize(charWidth_, lineHeight_));
-    if (cell.intersects(viewport()->rect()))
-        viewport()->update(cell);
-}
-
-void TTextEditorEx::ClearCell(int line, int column) {
-    PaintChar(line, column);
-}
-
-void TTextEditorEx::ClearRow(int line) {
-    const QRect r = LineRect(line);
-    if (r.intersects(viewport()->rect()))
-        viewport()->update(r);
-}
-
-void TTextEditorEx::PaintColumn(int column) {
-    int first, last;
-    VisibleLines(&first, &last);
-    QRegion region;
-    for (int line = first; line <= last; ++line)
-        if (Lines.Length(line) > column)
-            region += QRect(PosToPixel(QPoint(column, line)), QSize(charWidth_, lineHeight_));
-    if (!region.isEmpty())
-        viewport()->update(region);
-}
-
-void TTextEditorEx::RepaintColumn(int column) {
-    const int left = (column - ScrollPos.X) * charWidth_;
-    const QRect strip(left, 0, charWidth_, viewport()->height());
-    if (strip.intersects(viewport()->rect()))
-        viewport()->update(strip);
-}
-
 void TTextEditorEx::ShowControlPoints() {
     showControlPoints_ = true;
     viewport()->update();
 }
 
-// --- colouring hooks -------------------------------------------------------------------------
+// --- what the model tells the view --------------------------------------------------------
 
-void TTextEditorEx::InstallPaintHooks() {
-    // Every change of the line list tells the colouring state from which line on it is stale;
-    // with a processor that reads earlier lines, the visible lines from there on are
+void TTextEditorEx::Repaint(const TRepaint& what) {
+    switch (what.What) {
+    case TRepaint::None:
+        break;
+    case TRepaint::Cells:
+        UpdateCells(what.Line, what.Column, what.Count);
+        break;
+    case TRepaint::LineText:
+        PaintLine(what.Line);
+        break;
+    case TRepaint::Lines:
+        RepaintLines(what.Line, what.LastLine);
+        break;
+    case TRepaint::All:
+        RepaintAll();
+        break;
+    }
+}
+
+void TTextEditorEx::TextChanged(const TTextChange& change) {
+    if (change.Typed) {
+        JustTyped = true;
+        typedCell_ = QPoint(change.Repaint.Column, change.Repaint.Line);
+    }
+    Repaint(change.Repaint);
+    // With a processor that reads earlier lines the visible lines from the change on are
     // repainted (a brace recolours every line after it).
-    auto previous = Lines.OnChange;
-    Lines.OnChange = [this, previous] {
-        const int from = std::max(Lines.LastChangeFrom(), 0);
-        NotifyLinesChanged(from);
-        if (processor_ && Settings()->InteractiveFormatting && processor_->DependsOnEarlierLines())
-            RepaintLines(from, INT_MAX);
-        if (previous)
-            previous();
-    };
+    if (processor_ && Settings()->InteractiveFormatting && processor_->DependsOnEarlierLines())
+        RepaintLines(change.FirstLine, INT_MAX);
+    if (!change.Deferred)
+        UpdateScrollBars();
+}
+
+void TTextEditorEx::RepaintRequested(const TRepaint& what) {
+    Repaint(what);
+}
+
+void TTextEditorEx::SelectionChanged(const TSelectionChange& change) {
+    HideListMenu();
+    const QPoint p = change.SelEnd;
+    if (p.y() == change.OldSelEnd.y() && change.Caret == change.OldCaret) {
+        PaintLine(p.y());
+    } else if (change.Caret == change.OldCaret) {
+        // Only the visible part of the span: a jump of any size paints one screen at most.
+        int first, last;
+        VisibleLines(&first, &last);
+        const int from = std::max(std::min(change.OldSelEnd.y(), p.y()), first);
+        const int to = std::min({Lines.Count() - 1, std::max(change.OldSelEnd.y(), p.y()), last});
+        for (int line = from; line <= to; ++line)
+            PaintLine(line);
+    } else {
+        PaintVisibleLines();
+    }
+    if (change.ScrollIntoView)
+        ScrollIntoView(p);
+}
+
+bool TTextEditorEx::ShownLines(int* first, int* last) const {
+    VisibleLines(first, last);
+    return true;
+}
+
+void TTextEditorEx::InstallScrollBarActions() {
     connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
             [this](int action) { ScrollBarAction(Qt::Vertical, action); });
     connect(horizontalScrollBar(), &QAbstractSlider::actionTriggered, this,
             [this](int action) { ScrollBarAction(Qt::Horizontal, action); });
-}
-
-void TTextEditorEx::NotifyLinesChanged(int firstLine) {
-    for (TFormattingProcessor* p : colouringListeners_)
-        p->LinesChanged(std::max(firstLine, 0));
-}
-
-void TTextEditorEx::AddColouringListener(TFormattingProcessor* processor) {
-    if (std::find(colouringListeners_.begin(), colouringListeners_.end(), processor) ==
-        colouringListeners_.end())
-        colouringListeners_.push_back(processor);
-}
-
-void TTextEditorEx::RemoveColouringListener(TFormattingProcessor* processor) {
-    std::erase(colouringListeners_, processor);
 }
 
 void TTextEditorEx::DetachFormattingProcessor() {
@@ -298,8 +295,8 @@ void TTextEditorEx::PaintRows(QPainter& p, const QRect& rect) {
     int typedLine = -1, typedColumn = -1;
     if (JustTyped) {
         JustTyped = false;
-        typedLine = Caret.Y;
-        typedColumn = Caret.X - 1;
+        typedLine = typedCell_.y();
+        typedColumn = typedCell_.x();
     }
 
     for (int line = firstLine; line <= lastLine; ++line) {
@@ -393,12 +390,11 @@ void TTextEditorEx::PaintRows(QPainter& p, const QRect& rect) {
 // --- scroll bars and scrolling ------------------------------------------------------------------
 
 void TTextEditorEx::UpdateScrollBars() {
-    settingScrollBars_ = true;
+    const FlagScope setting(settingScrollBars_);
     verticalScrollBar()->setRange(0, std::max(Lines.Count() - 1, 0));
     verticalScrollBar()->setPageStep(std::max(ClientRows(), 1));
     horizontalScrollBar()->setRange(0, std::max(GetWidestLine() - 1, 0));
     horizontalScrollBar()->setPageStep(std::max(ClientColumns(), 1));
-    settingScrollBars_ = false;
 }
 
 void TTextEditorEx::scrollContentsBy(int, int) {
@@ -410,7 +406,7 @@ void TTextEditorEx::scrollContentsBy(int, int) {
 void TTextEditorEx::ScrollBarAction(Qt::Orientation orientation, int action) {
     if (inBarAction_)
         return;
-    inBarAction_ = true;
+    const FlagScope acting(inBarAction_);
     RunCommand([&] {
         QScrollBar* bar = orientation == Qt::Vertical ? verticalScrollBar() : horizontalScrollBar();
         const bool v = orientation == Qt::Vertical;
@@ -445,7 +441,6 @@ void TTextEditorEx::ScrollBarAction(Qt::Orientation orientation, int action) {
         }
         bar->setSliderPosition(v ? ScrollPos.Y : ScrollPos.X);
     });
-    inBarAction_ = false;
 }
 
 void TTextEditorEx::ScrollIntoView(const QPoint& p) {
@@ -475,10 +470,6 @@ void TTextEditorEx::ScrollBy(int columns, int lines) {
 void TTextEditorEx::ScrollChanged(const QPoint& p) {
     if (p == lastScroll_)
         return;
-    if (Updating) {
-        PendingScroll = true;
-        return;
-    }
     HideSystemCaret();
     // Qt moves the pixels on screen and repaints the strips that come into view; a jump of
     // a screen or more repaints the screen once.
@@ -491,11 +482,12 @@ void TTextEditorEx::ScrollChanged(const QPoint& p) {
         viewport()->scroll(static_cast<int>(dx), static_cast<int>(dy));
         viewport()->update(oldCaret.translated(static_cast<int>(dx), static_cast<int>(dy)));
     }
-    settingScrollBars_ = true;
-    verticalScrollBar()->setValue(p.y());
-    horizontalScrollBar()->setValue(p.x());
-    settingScrollBars_ = false;
-    UpdateCaretPos();
+    {
+        const FlagScope setting(settingScrollBars_);
+        verticalScrollBar()->setValue(p.y());
+        horizontalScrollBar()->setValue(p.x());
+    }
+    PlaceSystemCaret();
     RulerFastMode = true;
     ScrollTimer()->stop();
     ScrollTimer()->start();

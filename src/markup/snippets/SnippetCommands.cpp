@@ -1,6 +1,7 @@
 #include "markup/snippets/SnippetCommands.h"
 
 #include "app/mainwindow/MainWin.h"
+#include "app/mainwindow/MenuLayout.h"
 #include "app/preview/ViewModes.h"
 #include "editor/view/TextEditorEx.h"
 #include "markup/snippets/HandleFastTextsWin.h"
@@ -53,7 +54,9 @@ void UpdateFastText(Tmain& window) {
     if (!menu)
         return;
     menu->clear();
+    // The item runs its command by name; the snippets are items of the menu alone.
     QAction* manage = menu->addAction(QStringLiteral("Hantera snabbtexter"));
+    manage->setObjectName(QStringLiteral("HandleFastTexts"));
     QFont bold = manage->font();
     bold.setBold(true);
     manage->setFont(bold);
@@ -64,6 +67,7 @@ void UpdateFastText(Tmain& window) {
     menu->addSeparator();
     for (const QString& name : TSnippetFolder().Names()) {
         QAction* item = menu->addAction(MenuText(name));
+        MenuLayout::MarkRunTimeItem(item);
         item->setStatusTip(QStringLiteral("|Infogar snabbtexten \"") + name +
                            QStringLiteral("\"."));
         QObject::connect(item, &QAction::triggered, &window, [&window, name] {

@@ -7,6 +7,7 @@
 #include "markup/typedtags/TagStrip.h"
 #include "markup/typedtags/TypedTags.h"
 #include "platform/Cp1252.h"
+#include "platform/KeyCodes.h"
 #include "platform/SilentAbort.h"
 
 #include <QAction>
@@ -14,7 +15,6 @@
 
 namespace {
 
-constexpr int VK_SPACE = 32;
 // The longest typed opening, "<ACRONYM ".
 constexpr int kLongestOpening = 9;
 
@@ -80,7 +80,7 @@ TTypedTagActions::TTypedTagActions(Tmain& window) : QObject(&window), w_(window)
 
 void TTypedTagActions::VerifyTagActions(int key) {
     const TTextEditorEx& editor = *w_.CodeEditor;
-    if (key == VK_SPACE) {
+    if (key == KeyCode::Space) {
         // Read now, acted on once the key event is over.
         if (w_.AutoWizEnabled) {
             const TypedTags::TOpening opening =

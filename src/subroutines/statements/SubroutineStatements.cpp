@@ -1,7 +1,9 @@
 #include "subroutines/statements/SubroutineStatements.h"
 
+#include "app/commands/Requests.h"
 #include "app/mainwindow/MainWin.h"
 #include "app/panels/BookmarksPanel.h"
+#include "app/panels/SearchPanel.h"
 #include "editor/text/TextSearcher.h"
 #include "editor/view/TextEditorEx.h"
 #include "platform/Cp1252.h"
@@ -321,11 +323,11 @@ void TSubroutineStatements::Command(const TArgs& a) {
 }
 
 void TSubroutineStatements::FindNext(const TArgs& a) {
-    TFindNextRequest request;
-    request.Text = a.Arg();
-    request.MatchCase = (a.Entry.Variant & SearchFlags::MatchCase) != 0;
-    request.WholeWord = (a.Entry.Variant & SearchFlags::WholeWord) != 0;
-    RunCommand(QLatin1String(a.Entry.Name), a.LineIndex, request);
+    // As if typed into the search panel: its find then runs with the panel's request.
+    run_.Main().searchpn->SetSearch(Cp1252::Decode(a.Arg()),
+                                    (a.Entry.Variant & SearchFlags::MatchCase) != 0,
+                                    (a.Entry.Variant & SearchFlags::WholeWord) != 0);
+    RunCommand(QLatin1String(a.Entry.Name), a.LineIndex);
 }
 
 // --- caret, selection and lines ----------------------------------------------------------------
@@ -592,9 +594,7 @@ void TSubroutineStatements::AddBookmarkAt(const TArgs& a) {
     constexpr int shown = TBookmarksPanel::ShownChars;
     const QByteArray entry =
         written + ": \"" + (line.size() <= shown ? line + '"' : line.left(shown) + "...\"");
-    QStringList entries = run_.Main().BookmarksEntries();
-    entries << Cp1252::Decode(entry);
-    run_.Main().SetBookmarksEntries(entries);
+    run_.Main().bmpn->AddEntry(Cp1252::Decode(entry));
 }
 
 void TSubroutineStatements::GotoBookmark(const TArgs& a) {
@@ -604,7 +604,8 @@ void TSubroutineStatements::GotoBookmark(const TArgs& a) {
     if (n < 1 || n > list->count())
         Fail("Bokmärket finns inte.", a.LineIndex);
     list->setCurrentRow(n - 1);
-    main.bookmarksClick(n - 1);
+    main.Commands().Run(QStringLiteral("GotoBookmark"),
+                        TLineRequest{TBookmarksPanel::EntryLine(list->item(n - 1)->text())});
 }
 
 // --- run control and diagnostics -----------------------------------------------------------------

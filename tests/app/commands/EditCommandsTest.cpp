@@ -1,3 +1,4 @@
+#include "app/commands/EditCommands.h"
 #include "MainWinFixture.h"
 #include "MarkedText.h"
 #include "app/preview/ViewModes.h"
@@ -131,7 +132,7 @@ TEST_F(EditCommandsTest, MenusListTheCommandsBeforeTheSearchItems) {
     EXPECT_EQ(Texts(format),
               QStringList({"Ändra till &versaler", "Ändra till &gemener", "Invertera skiftläge",
                            "-", "Indentera markering", "Avindentera markering",
-                           "Ta bort indentering", "-", "Utför ROT-13"}));
+                           "Ta bort indentering", "-", "Utför ROT-13", "Visa/dölj dolda tecken"}));
     // Exactly one of each menu on the bar.
     int edits = 0;
     for (const QAction* a : win->menuBar()->actions())
@@ -472,7 +473,7 @@ TEST_F(EditCommandsTest, PreviewModeSwitchesTheCommandsOff) {
     // The commands the state table leaves enabled do nothing either.
     ASSERT_TRUE(Run("RDocPaste"));
     ASSERT_TRUE(Run("RImportText"));
-    win->PasteItem(0);
+    win->EditCommands->DocPaste(0);
     EXPECT_EQ(Marks(*win->CodeEditor), QByteArray("a[b]c"));
     EXPECT_TRUE(requests.isEmpty());
 

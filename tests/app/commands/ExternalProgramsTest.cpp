@@ -47,7 +47,7 @@ TEST_F(ExternalTest, ShowInBrowser) {
         if (c.open)
             Open(page);
         else
-            RunCommand([&] { win->NewDoc(); });
+            RunCommand([&] { win->Commands().Run(QStringLiteral("ANewDoc")); });
         win->Current().Modified = c.modified;
         win->UseOtherBrowser = c.otherBrowser;
         win->BrowserFileName = QStringLiteral("/opt/webb/surfa");

@@ -1,3 +1,4 @@
+#include "app/commands/InsertCommands.h"
 #include "MainWinFixture.h"
 #include "MarkedText.h"
 #include "app/dialogs/InternalFunctionInputWin.h"
@@ -304,7 +305,7 @@ TEST_F(InsertTest, ColourCommandPresetsFromTheSelectionAndRemembersItsColour) {
     };
     for (const Case& c : cases) {
         Start(c.before);
-        win->LastColor = c.lastColor;
+        win->InsertCommands->LastColor = c.lastColor;
         TColor preset = 0xFFFFFFFF;
         QString title, button;
         Dialogs::ScopedModalHandler dialog([&](QDialog* d) {
@@ -325,7 +326,7 @@ TEST_F(InsertTest, ColourCommandPresetsFromTheSelectionAndRemembersItsColour) {
         EXPECT_EQ(button, QStringLiteral("&Infoga kod")) << c.before;
         EXPECT_EQ(preset, c.expectPreset) << c.before;
         EXPECT_EQ(Marks(*win->CodeEditor), QByteArray(c.after)) << c.before;
-        EXPECT_EQ(win->LastColor, c.confirm ? c.choose : c.lastColor) << c.before;
+        EXPECT_EQ(win->InsertCommands->LastColor, c.confirm ? c.choose : c.lastColor) << c.before;
     }
 }
 

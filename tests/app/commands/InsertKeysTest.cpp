@@ -1,5 +1,5 @@
 #include "MainWinFixture.h"
-#include "app/commands/InsertCommands.h"
+#include "app/commands/InsertShortcuts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -47,7 +47,7 @@ TEST(InsertKeys, PhysicalKeysGiveTheirCommand) {
         {Qt::Key_Exclam, Qt::ShiftModifier, 0, ""},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(InsertCommands::MatchPhysicalShortcut(c.key, c.mods, c.scanCode),
+        EXPECT_EQ(InsertShortcuts::MatchPhysicalShortcut(c.key, c.mods, c.scanCode),
                   QLatin1String(c.action))
             << c.key << " " << c.scanCode;
 }

@@ -1,3 +1,4 @@
+#include "app/commands/PrintCommands.h"
 #include "MainWinFixture.h"
 #include "app/dialogs/ExportProgressWin.h"
 #include "app/dialogs/PrintOptionsWin.h"
@@ -120,7 +121,7 @@ TEST_F(PrintCommandsTest, PrintsToPdfWithProgressAndHeader) {
     EXPECT_TRUE(text.contains(QStringLiteral("Huvud ") + win->Current().FileName));
     EXPECT_TRUE(text.contains(QStringLiteral("Sida 1")));
     EXPECT_EQ(seen, QStringList{QStringLiteral("P:Renderar och sänder text...|1|1|100 %")});
-    EXPECT_EQ(win->PrintProgress, nullptr);
+    EXPECT_EQ(win->PrintCommands->PrintProgress, nullptr);
 }
 
 TEST_F(PrintCommandsTest, WhiteTextIsPrintedBlackOnlyOnYesAndColourComesBack) {
@@ -252,12 +253,12 @@ TEST_F(PrintCommandsTest, ExportProgressLabelChangesOnlyOnNewPercent) {
     TExportProgressFrm w;
     w.show();
     w.lblProgress->setText(QStringLiteral("0 %"));
-    win->ExportProgressFrm = &w;
-    win->CodeEditorXHTMLExportProgress(3, 0, 0);
+    win->PrintCommands->ExportProgressFrm = &w;
+    win->PrintCommands->ExportProgressChanged(3, 0, 0);
     EXPECT_EQ(w.lblProgress->text(), QStringLiteral("0 %"));
-    win->CodeEditorXHTMLExportProgress(3, 1, 33);
+    win->PrintCommands->ExportProgressChanged(3, 1, 33);
     EXPECT_EQ(w.lblProgress->text(), QStringLiteral("33 %"));
-    win->ExportProgressFrm = nullptr;
-    win->CodeEditorXHTMLExportProgress(3, 3, 100); // no window: nothing happens
+    win->PrintCommands->ExportProgressFrm = nullptr;
+    win->PrintCommands->ExportProgressChanged(3, 3, 100); // no window: nothing happens
     EXPECT_EQ(w.lblProgress->text(), QStringLiteral("33 %"));
 }

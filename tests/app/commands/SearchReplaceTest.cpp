@@ -1,4 +1,5 @@
 #include "SearchFixture.h"
+#include "app/commands/SearchCommands.h"
 #include "platform/Cp1252.h"
 
 // --- replace the selection -------------------------------------------------------------------
@@ -33,7 +34,8 @@ TEST_F(SearchTest, ReplaceAllShowsItsProgressAndCountsEveryHit) {
     EXPECT_EQ(progress, QStringList{"Ersättningsprocess klar.|a|bb||3|3|1000 ‰|Stäng"});
     EXPECT_EQ(statusDuring, QStringList{"Ersätter..."});
     EXPECT_TRUE(win->statusBar()->currentMessage().isEmpty());
-    EXPECT_EQ(win->replaceprogress, nullptr) << "the window lives for one replace-all";
+    EXPECT_EQ(win->SearchCommands->replaceprogress, nullptr)
+        << "the window lives for one replace-all";
     EXPECT_TRUE(win->Current().Modified);
     EXPECT_EQ(TSearchPanel::History(p->searchtext), QStringList{"a"});
     EXPECT_EQ(TSearchPanel::History(p->ReplaceText), QStringList{"bb"});

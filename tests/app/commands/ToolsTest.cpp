@@ -116,7 +116,7 @@ TEST_F(ToolsTest, StatisticsWindowShowsTheCountsOfTheCurrentDocument) {
             fields << e->text();
         return 1;
     });
-    ASSERT_TRUE(RunCommand([&] { win->ShowStatistics(); }));
+    ASSERT_TRUE(RunCommand([&] { win->Commands().Run(QStringLiteral("ShowStatistics")); }));
     EXPECT_EQ(shown, 1);
     EXPECT_EQ(caption, QStringLiteral(" stat.html "));
     EXPECT_EQ(fields, (QStringList{"3", "2", "1", "0", "2", "21"}));
@@ -136,7 +136,7 @@ TEST_F(ToolsTest, SortAllLinesRestoresTheSelectionAndUndoesInOneStep) {
         w->AllRows->setChecked(true);
         return 1;
     });
-    ASSERT_TRUE(Run("ASortRows"));
+    ASSERT_TRUE(Run("VSortRows"));
     EXPECT_TRUE(selectedEnabled);
     EXPECT_EQ(win->CodeEditor->Text(), QByteArray("A\r\nb\r\nc\r\n\r\n"));
     EXPECT_EQ(win->CodeEditor->GetSelStart(), 3);
@@ -153,7 +153,7 @@ TEST_F(ToolsTest, SortWithoutSelectionOffersAllLinesOnly) {
         EXPECT_TRUE(w->AllRows->isChecked());
         return 1;
     });
-    ASSERT_TRUE(Run("ASortRows"));
+    ASSERT_TRUE(Run("VSortRows"));
     EXPECT_EQ(win->CodeEditor->Text(), QByteArray("x\r\ny\r\n\r\n"));
 }
 
@@ -161,7 +161,7 @@ TEST_F(ToolsTest, SortSelectedLinesTouchesOnlyThem) {
     Open(Make(QStringLiteral("part.txt"), "z\r\nd\r\nB\r\na\r\nq"));
     Select(3, 9); // "d", "B", "a" with their breaks
     Answer<TSortRows>([](TSortRows*) { return 1; });
-    ASSERT_TRUE(Run("ASortRows"));
+    ASSERT_TRUE(Run("VSortRows"));
     EXPECT_EQ(win->CodeEditor->Text(), QByteArray("z\r\na\r\nB\r\nd\r\nq\r\n"));
     win->CodeEditor->Undo();
     EXPECT_EQ(win->CodeEditor->Text(), QByteArray("z\r\nd\r\nB\r\na\r\nq\r\n"));
@@ -174,7 +174,7 @@ TEST_F(ToolsTest, CancelledSortChangesNothing) {
         w->CancelBtn->click();
         return w->result();
     });
-    ASSERT_TRUE(Run("ASortRows"));
+    ASSERT_TRUE(Run("VSortRows"));
     EXPECT_EQ(shown, 1);
     EXPECT_EQ(win->CodeEditor->Text(), QByteArray("b\r\na\r\n"));
 }
@@ -209,8 +209,8 @@ TEST_F(ToolsTest, CommandsSitInTheirMenus) {
         win->menuBar()->findChild<QMenu*>(QStringLiteral("Verktyg1"), Qt::FindDirectChildrenOnly);
     ASSERT_NE(tools, nullptr);
     EXPECT_EQ(tools->title(), QStringLiteral("&Verktyg"));
-    EXPECT_TRUE(tools->actions().contains(win->Action(QStringLiteral("ASortRows"))));
-    EXPECT_EQ(win->Action(QStringLiteral("ASortRows"))->shortcut(), QKeySequence(Qt::Key_F11));
+    EXPECT_TRUE(tools->actions().contains(win->Action(QStringLiteral("VSortRows"))));
+    EXPECT_EQ(win->Action(QStringLiteral("VSortRows"))->shortcut(), QKeySequence(Qt::Key_F11));
     EXPECT_TRUE(win->Arkiv1->actions().contains(win->Action(QStringLiteral("ADocProperties"))));
 }
 

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -120,8 +121,15 @@ TEST_F(DataFilesTest, MissingFilesAreReportedInOrderAndLeaveEmptyLists) {
     EXPECT_TRUE(files.DocTypesList.isEmpty());
     EXPECT_EQ(files.ClipboardHistory.Count(), 0);
 
-    // At the end of the run the files are written anew; a folder that is not there fails.
+    // At the end of the run a list that could not be read is not written back empty; one
+    // that got entries is written anew (and a folder that is not there fails).
     messages_.clear();
+    files.SaveTagLists(report_);
+    files.SaveClipboardHistory(report_);
+    EXPECT_TRUE(messages_.isEmpty()) << messages_.join('\n').toStdString();
+    files.AutoCloseTagsList << "p";
+    files.DocTypesList << "html";
+    files.ClipboardHistory.Add("clip");
     files.SaveTagLists(report_);
     files.SaveClipboardHistory(report_);
     EXPECT_EQ(
@@ -129,6 +137,24 @@ TEST_F(DataFilesTest, MissingFilesAreReportedInOrderAndLeaveEmptyLists) {
         (QStringList{QStringLiteral("Det gick inte att spara databasen med stängningstaggar."),
                      QStringLiteral("Det gick inte att spara databasen med dokumenttyper."),
                      QStringLiteral("Det gick inte att spara databasen med urklippshistorik.")}));
+}
+
+TEST_F(DataFilesTest, AFileThatCouldNotBeReadIsNeverReplacedByAnEmptyList) {
+    // A data file that cannot be opened for reading: here a folder in its place, with an entry
+    // of its own that must survive.
+    QDir(dir_.path()).mkpath(QStringLiteral("doctypes.dat"));
+    Write("doctypes.dat/keep", "x");
+    Write("AutoCloseTags.dat", "p\r\n");
+    Write("ClipboardHistory.dat", "");
+    TDataFiles files(dir_.path());
+    files.LoadAll(report_);
+    ASSERT_EQ(messages_,
+              QStringList{QStringLiteral("Det gick inte att öppna databasen med dokumenttyper.")});
+    messages_.clear();
+    files.SaveTagLists(report_);
+    EXPECT_TRUE(messages_.isEmpty()) << messages_.join('\n').toStdString();
+    EXPECT_TRUE(QFileInfo(Path("doctypes.dat/keep")).isFile());
+    EXPECT_EQ(Read("AutoCloseTags.dat"), QByteArray("p\r\n"));
 }
 
 TEST_F(DataFilesTest, AllThreeRoundTripWithoutMessages) {

@@ -1,4 +1,5 @@
 #include "SearchFixture.h"
+#include "app/commands/SearchCommands.h"
 #include "app/dialogs/TimesOfWin.h"
 
 #include <QAbstractItemModel>
@@ -26,7 +27,7 @@ TEST_F(SearchTest, OccurrencesListEveryHitWithItsTextAndPlace) {
     SetText("cat\r\nconcat\tcat and a very long line after the last cat\r\n");
     p->searchtext->setEditText(QStringLiteral("cat"));
     p->OccurInCurrent->trigger();
-    TTimesOf* w = win->TimesOf;
+    TTimesOf* w = win->SearchCommands->TimesOf;
     ASSERT_NE(w, nullptr);
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(w->PanelCaption1->text(), "Förekomster av texten \"cat\"");
@@ -40,7 +41,7 @@ TEST_F(SearchTest, OccurrencesListEveryHitWithItsTextAndPlace) {
     // Whole words, and a listing that finds nothing.
     p->whwo->setChecked(true);
     p->OccurInCurrent->trigger();
-    EXPECT_EQ(win->TimesOf, w) << "one window, made once";
+    EXPECT_EQ(win->SearchCommands->TimesOf, w) << "one window, made once";
     EXPECT_EQ(w->PanelCaption1->text(), "Förekomster av ordet \"cat\"");
     EXPECT_EQ(w->List()->Count(), 3);
     p->searchtext->setEditText(QStringLiteral("dog"));
@@ -68,7 +69,7 @@ TEST_F(SearchTest, AHugeListIsRowsOfAModelAndGoToSelectsTheHitsOwnLength) {
     SetText(text);
     p->searchtext->setEditText(QStringLiteral("ab"));
     p->OccurInCurrent->trigger();
-    TTimesOf* w = win->TimesOf;
+    TTimesOf* w = win->SearchCommands->TimesOf;
     ASSERT_EQ(w->List()->Count(), kHits);
     EXPECT_EQ(w->IndexList->model()->rowCount(), kHits);
     EXPECT_EQ(w->StatusText->text(), "Totalt antal förekomster: 200000");
@@ -108,12 +109,12 @@ TEST_F(SearchTest, OccurrencesInAllDocumentsNameTheirDocumentAndGoThere) {
     Open(Make("c.txt", "xhit\r\n"));
     p->searchtext->setEditText(QStringLiteral("hit"));
     p->OccurInAll->trigger();
-    TTimesOf* w = win->TimesOf;
+    TTimesOf* w = win->SearchCommands->TimesOf;
     EXPECT_EQ(Rows(*w), (QStringList{"5: hit  ... (Nytt dokument)", "1: hit hit  ... (a.txt)",
                                      "5: hit  ... (a.txt)", "2: hit  ... (c.txt)"}));
     EXPECT_EQ(w->StatusText->text(), "Totalt antal förekomster: 4");
     EXPECT_EQ(win->CurrentTab(), 3) << "the last document stays active";
-    EXPECT_TRUE(win->OccurrencesSpanAllDocuments);
+    EXPECT_TRUE(win->SearchCommands->OccurrencesSpanAllDocuments);
 
     Pick(*w, 2);
     w->GotoOccItem();
@@ -135,7 +136,7 @@ TEST_F(SearchTest, OccurrencesInAllDocumentsNameTheirDocumentAndGoThere) {
 
     // A listing of one document goes to the current one, whatever the tab.
     p->OccurInCurrent->trigger();
-    EXPECT_FALSE(win->OccurrencesSpanAllDocuments);
+    EXPECT_FALSE(win->SearchCommands->OccurrencesSpanAllDocuments);
     EXPECT_EQ(Rows(*w), QStringList{"5: hit  ..."});
 }
 
@@ -143,7 +144,7 @@ TEST_F(SearchTest, OccurrencesExportOneEntryPerLine) {
     SetText("ab ab\r\n");
     p->searchtext->setEditText(QStringLiteral("ab"));
     p->OccurInCurrent->trigger();
-    TTimesOf* w = win->TimesOf;
+    TTimesOf* w = win->SearchCommands->TimesOf;
     const QString target = File("hits.txt");
     fileAnswers = {{target, 0}};
     w->ExportItem->trigger();

@@ -1,5 +1,6 @@
 #include "StartupFixture.h"
 
+#include "app/dialogs/WelcomeWin.h"
 #include "app/preview/ViewModes.h"
 #include "editor/colouring/CSSFormattingProcessor.h"
 #include "editor/colouring/HTMLFormattingProcessor.h"
@@ -8,6 +9,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -135,7 +137,18 @@ TEST_F(StartupTest, EverySettingSurvivesACloseAndARestart) {
     EXPECT_EQ(win->HTMLFormattingProcessor1->TagValColor, written.synHTMLVal);
     EXPECT_EQ(win->HTMLFormattingProcessor1->TagNameBold, written.synHTMLNameBold);
     EXPECT_EQ(win->CSSFormattingProcessor1->GroupSepColor, written.synCSSSep);
+    // The first run greets the user with the welcome window.
+    QStringList welcomed;
+    modal.reset();
+    modal = ScriptBoxes(seen, answers, [&welcomed](QDialog* d) {
+        if (auto* w = qobject_cast<Twelcome*>(d)) {
+            welcomed << w->btnStartECNow->text();
+            return int(Dialogs::mrOk);
+        }
+        return -1;
+    });
     win->show();
+    EXPECT_EQ(welcomed, QStringList{QStringLiteral("Starta Kelvora")});
     EXPECT_EQ(win->CodeEditor->EditorFont.family(), written.FontName);
     EXPECT_EQ(win->CodeEditor->EditorFont.pointSize(), written.FontSize);
     EXPECT_EQ(Differences(win->CurrentSettings(), written), QStringList());

@@ -1,6 +1,7 @@
 #include "MainWinFixture.h"
 #include "app/core/FileFilters.h"
 #include "app/core/Program.h"
+#include "app/core/RecentFiles.h"
 #include "app/dialogs/InternalFunctionInputWin.h"
 
 #include <QCloseEvent>
@@ -47,7 +48,7 @@ TEST_F(MainWinTest, AskToSaveOutcomesOnClose) {
         if (c.hasFile) {
             Open(Make("doc.txt", "old"));
         } else {
-            ASSERT_TRUE(RunCommand([&] { win->NewDoc(); }));
+            ASSERT_TRUE(RunCommand([&] { win->Commands().Run(QStringLiteral("ANewDoc")); }));
         }
         win->CodeEditor->SelectAll();
         Type("edited");
@@ -61,7 +62,7 @@ TEST_F(MainWinTest, AskToSaveOutcomesOnClose) {
                 a.path = File(a.path);
             fileAnswers.push_back(a);
         }
-        const bool ran = RunCommand([&] { win->DocClose(); });
+        const bool ran = RunCommand([&] { win->Commands().Run(QStringLiteral("ADocClose")); });
         EXPECT_EQ(ran, c.closed);
         EXPECT_EQ(seen.value(0), kAskSave.arg(name));
         EXPECT_EQ(win->OpenFilesCount(), before - (c.closed ? 1 : 0));
@@ -74,7 +75,7 @@ TEST_F(MainWinTest, AskToSaveOutcomesOnClose) {
             EXPECT_TRUE(win->Current().Modified) << "the document keeps its mark";
             EXPECT_EQ(win->CodeEditor->Text(), "edited\r\n");
             answers = {Dialogs::mrNo};
-            ASSERT_TRUE(RunCommand([&] { win->DocClose(); }));
+            ASSERT_TRUE(RunCommand([&] { win->Commands().Run(QStringLiteral("ADocClose")); }));
         }
         EXPECT_TRUE(answers.empty());
         EXPECT_TRUE(fileAnswers.empty());
@@ -125,7 +126,7 @@ TEST_F(MainWinTest, FailedSaveKeepsTheDocument) {
                 // The super-user writes anyway; the other way covers the case.
                 QFile::setPermissions(sub, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
                 answers = {Dialogs::mrNo};
-                ASSERT_TRUE(RunCommand([&] { win->DocClose(); }));
+                ASSERT_TRUE(RunCommand([&] { win->Commands().Run(QStringLiteral("ADocClose")); }));
                 continue;
             }
         } else {
@@ -143,7 +144,7 @@ TEST_F(MainWinTest, FailedSaveKeepsTheDocument) {
 
         seen.clear();
         answers = {Dialogs::mrYes};
-        EXPECT_FALSE(RunCommand([&] { win->DocClose(); }));
+        EXPECT_FALSE(RunCommand([&] { win->Commands().Run(QStringLiteral("ADocClose")); }));
         EXPECT_EQ(seen, (QStringList{kAskSave.arg("page.html"),
                                      "M:Det gick inte att spara till filen page.html."}));
         EXPECT_EQ(Captions().last(), "page.html (SM)");
@@ -156,7 +157,7 @@ TEST_F(MainWinTest, FailedSaveKeepsTheDocument) {
 
         QFile::setPermissions(sub, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         answers = {Dialogs::mrNo};
-        ASSERT_TRUE(RunCommand([&] { win->DocClose(); }));
+        ASSERT_TRUE(RunCommand([&] { win->Commands().Run(QStringLiteral("ADocClose")); }));
     }
 }
 
@@ -171,7 +172,7 @@ TEST_F(MainWinTest, SaveAsAppendsTheFiltersDefaultExtension) {
         {"notes", 9, "notes.txt"}, {"plain", 11, "plain"},      {"any", 10, "any"},
     };
     for (const Case& c : cases) {
-        ASSERT_TRUE(RunCommand([&] { win->NewDoc(); }));
+        ASSERT_TRUE(RunCommand([&] { win->Commands().Run(QStringLiteral("ANewDoc")); }));
         Type("x");
         requests.clear();
         fileAnswers = {{File(c.typed), c.filter}};
@@ -244,7 +245,7 @@ TEST_F(MainWinTest, SaveAllSavesEveryDocumentAndComesBack) {
     EXPECT_EQ(win->CodeEditor->Text(), "1a\r\n");
 
     // A cancelled dialog ends the loop there.
-    ASSERT_TRUE(RunCommand([&] { win->NewDoc(); }));
+    ASSERT_TRUE(RunCommand([&] { win->Commands().Run(QStringLiteral("ANewDoc")); }));
     Click("a.txt (S)");
     fileAnswers = {{"", 0}};
     EXPECT_TRUE(Run("ASaveAllDoc"));
@@ -275,15 +276,15 @@ TEST_F(MainWinTest, RecentFilesOrder) {
         paths << Make(n, n);
     for (int i = 0; i < 4; ++i)
         Open(paths[i]);
-    EXPECT_EQ(win->ReopenFiles(), (QStringList{paths[0], paths[1], paths[2], paths[3]}));
+    EXPECT_EQ(RecentFiles::Files(), (QStringList{paths[0], paths[1], paths[2], paths[3]}));
     Open(paths[4]);
-    EXPECT_EQ(win->ReopenFiles(), (QStringList{paths[4], paths[0], paths[1], paths[2]}));
+    EXPECT_EQ(RecentFiles::Files(), (QStringList{paths[4], paths[0], paths[1], paths[2]}));
     // Saving the top file changes nothing; a file listed lower comes in again at the top.
     EXPECT_TRUE(Run("ASaveDoc"));
-    EXPECT_EQ(win->ReopenFiles(), (QStringList{paths[4], paths[0], paths[1], paths[2]}));
+    EXPECT_EQ(RecentFiles::Files(), (QStringList{paths[4], paths[0], paths[1], paths[2]}));
     Click("b.txt (S)");
     EXPECT_TRUE(Run("ASaveDoc"));
-    EXPECT_EQ(win->ReopenFiles(), (QStringList{paths[1], paths[4], paths[0], paths[1]}));
+    EXPECT_EQ(RecentFiles::Files(), (QStringList{paths[1], paths[4], paths[0], paths[1]}));
 
     emit win->Arkiv1->aboutToShow();
     EXPECT_EQ(win->Reopen[0]->text(), "&1 b.txt");
@@ -305,14 +306,14 @@ TEST_F(MainWinTest, MissingRecentFileOffersASearch) {
     const QString gone = File("old/place/page one.html");
     const QString found = Make("page one.html", "found");
     answers = {Dialogs::mrNo};
-    win->OpenFromReopen(gone);
+    win->FileCommands->OpenFromReopen(gone);
     EXPECT_EQ(seen, QStringList{"Q:Det gick inte att hitta filen \"page one.html\".|Vill du "
                                 "leta efter filen?"});
     EXPECT_EQ(win->OpenFilesCount(), 1);
 
     answers = {Dialogs::mrYes};
     fileAnswers = {{found, 0}};
-    ASSERT_TRUE(RunCommand([&] { win->OpenFromReopen(gone); }));
+    ASSERT_TRUE(RunCommand([&] { win->FileCommands->OpenFromReopen(gone); }));
     EXPECT_EQ(requests.value(0), "Öppna|1|" + gone);
     EXPECT_EQ(lastFilters, QStringList{"Alla filer med namnet \"page one.html\" (page?one.html)"});
     EXPECT_EQ(win->Current().FileName, found);

@@ -42,7 +42,7 @@ TEST_F(MainWinTest, DocumentsThroughNewOpenEditSwitchSaveClose) {
     EXPECT_EQ(Captions()[2], "b.txt (S)");
     EXPECT_TRUE(seen.isEmpty()) << seen.join(", ").toStdString();
 
-    win->PrevDoc();
+    win->Commands().Run(QStringLiteral("WPrevDoc"));
     EXPECT_EQ(win->CurrentTab(), 1);
     EXPECT_TRUE(Run("ADocClose"));
     EXPECT_EQ(Captions(), (QStringList{"Nytt dokument ()", "b.txt (S)"}));
@@ -95,13 +95,13 @@ TEST_F(MainWinTest, AllDocCloseAsksEachAndStopsAtCancel) {
     Open(Make("2.txt", "b"));
     Type("y");
     answers = {Dialogs::mrNo, Dialogs::mrCancel};
-    EXPECT_FALSE(RunCommand([&] { win->AllDocClose(); }));
+    EXPECT_FALSE(RunCommand([&] { win->Commands().Run(QStringLiteral("AAllDocClose")); }));
     EXPECT_EQ(win->OpenFilesCount(), 3);
     EXPECT_EQ(win->CurrentTab(), 2);
     EXPECT_EQ(win->CodeEditor->Text(), "yb\r\n");
 
     answers = {Dialogs::mrNo, Dialogs::mrNo};
-    EXPECT_TRUE(RunCommand([&] { win->AllDocClose(); }));
+    EXPECT_TRUE(RunCommand([&] { win->Commands().Run(QStringLiteral("AAllDocClose")); }));
     EXPECT_EQ(Captions(), QStringList{"Nytt dokument ()"});
     EXPECT_EQ(ReadTestFile(File("1.txt")), "a");
 }
@@ -147,13 +147,13 @@ TEST_F(MainWinTest, TitleBracketsFromTheEditorText) {
         bytes.replace("å", "\xe5"); // the file is Windows-1252
         Open(Make(c.file, bytes));
         EXPECT_EQ(win->windowTitle(), QString::fromUtf8(c.title)) << c.text.constData();
-        ASSERT_TRUE(RunCommand([&] { win->DocClose(); }));
+        ASSERT_TRUE(RunCommand([&] { win->Commands().Run(QStringLiteral("ADocClose")); }));
     }
 }
 
 TEST_F(MainWinTest, DocTabsMenuListsEveryDocumentWithShortcuts) {
     for (int i = 1; i <= 10; ++i)
-        ASSERT_TRUE(RunCommand([&] { win->NewDoc(); }));
+        ASSERT_TRUE(RunCommand([&] { win->Commands().Run(QStringLiteral("ANewDoc")); }));
     emit win->mnuDocTabs->aboutToShow();
     const QList<QAction*> items = win->mnuDocTabs->actions();
     ASSERT_EQ(items.size(), 3 + 11);
@@ -190,7 +190,7 @@ TEST_F(MainWinTest, CtrlDigitShowsThatDocument) {
 }
 
 TEST_F(MainWinTest, PrevAndNextFollowTheEnds) {
-    ASSERT_TRUE(RunCommand([&] { win->NewDoc(); }));
+    ASSERT_TRUE(RunCommand([&] { win->Commands().Run(QStringLiteral("ANewDoc")); }));
     EXPECT_TRUE(win->Action("WPrevDoc")->isEnabled());
     EXPECT_FALSE(win->Action("WNextDoc")->isEnabled());
     EXPECT_TRUE(Run("WPrevDoc"));
@@ -256,13 +256,13 @@ TEST_F(MainWinTest, UndoDoesNotReachAcrossASwitch) {
     TTextEditorEx& editor = *win->CodeEditor;
     editor.SetSelText("first");
     editor.AddUndoData();
-    ASSERT_TRUE(RunCommand([&] { win->NewDoc(); }));
+    ASSERT_TRUE(RunCommand([&] { win->Commands().Run(QStringLiteral("ANewDoc")); }));
     editor.SetSelText("second");
     editor.AddUndoData();
-    win->PrevDoc();
+    win->Commands().Run(QStringLiteral("WPrevDoc"));
     EXPECT_FALSE(RunCommand([&] { editor.Undo(); })) << "nothing to undo after the switch";
     EXPECT_EQ(editor.Text(), "first\r\n");
-    win->NextDoc();
+    win->Commands().Run(QStringLiteral("WNextDoc"));
     EXPECT_FALSE(RunCommand([&] { editor.Undo(); }));
     EXPECT_EQ(editor.Text(), "second\r\n");
 }

@@ -63,33 +63,33 @@ TEST_F(BookmarksTest, ClickSelectsTheNamedLineNotTheMovedText) {
     win->CodeEditor->SetSelStart(0);
     Type("new\r\n");
     ASSERT_EQ(win->CodeEditor->Lines[1], "alpha");
-    win->bookmarksClick(0);
+    emit p->bookmarks->itemClicked(p->bookmarks->item(0));
     EXPECT_EQ(Selected(), "alpha") << "the entry names line 2, whatever it holds now";
 
     // A line that no longer exists: nothing happens.
     win->CodeEditor->SetText("only");
     win->CodeEditor->SetSelStart(2);
-    win->bookmarksClick(0);
+    emit p->bookmarks->itemClicked(p->bookmarks->item(0));
     EXPECT_EQ(win->CodeEditor->GetSelStart(), 2);
     EXPECT_FALSE(win->CodeEditor->HasSelection());
 }
 
 TEST_F(BookmarksTest, MenuStatesDeleteAndSelectAll) {
     SetText("a\r\nb\r\nc");
-    win->bmPopupPopup();
+    p->PreparePopup();
     EXPECT_TRUE(p->Laggtillaktuellrad1->isEnabled());
     EXPECT_FALSE(p->Taborttmarkeradebokmrken1->isEnabled());
     EXPECT_FALSE(p->Markeraallabokmrken1->isEnabled());
 
     for (int line : {0, 1, 2})
         AddAtLine(line);
-    win->bmPopupPopup();
+    p->PreparePopup();
     EXPECT_FALSE(p->Taborttmarkeradebokmrken1->isEnabled());
     EXPECT_TRUE(p->Markeraallabokmrken1->isEnabled());
 
     p->bookmarks->item(0)->setSelected(true);
     p->bookmarks->item(2)->setSelected(true);
-    win->bmPopupPopup();
+    p->PreparePopup();
     ASSERT_TRUE(p->Taborttmarkeradebokmrken1->isEnabled());
     p->Taborttmarkeradebokmrken1->trigger();
     EXPECT_EQ(p->Entries(), QStringList{"2: \"b\""});
@@ -106,7 +106,7 @@ TEST_F(BookmarksTest, MenuStatesDeleteAndSelectAll) {
 TEST_F(BookmarksTest, EachDocumentKeepsItsOwnList) {
     SetText("first doc");
     AddAtLine(0);
-    ASSERT_TRUE(RunCommand([&] { win->NewDoc(); }));
+    ASSERT_TRUE(RunCommand([&] { win->Commands().Run(QStringLiteral("ANewDoc")); }));
     EXPECT_TRUE(p->Entries().isEmpty()) << "a new document starts with no bookmarks";
     win->CodeEditor->SetText("x\r\nsecond doc");
     AddAtLine(1);
@@ -120,9 +120,9 @@ TEST_F(BookmarksTest, EachDocumentKeepsItsOwnList) {
 }
 
 TEST_F(BookmarksTest, VisibilityTogglesAndIsStored) {
-    ASSERT_FALSE(win->BookmarksPanelVisible());
+    ASSERT_FALSE(win->SidePanelVisible(win->bmpn));
     ASSERT_TRUE(Run("VToggleBookmarks"));
-    EXPECT_TRUE(win->BookmarksPanelVisible());
+    EXPECT_TRUE(win->SidePanelVisible(win->bmpn));
     EXPECT_TRUE(win->CurrentSettings().ShowBookmarks);
     win->CentralActionListUpdate();
     EXPECT_TRUE(win->Action(QStringLiteral("VToggleBookmarks"))->isChecked());
@@ -132,8 +132,8 @@ TEST_F(BookmarksTest, VisibilityTogglesAndIsStored) {
     TSettingsValues values = win->CurrentSettings();
     values.ShowBookmarks = true;
     win->ApplySettings(values);
-    EXPECT_TRUE(win->BookmarksPanelVisible());
+    EXPECT_TRUE(win->SidePanelVisible(win->bmpn));
     values.ShowBookmarks = false;
     win->ApplySettings(values);
-    EXPECT_FALSE(win->BookmarksPanelVisible());
+    EXPECT_FALSE(win->SidePanelVisible(win->bmpn));
 }

@@ -213,7 +213,7 @@ TEST_F(SearchTest, HistoriesAreStoredAtTheEndAndReadAtStart) {
     FindNext("beta");
     FindNext("alpha");
     p->ReplaceText->setEditText(QStringLiteral("gamma"));
-    ASSERT_TRUE(RunCommand([&] { win->ReplaceCurrent(); }));
+    ASSERT_TRUE(RunCommand([&] { win->Commands().Run(QStringLiteral("ReplaceCurrent")); }));
     EXPECT_EQ(win->CurrentSettings().SearchMRU, (QStringList{"alpha", "beta"}));
     EXPECT_EQ(win->CurrentSettings().ReplaceMRU, QStringList{"gamma"});
 
@@ -222,7 +222,7 @@ TEST_F(SearchTest, HistoriesAreStoredAtTheEndAndReadAtStart) {
         values.SearchMRU << QStringLiteral("old%1").arg(i);
     values.ShowSearch = true;
     win->ApplySettings(values);
-    EXPECT_TRUE(win->SearchPanelVisible());
+    EXPECT_TRUE(win->SidePanelVisible(win->searchpn));
     ASSERT_EQ(p->searchtext->count(), TSearchPanel::MaxHistory) << "a longer stored list is cut";
     EXPECT_EQ(p->searchtext->itemText(0), "alpha");
 
@@ -243,7 +243,7 @@ TEST_F(SearchTest, HistoriesAreStoredAtTheEndAndReadAtStart) {
     EXPECT_EQ(p->searchtext->count(), 51);
     EXPECT_EQ(p->searchtext->itemText(50), "old48");
     EXPECT_TRUE(p->searchtext->currentText().isEmpty()) << "the box starts empty";
-    EXPECT_TRUE(win->SearchPanelVisible());
+    EXPECT_TRUE(win->SidePanelVisible(win->searchpn));
 }
 
 TEST_F(SearchTest, BoxesRefuseCharactersNoDocumentCanHold) {
@@ -295,9 +295,9 @@ TEST_F(SearchTest, PatternMenuFollowsTheBoxItActsOn) {
 TEST_F(SearchTest, CommandsShowThePanelAndFocusTheirBox) {
     win->show();
     QApplication::setActiveWindow(win.get());
-    EXPECT_FALSE(win->SearchPanelVisible());
+    EXPECT_FALSE(win->SidePanelVisible(win->searchpn));
     EXPECT_TRUE(Run("RDocFindNext")) << "no search text: the panel opens instead";
-    EXPECT_TRUE(win->SearchPanelVisible());
+    EXPECT_TRUE(win->SidePanelVisible(win->searchpn));
     EXPECT_TRUE(p->searchtext->hasFocus());
     EXPECT_TRUE(seen.isEmpty());
     EXPECT_TRUE(Run("RDocGoTo"));
@@ -310,7 +310,7 @@ TEST_F(SearchTest, CommandsShowThePanelAndFocusTheirBox) {
 
     EXPECT_TRUE(Run("VToggleSearch"));
     QApplication::processEvents();
-    EXPECT_FALSE(win->SearchPanelVisible());
+    EXPECT_FALSE(win->SidePanelVisible(win->searchpn));
     EXPECT_FALSE(win->Action("VToggleSearch")->isChecked());
     EXPECT_FALSE(win->CurrentSettings().ShowSearch);
 
@@ -318,7 +318,7 @@ TEST_F(SearchTest, CommandsShowThePanelAndFocusTheirBox) {
     p->searchtext->setEditText(QStringLiteral("x"));
     EXPECT_TRUE(Run("RDocFindNext"));
     EXPECT_EQ(Sel(), std::make_pair(0, 1));
-    EXPECT_FALSE(win->SearchPanelVisible()) << "with a search text F3 just searches";
+    EXPECT_FALSE(win->SidePanelVisible(win->searchpn)) << "with a search text F3 just searches";
 
     // Preview mode switches the panel off; then the commands focus nothing in it.
     win->Views->DisableEdit();

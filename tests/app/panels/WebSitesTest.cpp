@@ -167,12 +167,13 @@ protected:
              {"index.htm", "b.html", "c.HTM", "README", "style.css", "sub/page.html", "sub/pic.png",
               "sub/deep/x.htm", "sub/deep/deeper/hidden.htm"})
             WriteTestFile(root + QLatin1Char('/') + QLatin1String(name), "<p>");
-        win->AddSite(root, {QStringLiteral("Titel=Sidan"), QStringLiteral("URL=http://x")});
-        win->AddSite(File(QStringLiteral("none")), {QStringLiteral("Titel=Andra")});
+        win->WebSites->AddSite(root,
+                               {QStringLiteral("Titel=Sidan"), QStringLiteral("URL=http://x")});
+        win->WebSites->AddSite(File(QStringLiteral("none")), {QStringLiteral("Titel=Andra")});
     }
     void Select(int row) {
         p->Websites->setCurrentRow(row);
-        win->UpdateWebsite();
+        p->UpdateWebsite();
     }
     void ChooseFilter(int index) {
         p->WebPageFilter->setCurrentIndex(index);
@@ -197,7 +198,7 @@ TEST_F(WebSitesTest, TreeShowsThreeLevelsThroughTheFilter) {
                            "sub/deep/deeper", "sub/deep/x.htm", "sub/page.html", "sub/pic.png"}));
 
     ChooseFilter(1); // "HTML-dokument (*.htm;*.html)"
-    EXPECT_EQ(win->SiteFilterPattern, QStringLiteral("*.htm;*.html"));
+    EXPECT_EQ(p->FilterPattern(), QStringLiteral("*.htm;*.html"));
     EXPECT_EQ(TreePaths(p->Webpages),
               (QStringList{"b.html", "index.htm", "sub", "sub/deep", "sub/deep/deeper",
                            "sub/deep/x.htm", "sub/page.html"}));
@@ -219,7 +220,7 @@ TEST_F(WebSitesTest, OpensTheSelectedFileAsADocument) {
     QTreeWidgetItem* node = FindNode(p->Webpages, QStringLiteral("sub/deep/x.htm"));
     ASSERT_NE(node, nullptr);
     p->Webpages->setCurrentItem(node);
-    EXPECT_EQ(win->GetSelectedFileName(), root + QStringLiteral("/sub/deep/x.htm"));
+    EXPECT_EQ(p->SelectedFile(), root + QStringLiteral("/sub/deep/x.htm"));
     p->WebpagePopup->aboutToShow();
     ASSERT_TRUE(p->mnuOpenFile->isEnabled());
     p->mnuOpenFile->trigger();
@@ -237,16 +238,16 @@ TEST_F(WebSitesTest, EditsNeedATitleAndRemovingTheLastSiteEmptiesThePanel) {
     Select(0);
     p->WebsiteDataView->item(0, 1)->setText(QString()); // empties "Titel"
     EXPECT_EQ(seen, QStringList{QStringLiteral("M:Egenskapen \"Titel\" är obligatorisk.")});
-    EXPECT_EQ(win->WebsitesData[0].Properties.first(), QStringLiteral("Titel=Sidan"));
+    EXPECT_EQ(win->WebSites->Sites[0].Properties.first(), QStringLiteral("Titel=Sidan"));
     p->WebsiteDataView->item(0, 1)->setText(QStringLiteral("Ny titel"));
-    EXPECT_EQ(win->WebsitesData[0].Properties.first(), QStringLiteral("Titel=Ny titel"));
+    EXPECT_EQ(win->WebSites->Sites[0].Properties.first(), QStringLiteral("Titel=Ny titel"));
 
     p->btnWebsiteDelete->click();
-    ASSERT_EQ(win->WebsitesData.size(), 1u);
-    EXPECT_EQ(win->WebsitesData[0].Value(QStringLiteral("Titel")), QStringLiteral("Andra"));
+    ASSERT_EQ(win->WebSites->Sites.size(), 1u);
+    EXPECT_EQ(win->WebSites->Sites[0].Value(QStringLiteral("Titel")), QStringLiteral("Andra"));
     EXPECT_EQ(p->Websites->currentRow(), 0);
     p->btnWebsiteDelete->click();
-    EXPECT_TRUE(win->WebsitesData.empty());
+    EXPECT_TRUE(win->WebSites->Sites.empty());
     EXPECT_EQ(p->WebsiteDataView->rowCount(), 0);
     EXPECT_EQ(p->Webpages->topLevelItemCount(), 0);
     EXPECT_FALSE(p->btnWebsiteDelete->isEnabled());
@@ -259,7 +260,7 @@ TEST_F(WebSitesTest, SitesComeBackAfterARestart) {
                                               QStringLiteral("Webbplats 1.site")}));
     win = std::make_unique<Tmain>();
     QStringList titles;
-    for (const TWebsiteData& site : win->WebsitesData)
+    for (const TWebsiteData& site : win->WebSites->Sites)
         titles << site.Value(QStringLiteral("Titel"));
     titles.sort();
     EXPECT_EQ(titles, (QStringList{QStringLiteral("Andra"), QStringLiteral("Sidan")}));
@@ -267,9 +268,9 @@ TEST_F(WebSitesTest, SitesComeBackAfterARestart) {
 }
 
 TEST_F(WebSitesTest, VisibilityTogglesAndIsStored) {
-    ASSERT_FALSE(win->WebSitesPanelVisible());
+    ASSERT_FALSE(win->SidePanelVisible(win->projectpn));
     ASSERT_TRUE(Run("VToggleCommonDocs"));
-    EXPECT_TRUE(win->WebSitesPanelVisible());
+    EXPECT_TRUE(win->SidePanelVisible(win->projectpn));
     EXPECT_TRUE(win->CurrentSettings().ShowCommonDocs);
     win->CentralActionListUpdate();
     EXPECT_TRUE(win->Action(QStringLiteral("VToggleCommonDocs"))->isChecked());
@@ -279,5 +280,5 @@ TEST_F(WebSitesTest, VisibilityTogglesAndIsStored) {
     TSettingsValues values = win->CurrentSettings();
     values.ShowCommonDocs = true;
     win->ApplySettings(values);
-    EXPECT_TRUE(win->WebSitesPanelVisible());
+    EXPECT_TRUE(win->SidePanelVisible(win->projectpn));
 }

@@ -60,7 +60,7 @@ TEST_F(FullScreenMainWinTest, ShowsTheSavedFileOrThePreviewCopyFullScreen) {
         if (c.open)
             Open(page);
         else
-            RunCommand([&] { win->NewDoc(); });
+            RunCommand([&] { win->Commands().Run(QStringLiteral("ANewDoc")); });
         win->Current().Modified = c.modified;
         win->FSControl->SetAlphaBlendValue(255);
         win->FSControl->AlphaChanger->start();

@@ -128,7 +128,7 @@ TEST_F(MainWinTest, AnEditTheUpdateHasNotSavedYetIsAskedAboutOnClose) {
     ASSERT_TRUE(Run("VUserGoCombinationMode"));
     Type("<p>new</p>");
     answers = {Dialogs::mrCancel};
-    EXPECT_FALSE(RunCommand([&] { win->DocClose(); }));
+    EXPECT_FALSE(RunCommand([&] { win->Commands().Run(QStringLiteral("ADocClose")); }));
     EXPECT_EQ(seen, QStringList{"Q:Texten i filen \"page.html\" har ändrats.|Vill du spara "
                                 "ändringarna?"});
     EXPECT_EQ(Captions().last(), QStringLiteral("page.html (SM)"));
@@ -216,6 +216,9 @@ TEST_F(MainWinTest, TheViewMenuHoldsTheViewCommandsInOrder) {
                          "VToggleCommonDocs=Projekthanterare",
                          "VToggleBookmarks=Bokmärken",
                          "VShowInBrowser=Visa i webbläsare",
+                         "VToggleToolbar=Verktygsfält",
+                         "VToggleInputBar=Infogafält",
+                         "VToggleStatusBar=Statusfält",
                      }));
     // The menu's items are the window's commands.
     for (QAction* a : view->actions()) {

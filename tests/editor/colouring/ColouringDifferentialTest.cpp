@@ -10,8 +10,9 @@
 #include <gtest/gtest.h>
 #include <random>
 
-// The line passes of the processors against the colouring rules read literally, one character
-// at a time with 1-based indices, on random short lines.
+// The colouring rules read literally, one character at a time with 1-based indices, against
+// the processors on random short lines: every window of their line passes, and the answer for
+// one character (FormatChar), which is derived from the pass.
 
 namespace {
 

@@ -262,18 +262,19 @@ TEST(ColouringCustom, WordsOfLaterChangesAreFound) {
 
 // --- repainting the line of a typed character ------------------------------------------------
 
-// Records the lines a processor asks to repaint.
-class RecordingEditor : public TTextEditorEx {
-public:
+// Records the lines a processor asks its editor's views to repaint.
+struct RepaintRecorder : TEditorObserver {
     std::vector<int> repainted;
-    void PaintLine(int line) override {
-        repainted.push_back(line);
-        TTextEditorEx::PaintLine(line);
+    void RepaintRequested(const TRepaint& what) override {
+        if (what.What == TRepaint::LineText)
+            repainted.push_back(what.Line);
     }
 };
 
 TEST(ColouringJustTyped, KeywordProcessorsRepaintTheLine) {
-    RecordingEditor editor;
+    RepaintRecorder recorder; // outlives the editor, which tells it when it goes
+    TTextEditorEx editor;
+    editor.AddObserver(&recorder);
     editor.SetText("x\r\nva");
     TJSFormattingProcessor js;
     TSUBFormattingProcessor sub;
@@ -285,16 +286,16 @@ TEST(ColouringJustTyped, KeywordProcessorsRepaintTheLine) {
     for (const auto& [p, repaints] : processors) {
         p->SetTextEditorEx(&editor);
         std::vector<TCharFormat> out;
-        editor.repainted.clear();
+        recorder.repainted.clear();
         p->FormatLine(1, 0, 2, -1, out);
         p->FormatLine(1, 0, 1, 1, out); // the typed cell lies outside these cells
-        EXPECT_TRUE(editor.repainted.empty());
+        EXPECT_TRUE(recorder.repainted.empty());
         p->FormatLine(1, 1, 1, 1, out);
-        EXPECT_EQ(editor.repainted, repaints ? std::vector<int>{1} : std::vector<int>{});
-        editor.repainted.clear();
+        EXPECT_EQ(recorder.repainted, repaints ? std::vector<int>{1} : std::vector<int>{});
+        recorder.repainted.clear();
         TCharFormat f;
         p->FormatChar('a', QPoint(1, 1), true, f);
-        EXPECT_EQ(editor.repainted, repaints ? std::vector<int>{1} : std::vector<int>{});
+        EXPECT_EQ(recorder.repainted, repaints ? std::vector<int>{1} : std::vector<int>{});
     }
 }
 

@@ -145,7 +145,7 @@ TEST_F(KeysEditor, OwnerHooksRunFirstAndCancel) {
     std::vector<std::string> order;
     ed->OnKeyDown = [&](QObject*, int& key, Qt::KeyboardModifiers) {
         order.push_back("down");
-        if (key == 8)
+        if (key == KeyCode::Backspace)
             key = 0;
     };
     ed->OnKeyPress = [&](QObject*, char& key) {

@@ -60,9 +60,6 @@ TEST(ElementTableTest, AttributeSetsSortedAndLookedUpIgnoringCase) {
 
 // --- the list on its own ----------------------------------------------------------------------
 
-constexpr int VK_BACK = 8, VK_RETURN = 13, VK_ESCAPE = 27, VK_PRIOR = 33, VK_NEXT = 34, VK_END = 35,
-              VK_HOME = 36, VK_UP = 38, VK_DOWN = 40;
-
 class ListMenuAlone : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -88,12 +85,12 @@ TEST_F(ListMenuAlone, FilterKeepsPrefixMatchesIgnoringCase) {
         EXPECT_EQ(list.Filtered(), Strings({"thead", "th"})) << filter;
         EXPECT_EQ(list.Selection(), 0);
     }
-    list.SendKey(VK_BACK);
+    list.SendKey(KeyCode::Backspace);
     EXPECT_EQ(list.Filter(), QStringLiteral("t"));
     EXPECT_EQ(list.Filtered(), Strings({"title", "tt", "textarea", "table", "thead", "tfoot",
                                         "tbody", "tr", "th", "td"}));
-    list.SendKey(VK_BACK);
-    list.SendKey(VK_BACK); // nothing left to drop
+    list.SendKey(KeyCode::Backspace);
+    list.SendKey(KeyCode::Backspace); // nothing left to drop
     EXPECT_TRUE(list.Filter().isEmpty());
     EXPECT_EQ(list.Filtered().size(), 78);
 }
@@ -111,26 +108,26 @@ TEST_F(ListMenuAlone, KeyPressTypesOnlyPrintableCharacters) {
 TEST_F(ListMenuAlone, NavigationKeysStayInRangeAndScroll) {
     const int rows = list.VisibleRows();
     ASSERT_GT(rows, 1);
-    list.SendKey(VK_UP);
+    list.SendKey(KeyCode::Up);
     EXPECT_EQ(list.Selection(), 0);
-    list.SendKey(VK_PRIOR);
+    list.SendKey(KeyCode::PageUp);
     EXPECT_EQ(list.Selection(), 0);
     for (int i = 0; i < rows; ++i)
-        list.SendKey(VK_DOWN);
+        list.SendKey(KeyCode::Down);
     EXPECT_EQ(list.Selection(), rows);
     EXPECT_EQ(list.TopIndex(), 1); // the selection became the last visible row
-    list.SendKey(VK_NEXT);
+    list.SendKey(KeyCode::PageDown);
     EXPECT_EQ(list.Selection(), 2 * rows);
     EXPECT_EQ(list.TopIndex(), rows + 1);
-    list.SendKey(VK_END);
+    list.SendKey(KeyCode::End);
     EXPECT_EQ(Selected(), QStringLiteral("!--"));
     EXPECT_EQ(list.TopIndex(), 78 - rows);
     EXPECT_EQ(list.verticalScrollBar()->value(), 78 - rows);
-    list.SendKey(VK_DOWN);
+    list.SendKey(KeyCode::Down);
     EXPECT_EQ(list.Selection(), 77);
-    list.SendKey(VK_PRIOR);
+    list.SendKey(KeyCode::PageUp);
     EXPECT_EQ(list.Selection(), 77 - rows);
-    list.SendKey(VK_HOME);
+    list.SendKey(KeyCode::Home);
     EXPECT_EQ(list.Selection(), 0);
     EXPECT_EQ(list.TopIndex(), 0);
     list.SetSelection(78);
@@ -141,7 +138,7 @@ TEST_F(ListMenuAlone, NavigationKeysStayInRangeAndScroll) {
 TEST_F(ListMenuAlone, EnterReportsUntypedPartAndHides) {
     list.TypeChar(QLatin1Char('I'));
     list.TypeChar(QLatin1Char('m'));
-    list.SendKey(VK_RETURN);
+    list.SendKey(KeyCode::Enter);
     ASSERT_TRUE(reported);
     EXPECT_EQ(reported->first, QStringLiteral("img"));
     EXPECT_EQ(reported->second, QStringLiteral("g"));
@@ -151,19 +148,19 @@ TEST_F(ListMenuAlone, EnterReportsUntypedPartAndHides) {
 TEST_F(ListMenuAlone, EnterOnEmptyListReportsNothingButHides) {
     list.TypeChar(QLatin1Char('z'));
     ASSERT_TRUE(list.Filtered().isEmpty());
-    list.SendKey(VK_RETURN);
+    list.SendKey(KeyCode::Enter);
     EXPECT_FALSE(reported);
     EXPECT_FALSE(list.isVisible());
 }
 
 TEST_F(ListMenuAlone, EscapeHidesOnlyWhenEscCloses) {
     list.EscCloses = false;
-    list.SendKey(VK_ESCAPE);
-    list.SendKey(VK_RETURN);
+    list.SendKey(KeyCode::Escape);
+    list.SendKey(KeyCode::Enter);
     EXPECT_TRUE(list.isVisible());
     EXPECT_TRUE(reported);
     list.EscCloses = true;
-    list.SendKey(VK_ESCAPE);
+    list.SendKey(KeyCode::Escape);
     EXPECT_FALSE(list.isVisible());
 }
 
@@ -195,7 +192,7 @@ TEST_F(ListMenuAlone, WheelTowardsUserScrollsDown) {
 TEST_F(ListMenuAlone, PaintsHeaderAndSelectedRow) {
     list.SetIndent(6);
     list.TypeChar(QLatin1Char('h'));
-    list.SendKey(VK_DOWN);
+    list.SendKey(KeyCode::Down);
     const QImage image = list.viewport()->grab().toImage();
     const int rowY = list.ListTop() + list.RowHeight() + list.RowHeight() / 2;
     EXPECT_EQ(image.pixelColor(image.width() - 3, rowY), ToQColor(clHighlight));

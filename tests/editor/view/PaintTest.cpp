@@ -1,6 +1,7 @@
 #include "editor/colouring/CSSFormattingProcessor.h"
 #include "editor/colouring/HTMLFormattingProcessor.h"
 #include "editor/view/TextEditorEx.h"
+#include "platform/KeyCodes.h"
 
 #include <QApplication>
 #include <QImage>
@@ -244,7 +245,6 @@ TEST_F(PaintTest, DegenerateSpacingsAreClamped) {
 // A brace typed or deleted in a style sheet moves every later line into or out of a block:
 // the visible lines after it are repainted; in markup a change stays on its line.
 TEST_F(PaintTest, BraceEditRepaintsTheVisibleLinesAfterIt) {
-    constexpr int VK_BACK = 8, VK_DELETE = 46;
     struct Case {
         const char* name;
         bool css;
@@ -256,10 +256,10 @@ TEST_F(PaintTest, BraceEditRepaintsTheVisibleLinesAfterIt) {
     const Case cases[] = {
         {"type at line end", true, "p ", 2, 0, '{'},
         {"type inside line", true, "p x", 1, 0, '{'},
-        {"backspace at line end", true, "p {", 3, VK_BACK, 0},
-        {"backspace inside line", true, "p {x", 3, VK_BACK, 0},
-        {"delete", true, "p {", 2, VK_DELETE, 0},
-        {"closing brace", true, "}", 1, VK_BACK, 0},
+        {"backspace at line end", true, "p {", 3, KeyCode::Backspace, 0},
+        {"backspace inside line", true, "p {x", 3, KeyCode::Backspace, 0},
+        {"delete", true, "p {", 2, KeyCode::Delete, 0},
+        {"closing brace", true, "}", 1, KeyCode::Backspace, 0},
         {"markup", false, "<b ", 3, 0, '>'},
     };
     TCSSFormattingProcessor css;

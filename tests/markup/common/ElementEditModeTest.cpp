@@ -169,7 +169,7 @@ TEST_F(ElementEditModeWindowTest, RegeneratingIsOneUndoStepAndTouchesNothingElse
     TElementEditMode::Write(*win, {"<A HREF=\"y\">t</A>", 12});
     EXPECT_EQ(win->CodeEditor->Text(), "<p>a <A HREF=\"y\">t</A> b</p>\r\n\r\n");
     EXPECT_EQ(win->CodeEditor->GetSelStart(), 5 + 12);
-    win->DocUndo();
+    win->Commands().Run(QStringLiteral("RDocUndo"));
     EXPECT_EQ(win->CodeEditor->Text(), before + "\r\n");
     EXPECT_TRUE(seen.isEmpty());
 }

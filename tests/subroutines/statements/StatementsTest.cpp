@@ -384,8 +384,8 @@ TEST_F(SubroutineStatements, Bookmarks) {
     EXPECT_EQ(RunWindow("add bookmark at 1\r\nadd bookmark at 2\r\nadd bookmark at  3\r\n"
                         "add bookmark at 4"),
               TRunEnd::Completed);
-    EXPECT_EQ(win->BookmarksEntries(), (QStringList{"1: \"abc\"", "2: \"12345678901234567890\"",
-                                                    " 3: \"12345678901234567890...\"", "4: \"\""}));
+    EXPECT_EQ(win->bmpn->Entries(), (QStringList{"1: \"abc\"", "2: \"12345678901234567890\"",
+                                                 " 3: \"12345678901234567890...\"", "4: \"\""}));
     EXPECT_EQ(RunWindow("goto bookmark 2"), TRunEnd::Completed);
     EXPECT_EQ(win->bmpn->bookmarks->currentRow(), 1);
     EXPECT_EQ(Editor().GetSelStart(), 5);
