@@ -6,7 +6,8 @@ packages=(
     cmake g++ make
     qt6-base-dev qt6-webengine-dev libqt6webenginewidgets6 libgl-dev
     libcurl4-openssl-dev libgtest-dev libbenchmark-dev
-    python3-pyftpdlib poppler-utils
+    python3-pyftpdlib poppler-utils libxml2-utils
+    fonts-liberation2
     libqscintilla2-qt6-dev
 )
 missing=()

@@ -1,8 +1,11 @@
 #include "controls/SerieEdit.h"
 
+#include "platform/Dialogs.h"
 #include "platform/SilentAbort.h"
 
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 
 namespace {
 constexpr int kMaxValues = 99;
@@ -12,6 +15,10 @@ constexpr int kGap = 10;
 TSerieEdit::TSerieEdit(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::NoFrame);
     LayoutEdits();
+}
+
+QString TSerieEdit::TooManyValuesMessage() {
+    return QStringLiteral("SerieEdit: Raden rymmer högst %1 värden.").arg(kMaxValues);
 }
 
 void TSerieEdit::SetNumValues(int value) {
@@ -70,8 +77,14 @@ void TSerieEdit::EditChanged(QLineEdit* edit) {
 }
 
 void TSerieEdit::SetValues(QStringList& list) {
-    if (list.size() > kMaxValues)
+    // Never a part of the list: the row refuses it whole and says why.
+    if (list.size() > kMaxValues) {
+        QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(),
+                        TooManyValuesMessage(), QMessageBox::Ok);
+        box.setTextFormat(Qt::PlainText);
+        Dialogs::RunModal(&box);
         Abort();
+    }
     if (list.isEmpty())
         list.append(QString());
     loading_ = true;

@@ -21,8 +21,9 @@ public:
     void SetAutoAdd(bool value) { autoAdd_ = value; }
 
     // One edit per line; an empty list first gets one empty line (the caller's list changes).
-    // More than 99 lines abort silently and change nothing.
+    // More than 99 lines change nothing: TooManyValuesMessage is shown, then the silent abort.
     void SetValues(QStringList& list);
+    static QString TooManyValuesMessage();
     // The text of every edit from left to right, empty ones included.
     QStringList GetValues() const;
 

@@ -1,7 +1,9 @@
 #include "controls/SerieEdit.h"
+#include "platform/Dialogs.h"
 #include "platform/SilentAbort.h"
 
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -116,10 +118,22 @@ TEST(SerieEdit, TooManyValuesChangeNothing) {
     QStringList many;
     for (int i = 0; i < 100; ++i)
         many << QString::number(i);
-    EXPECT_THROW(row.SetValues(many), ESilentAbort);
+    QStringList messages;
+    {
+        Dialogs::ScopedModalHandler boxes{[&](QDialog* d) {
+            if (auto* box = qobject_cast<QMessageBox*>(d))
+                messages << box->text();
+            return int(QMessageBox::Ok);
+        }};
+        EXPECT_THROW(row.SetValues(many), ESilentAbort);
+    }
+    EXPECT_EQ(messages, QStringList{QStringLiteral("SerieEdit: Raden rymmer högst 99 värden.")});
     EXPECT_EQ(row.GetValues(), two);
     Type(row.Edit(1), QStringLiteral("x"));
     EXPECT_EQ(row.NumValues(), 3) << "typing still grows the row after the refused load";
+    many.removeLast(); // 99 fit
+    row.SetValues(many);
+    EXPECT_EQ(row.GetValues(), many);
 }
 
 TEST(SerieEdit, TabGoesToTheEditAddedWhileTyping) {

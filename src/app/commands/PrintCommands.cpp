@@ -89,9 +89,10 @@ void TPrintCommands::PrintDoc() {
                 editor_.FontColor = oldColor;
         });
         if (oldColor == clWhite &&
-            ctx_.Ask(QStringLiteral("Det rekommenderas inte att skriva ut vit text på vitt papper."),
-                     QStringLiteral("Vill du temporärt (under utskriften) ändra textfärgen till "
-                                    "svart, vilket ger bättre kontrast?")) == Dialogs::mrYes) {
+            ctx_.Ask(
+                QStringLiteral("Det rekommenderas inte att skriva ut vit text på vitt papper."),
+                QStringLiteral("Vill du temporärt (under utskriften) ändra textfärgen till "
+                               "svart, vilket ger bättre kontrast?")) == Dialogs::mrYes) {
             editor_.FontColor = clBlack;
             colorChanged = true;
         }
@@ -103,6 +104,13 @@ void TPrintCommands::PrintDoc() {
         editor_.Print(CurrentFileName(), QStringLiteral("Kelvora - [F]"));
     } catch (const ESilentAbort&) {
         throw;
+    } catch (const EKelvoraError& e) {
+        window.reset();
+        // Margins that leave no room for a row are named as the reason.
+        ctx_.Boxes.kvMessageBox(e.ClassName() == QLatin1String("EPrintArea")
+                                    ? e.Message()
+                                    : QStringLiteral("Det gick inte att skriva ut dokumentet."));
+        return;
     } catch (...) {
         window.reset();
         ctx_.Boxes.kvMessageBox(QStringLiteral("Det gick inte att skriva ut dokumentet."));
@@ -180,7 +188,16 @@ void TPrintCommands::ExportToXHTML() {
         Dialogs::CentreOnScreen(&window);
         window.show();
         window.repaint();
-        editor_.ExportXHTML(title, header, fullDocument, fileName, footer);
+        try {
+            editor_.ExportXHTML(title, header, fullDocument, fileName, footer);
+        } catch (const EKelvoraError& e) {
+            // A file that could not be written is reported; anything else is unexpected.
+            if (e.ClassName() != QLatin1String("EFCreateError"))
+                throw;
+            window.hide();
+            ctx_.Boxes.kvMessageBox(e.Message());
+            Abort();
+        }
         window.lblOp->setText(QStringLiteral("Färdig."));
         window.CloseBtn->show();
         RunDone(&window);

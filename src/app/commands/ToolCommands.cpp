@@ -62,8 +62,9 @@ void TToolCommands::SortRows() {
         editor_.SelectAll();
     QPoint from, to;
     editor_.SelectionBounds(&from, &to);
-    const QByteArray sorted = SortLines(editor_.GetTextRange(from, to));
-    if (sorted.isEmpty() && !editor_.HasSelection()) {
+    // Views of the selected lines, sorted and put back in one splice: no line is copied twice.
+    const std::vector<QByteArrayView> sorted = SortedLines(editor_.GetRangeViews(from, to));
+    if (sorted.empty() && !editor_.HasSelection()) {
         if (all) {
             editor_.SetSelStart(selStart);
             editor_.SetSelLength(selLength);
@@ -72,7 +73,7 @@ void TToolCommands::SortRows() {
     }
     TEditCommands::BeforeEditorChange(editor_);
     editor_.BeginUpdate();
-    editor_.SetSelText(sorted);
+    editor_.SetSelLines(sorted);
     if (all) {
         editor_.SetSelStart(selStart);
         editor_.SetSelLength(selLength);

@@ -50,10 +50,10 @@ void ShowText(QTextEdit* edit, const LineStore& lines) {
     QString text;
     text.reserve(static_cast<qsizetype>(lines.TextLength()));
     if (!lines.IsEmpty())
-        lines.ForEach(0, lines.Count() - 1, [&text](int i, const QByteArray& line) {
+        lines.ForEach(0, lines.Count() - 1, [&text](int i, LineView line) {
             if (i)
                 text += QLatin1Char('\n');
-            text += Cp1252::Decode(line);
+            text += Cp1252::Decode(line.data(), line.size());
         });
     edit->setPlainText(text);
 }

@@ -11,7 +11,7 @@
 
 namespace {
 
-bool LessNoCase(const QByteArray& a, const QByteArray& b) {
+bool LessNoCase(QByteArrayView a, QByteArrayView b) {
     const qsizetype n = std::min(a.size(), b.size());
     for (qsizetype i = 0; i < n; ++i) {
         const unsigned char x = Cp1252::ToLower(static_cast<unsigned char>(a[i]));
@@ -24,16 +24,22 @@ bool LessNoCase(const QByteArray& a, const QByteArray& b) {
 
 } // namespace
 
-QByteArray SortLines(std::vector<QByteArray> pieces) {
+std::vector<QByteArrayView> SortedLines(std::vector<QByteArrayView> pieces) {
     if (!pieces.empty() && pieces.back().isEmpty())
         pieces.pop_back();
     std::stable_sort(pieces.begin(), pieces.end(), LessNoCase);
+    return pieces;
+}
+
+QByteArray SortLines(std::vector<QByteArray> pieces) {
+    const std::vector<QByteArrayView> sorted =
+        SortedLines(std::vector<QByteArrayView>(pieces.begin(), pieces.end()));
     qsizetype size = 0;
-    for (const QByteArray& line : pieces)
+    for (QByteArrayView line : sorted)
         size += line.size() + 2;
     QByteArray out;
     out.reserve(size);
-    for (const QByteArray& line : pieces) {
+    for (QByteArrayView line : sorted) {
         out.append(line);
         out.append("\r\n", 2);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QDialog>
 #include <vector>
 
@@ -13,6 +14,8 @@ class TCaptionGroup;
 // the Windows-1252 tables (equal lines all kept, in their order) and joined with CR LF after
 // every line, the last one included.
 QByteArray SortLines(std::vector<QByteArray> pieces);
+// The sorted lines themselves, as views of the pieces (no line is copied).
+std::vector<QByteArrayView> SortedLines(std::vector<QByteArrayView> pieces);
 
 // The sort window "Sortera rader": selected or all lines. Closes with 1 on OK, 2 on Avbryt.
 class TSortRows : public QDialog {

@@ -13,7 +13,7 @@
 namespace {
 
 // True when `word` (upper case) follows at `at` in `line`, in any case.
-bool FollowsAt(const QByteArray& line, qsizetype at, const char* word, qsizetype length) {
+bool FollowsAt(QByteArrayView line, qsizetype at, const char* word, qsizetype length) {
     if (at + length > line.size())
         return false;
     for (qsizetype i = 0; i < length; ++i)
@@ -31,7 +31,7 @@ TCodeStatistics CountCodeStatistics(const LineStore& lines) {
     s.Chars = lines.TextLength() - 2 * s.Rows;
     if (lines.IsEmpty())
         return s;
-    lines.ForEach(0, lines.Count() - 1, [&s](int, const QByteArray& line) {
+    lines.ForEach(0, lines.Count() - 1, [&s](int, LineView line) {
         const char* data = line.constData();
         const qsizetype n = line.size();
         for (qsizetype i = 0; i < n; ++i) {

@@ -29,6 +29,7 @@
 #include "editor/colouring/JSFormattingProcessor.h"
 #include "editor/colouring/PascalFormattingProcessor.h"
 #include "editor/colouring/SUBFormattingProcessor.h"
+#include "editor/text/TextSearcher.h"
 #include "editor/view/Ruler.h"
 #include "editor/view/TextEditorEx.h"
 #include "platform/Cp1252.h"
@@ -78,15 +79,17 @@ struct TitleSearch {
     }
 };
 
-// Both spellings of the title in one pass over the lines; it stops once both are found.
+// Both spellings of the title: the first line that holds each opening tag is found in the
+// text form (the tag holds no line break), and the title is read from that line on.
 void FindTitles(const LineStore& lines, TitleSearch* upper, TitleSearch* lower) {
-    for (int i = 0, count = lines.Count(); i < count && !(upper->Done() && lower->Done()); ++i) {
-        const QByteArray& line = lines.Get(i);
-        const std::string_view text(line.constData(), static_cast<size_t>(line.size()));
-        if (!upper->Done())
-            upper->Scan(text);
-        if (!lower->Done())
-            lower->Scan(text);
+    for (TitleSearch* t : {upper, lower}) {
+        const QByteArray open(t->open.data(), static_cast<qsizetype>(t->open.size()));
+        const qint64 at = TTextSearcher(lines, open, SearchFlags::MatchCase).FindFrom(0);
+        for (int i = at < 0 ? lines.Count() : lines.LineAtOffset(at);
+             i >= 0 && i < lines.Count() && !t->Done(); ++i) {
+            const LineView line = lines.Get(i);
+            t->Scan(std::string_view(line.data(), static_cast<size_t>(line.size())));
+        }
     }
 }
 
@@ -201,7 +204,20 @@ QString Tmain::StatusPanel(int index) const {
 void Tmain::SetStatusPanel(int index, const QString& text) {
     if (index < 0 || index >= static_cast<int>(panels_.size()))
         return;
-    panels_[index]->setText(text);
+    QLabel* panel = panels_[index];
+    // The panel's size is fixed to what its text needs (its own width at least): a new text of
+    // the same width repaints the panel alone instead of laying out the status bar and with it
+    // the whole window. A text as long as the one before (the digits of a number are as wide
+    // as each other) keeps the size without measuring the text again.
+    const bool fitted = panel->minimumSize() == panel->maximumSize();
+    const bool sameLength = panel->text().size() == text.size();
+    panel->setText(text);
+    if (fitted && sameLength)
+        return;
+    const QSize hint = panel->sizeHint();
+    const QSize size(std::max(panel->property("baseWidth").toInt(), hint.width()), hint.height());
+    if (panel->minimumSize() != size || panel->maximumSize() != size)
+        panel->setFixedSize(size);
 }
 
 // --- the document table ----------------------------------------------------------------------

@@ -34,6 +34,7 @@ void Tmain::CreateStatusBar() {
     static const int widths[] = {150, 120, 120, 50, 50, 120, 200};
     for (size_t i = 0; i < panels_.size(); ++i) {
         panels_[i]->setMinimumWidth(widths[i]);
+        panels_[i]->setProperty("baseWidth", widths[i]);
         if (i == 3 || i == 4)
             panels_[i]->setAlignment(Qt::AlignCenter);
     }

@@ -42,7 +42,7 @@ bool TCSSFormattingProcessor::StartsInsideBlock(int line) {
         inside_.resize(static_cast<size_t>(lines.Count()));
     bool inside = inside_[static_cast<size_t>(valid_ - 1)];
     int index = valid_ - 1;
-    lines.ForEach(valid_ - 1, line - 1, [&](int, const QByteArray& text) {
+    lines.ForEach(valid_ - 1, line - 1, [&](int, LineView text) {
         if (const char b = LastBrace(text.constData(), static_cast<int>(text.size())))
             inside = b == '{';
         inside_[static_cast<size_t>(++index)] = inside;
@@ -62,7 +62,7 @@ bool TCSSFormattingProcessor::OutsideBlock(const QPoint& Pos) {
     const LineStore& lines = TextEditorEx()->Lines;
     if (Pos.y() < 0 || Pos.y() >= lines.Count())
         return true;
-    const QByteArray& text = lines.Get(Pos.y());
+    const QByteArray text = lines.Get(Pos.y()).Raw();
     const bool before = InsideAt(Pos.y(), text, Pos.x());
     if (Pos.x() < 0 || Pos.x() >= text.size())
         return !before;
@@ -79,7 +79,7 @@ void TCSSFormattingProcessor::FormatLine(int line, int first, int count, int jus
     TCharFormat base;
     if (!BeginLinePass(line, first, count, justTypedColumn, false, out, &base))
         return;
-    const QByteArray text = TextEditorEx()->Lines.Get(line);
+    const QByteArray text = TextEditorEx()->Lines.Get(line).Raw();
     const char* s = text.constData() + first;
     const TCharFormat sep{GroupSepColor, base.Style};
     const TCharFormat group{GroupColor, GroupBold ? TFontStyles(fsBold) : base.Style};

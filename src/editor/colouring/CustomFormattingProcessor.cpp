@@ -129,7 +129,7 @@ void TCustomFormattingProcessor::FormatLine(int line, int first, int count, int 
         return;
     TCharFormat* o = out.data();
     std::fill(o, o + count, base);
-    const QByteArray text = TextEditorEx()->Lines.Get(line);
+    const QByteArray text = TextEditorEx()->Lines.Get(line).Raw();
     const char* s = text.constData();
     const int last = first + count;
     KeywordColouring::ForEachRun(

@@ -52,7 +52,7 @@ void TTXTEXFormattingProcessor::FormatLine(int line, int first, int count, int j
     TCharFormat base;
     if (!BeginLinePass(line, first, count, justTypedColumn, false, out, &base))
         return;
-    const QByteArray text = TextEditorEx()->Lines.Get(line);
+    const QByteArray text = TextEditorEx()->Lines.Get(line).Raw();
     const char c0 = CharAt(text, 0), c1 = CharAt(text, 1);
     const TCharFormat body = CellFormat(base, c0, c1, 2);
     for (int i = 0; i < count; ++i)

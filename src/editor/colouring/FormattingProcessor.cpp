@@ -80,7 +80,7 @@ void TFormattingProcessor::FormatLine(int line, int first, int count, int justTy
         return;
     if (!editor_)
         BaseFormat(); // throws
-    const QByteArray text = editor_->Lines.Get(line);
+    const QByteArray text = editor_->Lines.Get(line).Raw();
     for (int i = 0; i < count; ++i) {
         const int column = first + i;
         FormatChar(text[column], QPoint(column, line), column == justTypedColumn,
@@ -102,7 +102,7 @@ template <typename IsWord>
 QByteArray TFormattingProcessor::WordAt(const QPoint& pos, IsWord isWord) const {
     if (!editor_ || pos.y() < 0 || pos.y() >= editor_->Lines.Count() || pos.x() < 0)
         return QByteArray();
-    const QByteArray& line = editor_->Lines.Get(pos.y());
+    const QByteArray line = editor_->Lines.Get(pos.y()).Raw();
     const int n = static_cast<int>(line.size());
     if (pos.x() >= n || !isWord(static_cast<unsigned char>(line[pos.x()])))
         return QByteArray();

@@ -20,7 +20,7 @@ void THTMLFormattingProcessor::FormatLine(int line, int first, int count, int ju
     TCharFormat base;
     if (!BeginLinePass(line, first, count, justTypedColumn, false, out, &base))
         return;
-    const QByteArray text = TextEditorEx()->Lines.Get(line);
+    const QByteArray text = TextEditorEx()->Lines.Get(line).Raw();
     const char* s = text.constData();
     const TCharFormat bracket{TagColor, base.Style};
     const TCharFormat name{TagNameColor, TagNameBold ? TFontStyles(fsBold) : base.Style};

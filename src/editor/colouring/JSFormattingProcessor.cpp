@@ -46,7 +46,7 @@ void TJSFormattingProcessor::FormatLine(int line, int first, int count, int just
     TCharFormat base;
     if (!BeginLinePass(line, first, count, justTypedColumn, true, out, &base))
         return;
-    const QByteArray text = TextEditorEx()->Lines.Get(line);
+    const QByteArray text = TextEditorEx()->Lines.Get(line).Raw();
     TCharFormat* o = out.data();
     if (IsCommentLine(text)) {
         std::fill(o, o + count, TCharFormat{CommentColor, base.Style});

@@ -166,7 +166,7 @@ void TPascalFormattingProcessor::FormatLine(int line, int first, int count, int 
     TCharFormat base;
     if (!BeginLinePass(line, first, count, justTypedColumn, true, out, &base))
         return;
-    const QByteArray text = TextEditorEx()->Lines.Get(line);
+    const QByteArray text = TextEditorEx()->Lines.Get(line).Raw();
     const char* s = text.constData();
     const int n = static_cast<int>(text.size());
     const int last = first + count;

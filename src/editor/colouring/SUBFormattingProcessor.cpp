@@ -185,7 +185,7 @@ void TSUBFormattingProcessor::FormatLine(int line, int first, int count, int jus
     TCharFormat base;
     if (!BeginLinePass(line, first, count, justTypedColumn, true, out, &base))
         return;
-    const QByteArray text = TextEditorEx()->Lines.Get(line);
+    const QByteArray text = TextEditorEx()->Lines.Get(line).Raw();
     TCharFormat* o = out.data();
     if (TJSFormattingProcessor::IsCommentLine(text)) {
         std::fill(o, o + count, TCharFormat{CommentColor, base.Style});

@@ -1,4 +1,5 @@
 #include "editor/model/EditorModel.h"
+#include "editor/text/TextFormReader.h"
 
 #include "platform/Cp1252.h"
 #include "platform/FlagScope.h"
@@ -232,17 +233,15 @@ void TEditorModel::SetSelLength(int value) {
 QByteArray TEditorModel::GetSelText() const {
     QPoint s, e;
     SelectionBounds(&s, &e);
-    if (s == e)
+    if (s == e || Lines.IsEmpty() || s.y() < 0 || s.y() >= Lines.Count())
         return QByteArray();
-    QByteArray out;
-    out.reserve(GetSelLength());
-    const std::vector<QByteArray> range = GetTextRange(s, e);
-    for (size_t i = 0; i < range.size(); ++i) {
-        if (i)
-            out.append("\r\n", 2);
-        out.append(range[i]);
-    }
-    return out;
+    ClampToText(Lines, &e);
+    // One copy of the text form between the two positions (columns past a line's end mean
+    // its end).
+    const qint64 from = Lines.LineStart(s.y()) + std::clamp(s.x(), 0, Lines.Length(s.y()));
+    const qint64 to =
+        std::max(from, Lines.LineStart(e.y()) + std::clamp(e.x(), 0, Lines.Length(e.y())));
+    return TTextFormReader::Slice(Lines, from, to);
 }
 
 void TEditorModel::SetSelText(const QByteArray& s) {
@@ -261,6 +260,48 @@ void TEditorModel::SetSelText(const QByteArray& s) {
     {
         FlagScope collapse(ForceCollapse);
         SetSelStart(start + static_cast<int>(text.size()));
+    }
+    ShowSystemCaret();
+}
+
+void TEditorModel::SetSelLines(const std::vector<QByteArrayView>& lines) {
+    if (Settings()->ReadOnly)
+        return;
+    HideSystemCaret();
+    // The ends of the selection, and the new lines between the characters before and after
+    // it, built before the text changes (the lines may be views of it).
+    const int start = GetSelStart();
+    QPoint from(0, 0), to;
+    OffsetToPos(start, &from);
+    if (!OffsetToPos(static_cast<qint64>(start) + GetSelLength(), &to))
+        to = from;
+    LineStore::Builder text;
+    text.AddToLine(Lines.Get(from.y()).first(from.x()));
+    for (QByteArrayView line : lines) {
+        if (line.contains('\0')) {
+            text.AddText(WithoutNul(line.toByteArray()));
+        } else {
+            text.AddText(line);
+        }
+        text.EndLine();
+    }
+    const qint64 inserted = text.TextLength() - from.x();
+    text.AddToLine(Lines.Get(to.y()).sliced(to.x()));
+    text.EndLine();
+
+    const bool selected = HasSelection();
+    if (selected)
+        SelEnd.SetPosSilently(from);
+    Lines.Splice(from.y(), to.y() - from.y() + 1, std::move(text));
+    if (!Updating)
+        RepaintAll();
+    if (selected) {
+        FlagScope collapse(ForceCollapse);
+        Caret.SetPosAndNotify(from);
+    }
+    {
+        FlagScope collapse(ForceCollapse);
+        SetSelStart(static_cast<int>(start + inserted));
     }
     ShowSystemCaret();
 }
@@ -303,23 +344,32 @@ void TEditorModel::SelectAll() {
 
 // --- ranges ------------------------------------------------------------------------------
 
-std::vector<QByteArray> TEditorModel::GetTextRange(QPoint from, QPoint to) const {
-    std::vector<QByteArray> out;
+std::vector<QByteArrayView> TEditorModel::GetRangeViews(QPoint from, QPoint to) const {
+    std::vector<QByteArrayView> out;
     if (Lines.IsEmpty() || from.y() < 0 || from.y() >= Lines.Count())
         return out;
     ClampToText(Lines, &to);
-    const QByteArray& first = Lines.Get(from.y());
+    const LineView first = Lines.Get(from.y());
     const int fx = std::clamp(from.x(), 0, static_cast<int>(first.size()));
     if (from.y() == to.y()) {
         const int tx = std::clamp(to.x(), fx, static_cast<int>(first.size()));
-        out.push_back(first.mid(fx, tx - fx));
+        out.push_back(first.sliced(fx, tx - fx));
         return out;
     }
     out.reserve(static_cast<size_t>(to.y() - from.y() + 1));
-    out.push_back(first.mid(fx));
-    Lines.ForEach(from.y() + 1, to.y() - 1, [&](int, const QByteArray& l) { out.push_back(l); });
-    const QByteArray& last = Lines.Get(to.y());
-    out.push_back(last.left(std::clamp(to.x(), 0, static_cast<int>(last.size()))));
+    out.push_back(first.sliced(fx));
+    Lines.ForEach(from.y() + 1, to.y() - 1, [&](int, LineView l) { out.push_back(l); });
+    const LineView last = Lines.Get(to.y());
+    out.push_back(last.first(std::clamp(to.x(), 0, static_cast<int>(last.size()))));
+    return out;
+}
+
+std::vector<QByteArray> TEditorModel::GetTextRange(QPoint from, QPoint to) const {
+    const std::vector<QByteArrayView> views = GetRangeViews(from, to);
+    std::vector<QByteArray> out;
+    out.reserve(views.size());
+    for (QByteArrayView v : views)
+        out.push_back(v.toByteArray());
     return out;
 }
 

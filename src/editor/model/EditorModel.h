@@ -76,12 +76,18 @@ public:
     QByteArray GetSelText() const;
     void SetSelText(const QByteArray& s);
     bool DeleteSelection();
+    // Replaces the selection with the lines, each followed by a line break: what SetSelText
+    // does with the lines joined, in one splice and without joining them (they may be views
+    // of this text, as GetRangeViews gives them).
+    void SetSelLines(const std::vector<QByteArrayView>& lines);
     bool HasSelection() const { return Caret.GetPos() != SelEnd.GetPos(); }
     bool SelectLine(int line);
     void SelectAll();
 
     // Ranges.
     std::vector<QByteArray> GetTextRange(QPoint from, QPoint to) const;
+    // The same pieces read in place: valid until the text changes.
+    std::vector<QByteArrayView> GetRangeViews(QPoint from, QPoint to) const;
     void DeleteRange(QPoint from, QPoint to);
     void InsertLines(const QPoint& at, std::vector<QByteArray> lines, bool addBreak);
     void InsertText(const QPoint& at, const QByteArray& s, bool addBreak);
@@ -140,8 +146,8 @@ public:
     // Types one character where the caret is: the selection goes first; with AutoEncode an
     // accented letter or a symbol becomes its named entity; OverwriteMode replaces the
     // character at the caret; AutoCloseQts puts the closing quote or bracket after the caret.
-    // Control characters (NUL, Backspace, Tab, CR, Esc, DEL) type nothing. True when the
-    // character itself went into the text.
+    // CR and LF break the line as Enter does; every other control character (below 32, DEL)
+    // types nothing. True when the character itself went into the text.
     bool TypeChar(char ch);
     // The Backspace key: an entity right before the caret goes whole; otherwise Backspace,
     // or with `wordWise` (Ctrl) DeleteWordLeft.
@@ -196,7 +202,7 @@ public:
     void AddTagAttribute(const QByteArray& name, const QByteArray& value);
     void AddTagAttributeNoVal(const QByteArray& name);
     void ChangeTagContent(const QByteArray& content);
-    // Renders the tag into `tag`; leaves it as it was when read-only.
+    // Renders the tag into `tag`, read-only or not (it changes no text).
     void EndBuildingTag(quint8 letterCase, QByteArray& tag) const;
     // An empty element, or a paired one around the selection (which stays selected inside).
     void InsertSimpleTag(const QByteArray& tagName, bool hasEndTag, quint8 letterCase);

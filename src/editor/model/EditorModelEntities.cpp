@@ -108,32 +108,33 @@ void ConvertSelection(TEditorModel& m, TConverter convert, TSelAfter after) {
     const int start = m.GetSelStart();
     const int length = m.GetSelLength();
 
-    std::vector<QByteArray> lines;
-    lines.reserve(static_cast<size_t>(e.y() - s.y() + 1));
-    bool changed = false;
+    // Each line is converted as the store rewrites it; chunks of lines that stay as they were
+    // are kept (and stay shared with the undo snapshots).
     int endX = e.x();
-    m.Lines.ForEach(s.y(), e.y(), [&](int y, const QByteArray& line) {
+    const auto convertLine = [&](int y, LineView line, QByteArray* out) {
         const int from = y == s.y() ? s.x() : 0;
         const int to = y == e.y() ? e.x() : static_cast<int>(line.size());
-        QByteArray out;
-        if (from == 0 && to == line.size()) {
-            out = convert(line);
+        const QByteArray raw = line.Raw();
+        QByteArray result;
+        if (from == 0 && to == raw.size()) {
+            result = convert(raw);
         } else {
-            const QByteArray piece = line.mid(from, to - from);
+            const QByteArray piece = raw.mid(from, to - from);
             const QByteArray converted = convert(piece);
-            out = converted.isSharedWith(piece) ? line : line.left(from) + converted + line.mid(to);
+            result = converted.isSharedWith(piece) ? raw : raw.left(from) + converted + raw.mid(to);
         }
         if (y == e.y())
-            endX = static_cast<int>(out.size()) - (static_cast<int>(line.size()) - to);
-        changed = changed || !out.isSharedWith(line);
-        lines.push_back(std::move(out));
-    });
+            endX = static_cast<int>(result.size()) - (static_cast<int>(raw.size()) - to);
+        if (result.isSharedWith(raw))
+            return false;
+        *out = std::move(result);
+        return true;
+    };
 
     CaretHidden hidden(&m);
     m.BeginUpdate();
     try {
-        if (changed)
-            m.Lines.Replace(s.y(), e.y() - s.y() + 1, std::move(lines));
+        m.Lines.TransformLines(s.y(), e.y(), convertLine);
         switch (after) {
         case TSelAfter::CaretAfter: {
             FlagScope collapse(m.ForceCollapse);

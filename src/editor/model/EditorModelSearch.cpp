@@ -1,6 +1,5 @@
 // Finding and replacing in the whole text.
 #include "editor/model/EditorModel.h"
-#include "editor/text/TextFormReader.h"
 #include "editor/text/TextSearcher.h"
 
 #include <algorithm>
@@ -79,34 +78,34 @@ int TEditorModel::ReplaceAll(const QByteArray& find, const QByteArray& replace, 
 
     if (n > 0) {
         BeforeReplaceAll();
-        QByteArray out;
-        out.reserve(std::max<qint64>(Lines.TextLength() + n * delta, 0));
-        TTextFormReader reader(Lines, 0);
-        int reported = -1;
-        for (qint64 k = 0; k < n; ++k) {
-            const qint64 s = hits[static_cast<size_t>(k)];
-            reader.AppendTo(s, out);
-            out.append(rep);
-            reader.SkipTo(s + m);
-            // The caret moves by the hits before it; inside a hit it goes to the hit's start.
-            if (s + m <= selStart)
-                newSelStart = selStart + (k + 1) * delta;
-            else if (s < selStart)
-                newSelStart = s + k * delta;
-            if (n > 1 && k + 1 < n) {
-                // Each per-mille value once; 1000 is left for the end, after the text is set.
-                const int progress = PerMille(k, n);
-                if (progress != reported && progress < 1000) {
-                    reported = progress;
-                    ReplaceProgress(static_cast<int>(n), static_cast<int>(k + 1), progress);
-                }
+        // The caret moves by the hits before it; inside a hit it goes to the hit's start.
+        const auto before = std::partition_point(hits.begin(), hits.end(),
+                                                 [&](qint64 s) { return s + m <= selStart; });
+        const qint64 k = before - hits.begin();
+        if (k > 0)
+            newSelStart = selStart + k * delta;
+        if (before != hits.end() && *before < selStart)
+            newSelStart = *before + k * delta;
+        // Each per-mille value once; 1000 is left for the end, after the text is set. The store
+        // asks again at the next hit whose value differs.
+        const auto progress = [&](qint64 k) -> qint64 {
+            const int perMille = n > 1 ? PerMille(k, n) : 1000;
+            if (k + 1 < n && perMille < 1000)
+                ReplaceProgress(static_cast<int>(n), static_cast<int>(k + 1), perMille);
+            if (n < 2)
+                return n;
+            qint64 lo = k + 1, hi = n; // the first hit with a higher value lies in [lo, hi]
+            while (lo < hi) {
+                const qint64 mid = lo + (hi - lo) / 2;
+                if (PerMille(mid, n) > perMille)
+                    hi = mid;
+                else
+                    lo = mid + 1;
             }
-        }
-        reader.AppendTo(reader.Total(), out);
-        if (out.isEmpty())
-            out = "\r\n"; // one empty line
+            return lo;
+        };
         HideSystemCaret();
-        Lines.SetText(out);
+        Lines.ReplaceSpans(hits, m, rep, progress);
         RepaintAll();
         if (n > 1)
             ReplaceProgress(static_cast<int>(n), static_cast<int>(n), 1000);

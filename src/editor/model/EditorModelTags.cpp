@@ -83,8 +83,8 @@ void TEditorModel::ChangeTagContent(const QByteArray& content) {
 }
 
 void TEditorModel::EndBuildingTag(quint8 letterCase, QByteArray& tag) const {
-    if (Settings()->ReadOnly)
-        return;
+    // Rendering changes no text, so a read-only editor renders too: the caller never gets an
+    // earlier tag as if it were this one.
     tag = BuildingTag.Render(letterCase);
 }
 

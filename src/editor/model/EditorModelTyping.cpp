@@ -15,6 +15,10 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
+bool IsControl(char c) {
+    return static_cast<unsigned char>(c) < 32 || c == 127;
+}
+
 // The character that AutoCloseQts puts after a typed one; 0 for none.
 char ClosingOf(char ch) {
     switch (ch) {
@@ -39,7 +43,12 @@ char ClosingOf(char ch) {
 bool TEditorModel::TypeChar(char ch) {
     if (Settings()->ReadOnly)
         return false;
-    if (ch == 0 || ch == '\b' || ch == '\t' || ch == '\r' || ch == 27 || ch == 127)
+    // A line never holds a control character: a typed line break is Enter.
+    if (ch == '\r' || ch == '\n') {
+        InsertLineBreak();
+        return false;
+    }
+    if (IsControl(ch))
         return false;
     if (Settings()->AutoEncode) {
         QByteArray entity;

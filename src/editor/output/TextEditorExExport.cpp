@@ -9,6 +9,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QSaveFile>
+#include <array>
 #include <cmath>
 
 QByteArray TTextEditorEx::ColorToHTML(TColor Color) {
@@ -50,14 +51,57 @@ private:
     QByteArray buf_;
 };
 
+// What a byte of the text becomes in the XML: the markup characters and the quote as entities,
+// the control characters XML forbids as their visible pictures (U+2400 on), the bytes
+// Windows-1252 leaves undefined as references to the code points they stand for; empty for
+// a byte written as it is.
+const std::array<QByteArray, 256>& XmlBytes() {
+    static const std::array<QByteArray, 256> table = [] {
+        std::array<QByteArray, 256> t;
+        t['<'] = "&lt;";
+        t['>'] = "&gt;";
+        t['&'] = "&amp;";
+        t['"'] = "&quot;";
+        for (int b = 0; b < 256; ++b) {
+            const char16_t u = Cp1252::ToUnicode(static_cast<unsigned char>(b)).unicode();
+            const bool allowedControl = b == '\t' || b == '\n' || b == '\r';
+            if (b < 0x20 && !allowedControl)
+                t[static_cast<size_t>(b)] = "&#x" + QByteArray::number(0x2400 + b, 16) + ';';
+            else if (u >= 0x80 && u <= 0x9F)
+                t[static_cast<size_t>(b)] = "&#x" + QByteArray::number(u, 16) + ';';
+        }
+        return t;
+    }();
+    return table;
+}
+
+// Text of the program's own (the title, the font's name) as XML in Windows-1252 bytes;
+// characters without a byte of their own as character references.
+QByteArray XmlText(const QString& text) {
+    const std::array<QByteArray, 256>& table = XmlBytes();
+    QByteArray out;
+    for (const char32_t c : text.toUcs4()) {
+        char b;
+        if (c <= 0xFFFF && Cp1252::FromUnicode(static_cast<char16_t>(c), &b)) {
+            const QByteArray& escaped = table[static_cast<unsigned char>(b)];
+            if (escaped.isEmpty())
+                out += b;
+            else
+                out += escaped;
+        } else {
+            out += "&#x" + QByteArray::number(static_cast<uint>(c), 16) + ';';
+        }
+    }
+    return out;
+}
+
 int Percent(int done, int total) {
     return total > 0 ? static_cast<int>(std::nearbyint(double(done) / total * 100.0)) : 100;
 }
 
-[[noreturn]] void CannotCreate(const QString& fileName, const QString& error) {
-    throw EKelvoraError(
-        QStringLiteral("EFCreateError"),
-        QStringLiteral("Det går inte att skapa filen \"%1\". %2").arg(fileName, error));
+[[noreturn]] void CannotCreate(const QString& fileName) {
+    throw EKelvoraError(QStringLiteral("EFCreateError"),
+                        QStringLiteral("Det gick inte att skapa filen \"%1\".").arg(fileName));
 }
 
 } // namespace
@@ -66,23 +110,23 @@ void TTextEditorEx::ExportXHTML(const QString& Title, const QString& HeaderHTML,
                                 const QString& FileName, const QString& FooterHTML) {
     QSaveFile file(FileName);
     if (FullDocument && !file.open(QIODevice::WriteOnly))
-        CannotCreate(FileName, file.errorString());
+        CannotCreate(FileName);
     TXHTMLSink out(FullDocument ? &file : nullptr);
 
     const TColor fontRGB = NormalizeColor(FontColor);
     if (FullDocument) {
-        out.Line("<?xml version=\"1.0\"?>");
+        out.Line("<?xml version=\"1.0\" encoding=\"windows-1252\"?>");
         out.Line("<!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0 Strict//EN\" "
                  "\"http://www.w3.org/TR/xhtml1/DTD/xhtml1-strict.dtd\">");
         out.Line("");
         out.Line("<html xmlns=\"http://www.w3.org/1999/xhtml\">");
         out.Line("<head>");
         out.Line("");
-        out.Line("<title>" + Cp1252::Encode(Title) + "</title>");
+        out.Line("<title>" + XmlText(Title) + "</title>");
         out.Line("");
         out.Line("<style type=\"text/css\">");
         out.Line("pre {");
-        out.Line("    font-family:'" + Cp1252::Encode(EditorFont.family()) + "';");
+        out.Line("    font-family:'" + XmlText(EditorFont.family()) + "';");
         out.Line("    font-size:x-small;");
         out.Line("    background-color:" + ColorToHTML(NormalizeColor(Settings()->BkColor())) +
                  ";");
@@ -133,11 +177,12 @@ void TTextEditorEx::ExportXHTML(const QString& Title, const QString& HeaderHTML,
     };
 
     const TCharFormat plain{FontColor, 0};
+    const std::array<QByteArray, 256>& xml = XmlBytes();
     std::vector<TCharFormat> formats;
     for (int i = 0; i < count; ++i) {
         if (i % 50 == 0 && OnXHTMLExportProgress)
             OnXHTMLExportProgress(count, i + 1, Percent(i + 1, count));
-        const QByteArray& text = Lines.Get(i);
+        const LineView text = Lines.Get(i);
         const char* s = text.constData();
         const int n = static_cast<int>(text.size());
         if (processor_ && n > 0) {
@@ -159,13 +204,10 @@ void TTextEditorEx::ExportXHTML(const QString& Title, const QString& HeaderHTML,
             b += tag;
             int from = j;
             for (; j < k; ++j) {
-                const char* entity = s[j] == '<'   ? "&lt;"
-                                     : s[j] == '>' ? "&gt;"
-                                     : s[j] == '&' ? "&amp;"
-                                                   : nullptr;
-                if (entity) {
+                const QByteArray& escaped = xml[static_cast<unsigned char>(s[j])];
+                if (!escaped.isEmpty()) {
                     b.append(s + from, j - from);
-                    b += entity;
+                    b += escaped;
                     from = j + 1;
                 }
             }
@@ -188,7 +230,7 @@ void TTextEditorEx::ExportXHTML(const QString& Title, const QString& HeaderHTML,
         out.Line("</html>");
         out.Flush();
         if (!file.commit())
-            CannotCreate(FileName, file.errorString());
+            CannotCreate(FileName);
     } else {
         QGuiApplication::clipboard()->setText(Cp1252::Decode(out.Buffer()));
     }

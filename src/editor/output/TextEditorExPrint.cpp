@@ -26,18 +26,44 @@ int Percent(int done, int total) {
     return total > 0 ? static_cast<int>(std::nearbyint(double(done) / total * 100.0)) : 100;
 }
 
-// The header or footer text of a page.
-QString ExpandFields(QString text, const QString& fileName, int page, int pages) {
-    text.replace(QLatin1String("[F]"), fileName);
-    text.replace(QLatin1String("[I]"), QString::number(page));
-    text.replace(QLatin1String("[N]"), QString::number(pages));
-    if (text.contains(QLatin1String("[D]")))
-        text.replace(QLatin1String("[D]"),
-                     QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
-    if (text.contains(QLatin1String("[T]")))
-        text.replace(QLatin1String("[T]"),
-                     QLocale::system().toString(QTime::currentTime(), QLocale::LongFormat));
-    return text;
+// The header or footer text of a page: each field expanded once, from the template as it
+// stands (a file name holding "[N]" stays as it is).
+QString ExpandFields(const QString& text, const QString& fileName, int page, int pages) {
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('[') && i + 2 < text.size() && text[i + 2] == QLatin1Char(']')) {
+            QString field;
+            bool known = true;
+            switch (text[i + 1].unicode()) {
+            case 'F':
+                field = fileName;
+                break;
+            case 'I':
+                field = QString::number(page);
+                break;
+            case 'N':
+                field = QString::number(pages);
+                break;
+            case 'D':
+                field = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+                break;
+            case 'T':
+                field = QLocale::system().toString(QTime::currentTime(), QLocale::LongFormat);
+                break;
+            default:
+                known = false;
+                break;
+            }
+            if (known) {
+                out += field;
+                i += 2;
+                continue;
+            }
+        }
+        out += text[i];
+    }
+    return out;
 }
 
 } // namespace
@@ -51,7 +77,7 @@ void TTextEditorEx::Print(const QString& FileName, const QString& TitleTemplate,
     const TTextEditorExPrintingSettings& ps = PrintingSettings;
 
     // The cell grid, measured with the editor font without style.
-    QFont measureFont = EditorFont;
+    QFont measureFont = DrawingFont();
     ApplyStyles(&measureFont, 0);
     const QFontMetrics fm(measureFont, &printer);
     const int W = fm.horizontalAdvance(QLatin1Char('M'));
@@ -59,10 +85,14 @@ void TTextEditorEx::Print(const QString& FileName, const QString& TitleTemplate,
     const int ascent = fm.ascent();
     const int pageWidth = printer.width(), pageHeight = printer.height();
     const int lineCount = Lines.Count();
-    // A text area lower than one row still holds a row per page for the count.
-    const double rowsPerPage =
-        std::max(double(pageHeight - ps.MarginTop - ps.MarginBottom) / H, 1.0);
-    const int N = static_cast<int>(std::ceil(lineCount / rowsPerPage));
+    // One layout for the count and the print: every line, an empty one too, takes a row, and
+    // a page holds the rows that fit whole between the margins.
+    const int rowsPerPage = (pageHeight - ps.MarginTop - ps.MarginBottom) / H;
+    if (rowsPerPage < 1)
+        throw EKelvoraError(QStringLiteral("EPrintArea"),
+                            QStringLiteral("Det gick inte att skriva ut dokumentet: utrymmet "
+                                           "mellan marginalerna är lägre än en textrad."));
+    const int N = std::max(1, (lineCount + rowsPerPage - 1) / rowsPerPage);
 
     if (OnPrintProgress)
         OnPrintProgress(N, 0, 0);
@@ -107,7 +137,7 @@ void TTextEditorEx::Print(const QString& FileName, const QString& TitleTemplate,
         const auto useFormat = [&](const TCharFormat& f) {
             if (fontSet && SameCharFormat(f, current))
                 return;
-            QFont font = EditorFont;
+            QFont font = DrawingFont();
             ApplyStyles(&font, f.Style);
             p.setFont(font);
             p.setPen(ToQColor(f.Color));
@@ -116,9 +146,17 @@ void TTextEditorEx::Print(const QString& FileName, const QString& TitleTemplate,
         };
 
         std::vector<TCharFormat> formats;
-        int row = 0;
         for (int line = 0; line < lineCount; ++line) {
-            const QByteArray& text = Lines.Get(line);
+            if (line > 0 && line % rowsPerPage == 0) {
+                if (OnPrintProgress)
+                    OnPrintProgress(N, page, Percent(page, N));
+                printer.newPage();
+                ++page;
+                fontSet = false;
+                printFields();
+            }
+            const int row = line % rowsPerPage;
+            const LineView text = Lines.Get(line);
             const int n = static_cast<int>(text.size());
             if (colour && n > 0) {
                 processor_->FormatLine(line, 0, n, -1, formats);
@@ -126,15 +164,6 @@ void TTextEditorEx::Print(const QString& FileName, const QString& TitleTemplate,
                     formats.assign(static_cast<size_t>(n), plain);
             }
             for (int i = 0; i < n; ++i) {
-                if (bottom - 1 < H * (row + 1) + ps.MarginTop + 1) {
-                    if (OnPrintProgress)
-                        OnPrintProgress(N, page, Percent(page, N));
-                    printer.newPage();
-                    ++page;
-                    fontSet = false;
-                    printFields();
-                    row = 0;
-                }
                 const int left = i * W + ps.MarginLeft;
                 if (left >= right)
                     continue;
@@ -157,7 +186,6 @@ void TTextEditorEx::Print(const QString& FileName, const QString& TitleTemplate,
                     p.restore();
                 }
             }
-            ++row;
         }
     } catch (...) {
         printer.abort();

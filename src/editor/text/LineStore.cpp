@@ -5,43 +5,57 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <climits>
+#include <cstring>
 
 namespace {
-constexpr int kChunkLines = 512;     // lines per chunk when chunks are built
-constexpr int kMaxChunkLines = 2048; // a chunk that grows past this is split
-const QByteArray kEmptyLine;
+constexpr int kMaxChunkLines = 4 * LineStore::ChunkLines; // a chunk past this is split
+constexpr qsizetype kMaxChunkBytes = 4 * LineStore::ChunkBytes;
+constexpr qint64 kReadBlock = 1 << 20; // bytes read from a file at a time
+const char kBreak[2] = {'\r', '\n'};
 } // namespace
 
+// One chunk: its lines in the text form (each followed by CR LF) and where each line's CR LF
+// ends.
 struct LineStore::Chunk {
-    std::vector<QByteArray> lines;
-    qint64 bytes = 0; // sum of (length + 2)
+    QByteArray text;
+    std::vector<quint32> ends;
     int widest = 0;
 
-    void Recount() {
-        bytes = 0;
+    int Count() const { return static_cast<int>(ends.size()); }
+    qint64 Bytes() const { return text.size(); }
+    qsizetype Start(int i) const { return i > 0 ? ends[static_cast<size_t>(i - 1)] : 0; }
+    int LineLength(int i) const {
+        return static_cast<int>(ends[static_cast<size_t>(i)] - Start(i) - 2);
+    }
+    QByteArrayView Line(int i) const {
+        const qsizetype s = Start(i);
+        return QByteArrayView(text.constData() + s, ends[static_cast<size_t>(i)] - s - 2);
+    }
+    // The first line whose CR LF ends after `offset`.
+    int LineAt(qsizetype offset) const {
+        return static_cast<int>(
+            std::upper_bound(ends.begin(), ends.end(), static_cast<quint32>(offset)) -
+            ends.begin());
+    }
+    void RecountWidest() {
         widest = 0;
-        for (const QByteArray& l : lines) {
-            bytes += l.size() + 2;
-            widest = std::max(widest, static_cast<int>(l.size()));
-        }
+        for (int i = 0; i < Count(); ++i)
+            widest = std::max(widest, LineLength(i));
+    }
+    qint64 Memory() const {
+        return static_cast<qint64>(sizeof(Chunk)) + text.capacity() +
+               static_cast<qint64>(ends.capacity() * sizeof(quint32));
+    }
+    bool Oversized() const {
+        return Count() > kMaxChunkLines || (Bytes() > kMaxChunkBytes && Count() > 1);
     }
 };
+
+// --- snapshots -----------------------------------------------------------------------------
 
 bool LineStore::Snapshot::SharesAllWith(const Snapshot& other) const {
     return chunks_ == other.chunks_ && style_ == other.style_;
 }
-
-namespace {
-
-// The same line data (empty lines hold none).
-bool SameLineData(const QByteArray& a, const QByteArray& b) {
-    return a.size() == b.size() && (a.constData() == b.constData() || a.isEmpty());
-}
-
-// The header that the data of a line costs beyond its characters.
-constexpr qint64 kLineDataHeader = 16;
-
-} // namespace
 
 qint64 LineStore::Snapshot::UnsharedBytes(const Snapshot& other) const {
     const std::vector<ChunkPtr>& a = chunks_;
@@ -56,67 +70,206 @@ qint64 LineStore::Snapshot::UnsharedBytes(const Snapshot& other) const {
     const size_t aEnd = a.size() - tail, bEnd = b.size() - tail;
     if (head == aEnd)
         return 0;
-
-    // The differing chunks: a[head, aEnd) and b[head, bEnd), each seen as one run of lines.
-    qint64 bytes = 0;
-    size_t na = 0, nb = 0;
-    for (size_t i = head; i < aEnd; ++i) {
-        na += a[i]->lines.size();
-        bytes += static_cast<qint64>(a[i]->lines.size() * sizeof(QByteArray));
-    }
+    // The chunks in between: those of `other` by address, to find the ones both still hold.
+    std::vector<const Chunk*> theirs;
+    theirs.reserve(bEnd - head);
     for (size_t i = head; i < bEnd; ++i)
-        nb += b[i]->lines.size();
-
-    // Lines of both runs that still share their data, from the front and from the back.
-    const auto matching = [](const std::vector<ChunkPtr>& x, size_t xFrom, size_t xEnd,
-                             const std::vector<ChunkPtr>& y, size_t yFrom, size_t yEnd,
-                             size_t limit, bool forward) {
-        size_t n = 0;
-        size_t cx = forward ? xFrom : xEnd - 1, cy = forward ? yFrom : yEnd - 1;
-        size_t lx = 0, ly = 0; // lines done within the current chunks
-        while (n < limit) {
-            while (lx == x[cx]->lines.size()) {
-                cx = forward ? cx + 1 : cx - 1;
-                lx = 0;
-            }
-            while (ly == y[cy]->lines.size()) {
-                cy = forward ? cy + 1 : cy - 1;
-                ly = 0;
-            }
-            const std::vector<QByteArray>& xl = x[cx]->lines;
-            const std::vector<QByteArray>& yl = y[cy]->lines;
-            const QByteArray& l1 = forward ? xl[lx] : xl[xl.size() - 1 - lx];
-            const QByteArray& l2 = forward ? yl[ly] : yl[yl.size() - 1 - ly];
-            if (!SameLineData(l1, l2))
-                break;
-            ++lx;
-            ++ly;
-            ++n;
-        }
-        return n;
-    };
-    const size_t front = matching(a, head, aEnd, b, head, bEnd, std::min(na, nb), true);
-    const size_t back = matching(a, head, aEnd, b, head, bEnd, std::min(na, nb) - front, false);
-
-    // The data of a's lines [front, na - back) of the run; whole chunks by their sums.
-    const size_t lo = front, hi = na - back;
-    size_t start = 0;
-    for (size_t i = head; i < aEnd && start < hi; ++i) {
-        const Chunk& c = *a[i];
-        const size_t n = c.lines.size();
-        if (start + n > lo) {
-            if (start >= lo && start + n <= hi) {
-                bytes += c.bytes - 2 * static_cast<qint64>(n);
-            } else {
-                for (size_t k = std::max(lo, start) - start; k < std::min(hi, start + n) - start;
-                     ++k)
-                    bytes += c.lines[k].size();
-            }
-        }
-        start += n;
-    }
-    return bytes + static_cast<qint64>(hi - lo) * kLineDataHeader;
+        theirs.push_back(b[i].get());
+    std::sort(theirs.begin(), theirs.end());
+    qint64 bytes = 0;
+    for (size_t i = head; i < aEnd; ++i)
+        if (!std::binary_search(theirs.begin(), theirs.end(), a[i].get()))
+            bytes += a[i]->Memory();
+    return bytes;
 }
+
+// --- the builder ---------------------------------------------------------------------------
+
+LineStore::Builder::Builder() = default;
+LineStore::Builder::~Builder() = default;
+LineStore::Builder::Builder(Builder&&) noexcept = default;
+LineStore::Builder& LineStore::Builder::operator=(Builder&&) noexcept = default;
+
+void LineStore::Builder::NewChunk() {
+    cur_ = std::make_shared<Chunk>();
+    // Written through base_ up to used_; the size is set when the chunk is sealed.
+    cur_->text.resize(ChunkBytes + 1024);
+    cur_->ends.reserve(ChunkLines);
+    base_ = cur_->text.data();
+    used_ = 0;
+    lineStart_ = 0;
+}
+
+char* LineStore::Builder::Room(qsizetype n) {
+    if (!cur_)
+        NewChunk();
+    if (used_ + n > cur_->text.size()) {
+        cur_->text.resize(std::max(used_ + n, 2 * cur_->text.size()));
+        base_ = cur_->text.data();
+    }
+    char* at = base_ + used_;
+    used_ += n;
+    return at;
+}
+
+void LineStore::Builder::Seal() {
+    if (!cur_ || cur_->text.size() == used_)
+        return;
+    cur_->text.resize(used_);
+    // The room it did not use goes back.
+    if (cur_->text.capacity() - used_ > 1024)
+        cur_->text.squeeze();
+    base_ = cur_->text.data();
+}
+
+void LineStore::Builder::Flush() {
+    if (!cur_ || cur_->ends.empty())
+        return;
+    Seal();
+    if (cur_->ends.capacity() > cur_->ends.size() + 64)
+        cur_->ends.shrink_to_fit();
+    chunks_.push_back(std::move(cur_));
+    cur_.reset();
+    base_ = nullptr;
+    used_ = 0;
+    lineStart_ = 0;
+}
+
+void LineStore::Builder::LineEnded(qsizetype lineEnd) {
+    Chunk& c = *cur_;
+    const int length = static_cast<int>(lineEnd - lineStart_ - 2);
+    c.ends.push_back(static_cast<quint32>(lineEnd));
+    c.widest = std::max(c.widest, length);
+    ++count_;
+    total_ += length + 2;
+    lineStart_ = lineEnd;
+    open_ = false;
+}
+
+void LineStore::Builder::AddText(QByteArrayView text) {
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    if (p == end)
+        return;
+    if (pendingCr_) {
+        pendingCr_ = false;
+        if (*p == '\n')
+            ++p;
+    }
+    if (!cur_)
+        NewChunk();
+    const auto find = [end](const char* from, char ch) {
+        const void* at = std::memchr(from, ch, static_cast<size_t>(end - from));
+        return at ? static_cast<const char*>(at) : end;
+    };
+    // The bytes [run, p) go into the chunk as they are (lines that break with CR LF).
+    const char* run = p;
+    const char* cr = find(p, '\r');
+    const char* lf = find(p, '\n');
+    while (p < end) {
+        if (cr < p)
+            cr = find(p, '\r');
+        if (lf < p)
+            lf = find(p, '\n');
+        const char* brk = std::min(cr, lf);
+        if (brk == end)
+            break;
+        qsizetype lineEnd;
+        if (*brk == '\r' && brk + 1 < end && brk[1] == '\n') {
+            p = brk + 2;
+            lineEnd = used_ + (p - run);
+        } else {
+            // A lone CR or LF: the line gets a CR LF of its own.
+            char* at = Room(brk - run + 2);
+            std::memcpy(at, run, static_cast<size_t>(brk - run));
+            std::memcpy(at + (brk - run), kBreak, 2);
+            lineEnd = used_;
+            pendingCr_ = *brk == '\r' && brk + 1 == end;
+            p = brk + 1;
+            run = p;
+        }
+        LineEnded(lineEnd);
+        if (cur_->Count() >= ChunkLines || lineEnd >= ChunkBytes) {
+            std::memcpy(Room(p - run), run, static_cast<size_t>(p - run));
+            run = p;
+            Flush();
+            NewChunk();
+        }
+    }
+    std::memcpy(Room(end - run), run, static_cast<size_t>(end - run));
+    if (used_ > lineStart_)
+        open_ = true;
+}
+
+void LineStore::Builder::AddToLine(QByteArrayView characters) {
+    pendingCr_ = false;
+    if (characters.isEmpty())
+        return;
+    std::memcpy(Room(characters.size()), characters.data(), static_cast<size_t>(characters.size()));
+    open_ = true;
+}
+
+void LineStore::Builder::EndLine() {
+    pendingCr_ = false;
+    std::memcpy(Room(2), kBreak, 2);
+    LineEnded(used_);
+    if (cur_->Count() >= ChunkLines || used_ >= ChunkBytes)
+        Flush();
+}
+
+void LineStore::Builder::Finish() {
+    if (open_)
+        EndLine();
+    pendingCr_ = false;
+}
+
+void LineStore::Builder::AddChunk(const ChunkPtr& chunk) {
+    Flush();
+    pendingCr_ = false;
+    chunks_.push_back(chunk);
+    count_ += chunk->Count();
+    total_ += chunk->Bytes();
+}
+
+void LineStore::Builder::AddLinesOf(const Chunk& chunk, int from, int to) {
+    for (int i = from; i < to; ++i)
+        AddLine(chunk.Line(i));
+}
+
+void LineStore::Builder::Append(Builder&& other) {
+    const auto fits = [this](const Chunk& c) {
+        return cur_ && !cur_->ends.empty() && cur_->Count() + c.Count() <= ChunkLines &&
+               used_ + c.Bytes() <= ChunkBytes;
+    };
+    for (const ChunkPtr& c : other.chunks_) {
+        if (fits(*c))
+            AddLinesOf(*c, 0, c->Count());
+        else
+            AddChunk(c);
+    }
+    if (other.cur_) {
+        other.Seal();
+        Chunk& oc = *other.cur_;
+        if (!cur_ || cur_->ends.empty() || fits(oc)) {
+            AddLinesOf(oc, 0, oc.Count());
+            AddToLine(QByteArrayView(oc.text.constData() + other.lineStart_,
+                                     oc.text.size() - other.lineStart_));
+        } else {
+            Flush();
+            cur_ = std::move(other.cur_);
+            base_ = cur_->text.data();
+            used_ = cur_->text.size();
+            lineStart_ = other.lineStart_;
+            open_ = other.open_;
+            count_ += cur_->Count();
+            total_ += cur_->ends.empty() ? 0 : cur_->ends.back();
+        }
+    }
+    pendingCr_ = other.pendingCr_;
+    other = Builder();
+}
+
+// --- the store -----------------------------------------------------------------------------
 
 LineStore::LineStore() = default;
 LineStore::~LineStore() = default;
@@ -139,8 +292,8 @@ void LineStore::EnsureIndex() const {
     treeLines_.assign(n + 1, 0);
     treeBytes_.assign(n + 1, 0);
     for (size_t i = 1; i <= n; ++i) {
-        treeLines_[i] += static_cast<int>(chunks_[i - 1]->lines.size());
-        treeBytes_[i] += chunks_[i - 1]->bytes;
+        treeLines_[i] += chunks_[i - 1]->Count();
+        treeBytes_[i] += chunks_[i - 1]->Bytes();
         const size_t parent = i + (i & (~i + 1));
         if (parent <= n) {
             treeLines_[parent] += treeLines_[i];
@@ -212,48 +365,39 @@ LineStore::Chunk& LineStore::Mutable(size_t k) {
     return *chunks_[k];
 }
 
-const QByteArray& LineStore::Get(int index) const {
+LineView LineStore::Get(int index) const {
     if (index < 0 || index >= count_)
-        return kEmptyLine;
+        return LineView();
     int within;
     const size_t k = ChunkOf(index, &within);
-    return chunks_[k]->lines[static_cast<size_t>(within)];
+    return chunks_[k]->Line(within);
 }
 
-void LineStore::Put(int index, const QByteArray& line) {
+void LineStore::Put(int index, QByteArrayView line) {
     if (index < 0 || index >= count_)
         return;
-    int within;
-    const size_t k = ChunkOf(index, &within);
-    Chunk& c = Mutable(k);
-    QByteArray& slot = c.lines[static_cast<size_t>(within)];
-    const int oldLen = static_cast<int>(slot.size());
-    const qint64 delta = line.size() - slot.size();
-    slot = line;
-    c.bytes += delta;
-    total_ += delta;
-    if (line.size() >= c.widest)
-        c.widest = static_cast<int>(line.size());
-    else if (oldLen == c.widest)
-        c.Recount();
-    IndexAdd(k, 0, delta);
-    if (widestValid_) {
-        if (line.size() > widest_)
-            widest_ = static_cast<int>(line.size());
-        else if (oldLen == widest_ && line.size() < oldLen)
-            widestValid_ = false;
-    }
+    QByteArray form;
+    form.reserve(line.size() + 2);
+    form.append(line.data(), line.size()).append(kBreak, 2);
+    const quint32 end = static_cast<quint32>(form.size());
+    SpliceInChunk(index, 1, form, &end, 1, static_cast<int>(line.size()));
     Changed(index);
 }
 
-void LineStore::Add(const QByteArray& line) {
-    Replace(count_, 0, {line});
+void LineStore::Add(QByteArrayView line) {
+    Insert(count_, line);
 }
-void LineStore::Insert(int index, const QByteArray& line) {
-    Replace(index, 0, {line});
+
+void LineStore::Insert(int index, QByteArrayView line) {
+    Builder b;
+    b.AddLine(line);
+    Splice(index, 0, std::move(b));
 }
+
 void LineStore::Delete(int index) {
-    Replace(index, 1, {});
+    if (index < 0 || index >= count_)
+        return;
+    Splice(index, 1, Builder());
 }
 
 void LineStore::Clear() {
@@ -264,196 +408,407 @@ void LineStore::Clear() {
     Changed(0);
 }
 
-void LineStore::Rebuild(std::vector<QByteArray>&& lines) {
-    chunks_.clear();
-    count_ = static_cast<int>(lines.size());
-    total_ = 0;
-    chunks_.reserve(lines.size() / kChunkLines + 1);
-    for (size_t i = 0; i < lines.size(); i += kChunkLines) {
-        auto c = std::make_shared<Chunk>();
-        const size_t end = std::min(lines.size(), i + kChunkLines);
-        c->lines.reserve(end - i);
-        for (size_t j = i; j < end; ++j)
-            c->lines.push_back(std::move(lines[j]));
-        c->Recount();
-        total_ += c->bytes;
-        chunks_.push_back(std::move(c));
+bool LineStore::SpliceInChunk(int index, int count, QByteArrayView form, const quint32* ends,
+                              size_t n, int newWidest) {
+    if (chunks_.empty())
+        return false;
+    size_t k;
+    int within;
+    if (index < count_) {
+        k = ChunkOf(index, &within);
+    } else {
+        k = chunks_.size() - 1;
+        within = chunks_[k]->Count();
     }
+    {
+        const Chunk& c = *chunks_[k];
+        if (within + count > c.Count() || c.Count() - count + static_cast<int>(n) == 0)
+            return false;
+    }
+    Chunk& c = Mutable(k);
+    int removedWidest = 0;
+    for (int i = within; i < within + count; ++i)
+        removedWidest = std::max(removedWidest, c.LineLength(i));
+    const qsizetype from = c.Start(within), to = c.Start(within + count);
+    const qint64 delta = form.size() - (to - from);
+    c.text.replace(from, to - from, form);
+    const auto at = c.ends.begin() + within;
+    c.ends.erase(at, at + count);
+    c.ends.insert(c.ends.begin() + within, ends, ends + n);
+    for (size_t i = static_cast<size_t>(within); i < static_cast<size_t>(within) + n; ++i)
+        c.ends[i] += static_cast<quint32>(from);
+    for (size_t i = static_cast<size_t>(within) + n; i < c.ends.size(); ++i)
+        c.ends[i] = static_cast<quint32>(c.ends[i] + delta);
+    if (removedWidest == c.widest && newWidest < removedWidest)
+        c.RecountWidest();
+    else
+        c.widest = std::max(c.widest, newWidest);
+    count_ += static_cast<int>(n) - count;
+    total_ += delta;
+    IndexAdd(k, static_cast<int>(n) - count, delta);
+    if (widestValid_) {
+        if (removedWidest == widest_ && newWidest < widest_)
+            widestValid_ = false;
+        else
+            widest_ = std::max(widest_, newWidest);
+    }
+    if (c.Oversized() && Normalize(k, k + 1))
+        InvalidateIndex();
+    return true;
+}
+
+void LineStore::SetChunks(size_t from, size_t to, Builder&& built) {
+    if (built.open_)
+        built.EndLine();
+    built.Flush();
+    std::vector<ChunkPtr>& fresh = built.chunks_;
+    const auto first = chunks_.begin() + static_cast<std::ptrdiff_t>(from);
+    chunks_.erase(first, chunks_.begin() + static_cast<std::ptrdiff_t>(to));
+    chunks_.insert(chunks_.begin() + static_cast<std::ptrdiff_t>(from),
+                   std::make_move_iterator(fresh.begin()), std::make_move_iterator(fresh.end()));
+    Normalize(from == 0 ? 0 : from - 1, from + fresh.size() + 1);
     InvalidateIndex();
 }
 
 bool LineStore::Normalize(size_t from, size_t to) {
     to = std::min(to, chunks_.size());
-    if (from >= to)
-        return false;
     bool changed = false;
-    // Drop the empty chunks of the range.
-    const auto first = chunks_.begin() + static_cast<std::ptrdiff_t>(from);
-    const auto last = chunks_.begin() + static_cast<std::ptrdiff_t>(to);
-    const auto kept =
-        std::remove_if(first, last, [](const ChunkPtr& c) { return c->lines.empty(); });
-    if (kept != last) {
-        to -= static_cast<size_t>(last - kept);
-        chunks_.erase(kept, last);
-        changed = true;
-    }
-    // Split the oversized ones.
     for (size_t k = from; k < to; ++k) {
-        if (chunks_[k]->lines.size() <= static_cast<size_t>(kMaxChunkLines))
+        if (chunks_[k]->Count() == 0) {
+            chunks_.erase(chunks_.begin() + static_cast<std::ptrdiff_t>(k));
+            --k;
+            --to;
+            changed = true;
+        } else if (chunks_[k]->Oversized()) {
+            Builder b;
+            b.AddLinesOf(*chunks_[k], 0, chunks_[k]->Count());
+            b.Flush();
+            chunks_.erase(chunks_.begin() + static_cast<std::ptrdiff_t>(k));
+            chunks_.insert(chunks_.begin() + static_cast<std::ptrdiff_t>(k),
+                           std::make_move_iterator(b.chunks_.begin()),
+                           std::make_move_iterator(b.chunks_.end()));
+            k += b.chunks_.size() - 1;
+            to += b.chunks_.size() - 1;
+            changed = true;
+        }
+    }
+    // Neighbours that fit into one chunk together, when one of them is small.
+    for (size_t k = from; k + 1 < to && k + 1 < chunks_.size(); ++k) {
+        const Chunk& a = *chunks_[k];
+        const Chunk& b = *chunks_[k + 1];
+        const bool small = std::min(a.Count(), b.Count()) < ChunkLines / 4 &&
+                           std::min(a.Bytes(), b.Bytes()) < ChunkBytes / 4;
+        if (!small || a.Count() + b.Count() > ChunkLines || a.Bytes() + b.Bytes() > ChunkBytes)
             continue;
-        Chunk& c = Mutable(k);
-        auto tail = std::make_shared<Chunk>();
-        const auto mid = c.lines.begin() + kChunkLines;
-        tail->lines.assign(std::make_move_iterator(mid), std::make_move_iterator(c.lines.end()));
-        c.lines.erase(mid, c.lines.end());
-        c.Recount();
-        tail->Recount();
-        chunks_.insert(chunks_.begin() + static_cast<std::ptrdiff_t>(k) + 1, std::move(tail));
-        ++to;
+        Builder m;
+        m.AddLinesOf(a, 0, a.Count());
+        m.AddLinesOf(b, 0, b.Count());
+        m.Flush();
+        if (m.chunks_.size() != 1)
+            continue;
+        chunks_[k] = std::move(m.chunks_.front());
+        chunks_.erase(chunks_.begin() + static_cast<std::ptrdiff_t>(k) + 1);
+        --to;
+        --k;
         changed = true;
     }
     // Rebuild when many edits left the chunks too fragmented.
     if (chunks_.size() > 64 &&
-        chunks_.size() > 4 * (static_cast<size_t>(count_) / kChunkLines + 1)) {
-        std::vector<QByteArray> all;
-        all.reserve(static_cast<size_t>(count_));
+        chunks_.size() > 4 * (static_cast<size_t>(count_) / ChunkLines +
+                              static_cast<size_t>(total_ / ChunkBytes) + 1)) {
+        Builder all;
         for (const ChunkPtr& c : chunks_)
-            all.insert(all.end(), c->lines.begin(), c->lines.end());
-        Rebuild(std::move(all));
+            all.AddLinesOf(*c, 0, c->Count());
+        all.Flush();
+        chunks_ = std::move(all.chunks_);
         changed = true;
     }
     return changed;
 }
 
 void LineStore::Replace(int index, int count, std::vector<QByteArray> lines) {
+    Builder b;
+    for (const QByteArray& l : lines)
+        b.AddLine(l);
+    Splice(index, count, std::move(b));
+}
+
+void LineStore::Splice(int index, int count, Builder&& lines) {
     index = std::clamp(index, 0, count_);
     count = std::clamp(count, 0, count_ - index);
-    if (count == 0 && lines.empty())
+    if (lines.open_)
+        lines.EndLine();
+    if (count == 0 && lines.count_ == 0)
         return;
     if (count == count_) {
-        Rebuild(std::move(lines));
+        lines.Flush();
+        chunks_ = std::move(lines.chunks_);
+        count_ = lines.count_;
+        total_ = lines.total_;
+        Normalize(0, chunks_.size());
+        InvalidateIndex();
         Changed(index);
         return;
     }
-    // The chunks changed in place, with their sizes before the change: unless the chunks
-    // themselves change, the index is brought up to date from these alone.
-    struct Touched {
-        size_t chunk;
-        int lines;
-        qint64 bytes;
-        int widest;
-    };
-    std::vector<Touched> touched;
-    auto touch = [&](size_t k) {
-        for (const Touched& t : touched)
-            if (t.chunk == k)
-                return;
-        const Chunk& c = *chunks_[k];
-        touched.push_back({k, static_cast<int>(c.lines.size()), c.bytes, c.widest});
-    };
-    bool structural = false;
-
-    // Remove `count` lines starting at `index`.
-    int remaining = count;
-    size_t k = 0;
-    int within = 0;
+    // A few lines: in place inside one chunk.
+    lines.Seal();
+    if (lines.chunks_.empty() && (!lines.cur_ || lines.cur_->Count() <= ChunkLines)) {
+        static const Chunk kNone;
+        const Chunk& c = lines.cur_ ? *lines.cur_ : kNone;
+        if (SpliceInChunk(index, count, QByteArrayView(c.text), c.ends.data(), c.ends.size(),
+                          c.widest)) {
+            Changed(index);
+            return;
+        }
+    }
+    // Otherwise the chunks from the first to the last one touched are built anew around the
+    // new lines.
+    const qint64 removed = LineStart(index + count) - LineStart(index);
+    size_t k0;
+    int within0;
     if (index < count_) {
-        k = ChunkOf(index, &within);
+        k0 = ChunkOf(index, &within0);
     } else {
-        k = chunks_.size() - 1;
-        within = static_cast<int>(chunks_[k]->lines.size());
+        k0 = chunks_.size() - 1;
+        within0 = chunks_[k0]->Count();
     }
-    const size_t insertChunk = k;
-    const int insertWithin = within;
-    while (remaining > 0 && k < chunks_.size()) {
-        const int size = static_cast<int>(chunks_[k]->lines.size());
-        const int take = std::min(remaining, size - within);
-        if (within == 0 && take == size && !(k == insertChunk && !lines.empty())) {
-            total_ -= chunks_[k]->bytes;
-            chunks_[k] = std::make_shared<Chunk>(); // emptied, dropped by Normalize
-            structural = true;
-        } else {
-            touch(k);
-            Chunk& c = Mutable(k);
-            auto b = c.lines.begin() + within;
-            for (auto it = b; it != b + take; ++it)
-                total_ -= it->size() + 2;
-            c.lines.erase(b, b + take);
-            c.Recount();
-        }
-        remaining -= take;
-        ++k;
-        within = 0;
+    size_t k1 = k0;
+    int after1 = within0;
+    if (count > 0) {
+        int w;
+        k1 = ChunkOf(index + count - 1, &w);
+        after1 = w + 1;
     }
-    size_t normalizeTo = std::max(k, insertChunk + 1);
-    count_ -= count;
-    if (!lines.empty()) {
-        touch(insertChunk);
-        Chunk& c = Mutable(insertChunk);
-        for (const QByteArray& l : lines)
-            total_ += l.size() + 2;
-        count_ += static_cast<int>(lines.size());
-        if (lines.size() > static_cast<size_t>(kMaxChunkLines)) {
-            // A big splice: cut the target chunk at the insertion point and put fresh chunks
-            // between its halves.
-            auto tail = std::make_shared<Chunk>();
-            const auto cut = c.lines.begin() + insertWithin;
-            tail->lines.assign(std::make_move_iterator(cut),
-                               std::make_move_iterator(c.lines.end()));
-            c.lines.erase(cut, c.lines.end());
-            c.Recount();
-            tail->Recount();
-            std::vector<ChunkPtr> fresh;
-            for (size_t i = 0; i < lines.size(); i += kChunkLines) {
-                auto n = std::make_shared<Chunk>();
-                const size_t end = std::min(lines.size(), i + kChunkLines);
-                n->lines.assign(
-                    std::make_move_iterator(lines.begin() + static_cast<std::ptrdiff_t>(i)),
-                    std::make_move_iterator(lines.begin() + static_cast<std::ptrdiff_t>(end)));
-                n->Recount();
-                fresh.push_back(std::move(n));
-            }
-            fresh.push_back(std::move(tail));
-            normalizeTo += fresh.size();
-            chunks_.insert(chunks_.begin() + static_cast<std::ptrdiff_t>(insertChunk) + 1,
-                           std::make_move_iterator(fresh.begin()),
-                           std::make_move_iterator(fresh.end()));
-            structural = true;
-        } else {
-            c.lines.insert(c.lines.begin() + insertWithin, std::make_move_iterator(lines.begin()),
-                           std::make_move_iterator(lines.end()));
-            c.Recount();
-        }
-    }
-    if (Normalize(insertChunk, normalizeTo))
-        structural = true;
-    if (structural) {
-        InvalidateIndex();
-    } else {
-        bool lowered = false;
-        for (const Touched& t : touched) {
-            const Chunk& c = *chunks_[t.chunk];
-            IndexAdd(t.chunk, static_cast<int>(c.lines.size()) - t.lines, c.bytes - t.bytes);
-            lowered = lowered || (t.widest == widest_ && c.widest < t.widest);
-        }
-        if (lowered) {
-            widestValid_ = false;
-        } else if (widestValid_) {
-            for (const Touched& t : touched)
-                widest_ = std::max(widest_, chunks_[t.chunk]->widest);
-        }
-    }
+    const int added = lines.count_;
+    const qint64 addedBytes = lines.total_;
+    Builder nb;
+    nb.AddLinesOf(*chunks_[k0], 0, within0);
+    nb.Append(std::move(lines));
+    nb.AddLinesOf(*chunks_[k1], after1, chunks_[k1]->Count());
+    count_ += added - count;
+    total_ += addedBytes - removed;
+    SetChunks(k0, k1 + 1, std::move(nb));
     Changed(index);
+}
+
+bool LineStore::TransformLines(int first, int last,
+                               const std::function<bool(int, LineView, QByteArray*)>& fn) {
+    first = std::max(first, 0);
+    last = std::min(last, count_ - 1);
+    if (first > last)
+        return false;
+    int within;
+    size_t k = ChunkOf(first, &within);
+    int index = first;
+    int changedFrom = -1;
+    bool structural = false;
+    QByteArray out;
+    for (; index <= last && k < chunks_.size(); ++k, within = 0) {
+        const ChunkPtr source = chunks_[k];
+        const Chunk& c = *source;
+        std::shared_ptr<Chunk> fresh;
+        qsizetype copied = 0; // bytes of c up to which fresh holds the lines
+        const auto catchUp = [&](int upTo) {
+            // The unchanged lines [.., upTo) of c, copied as they are.
+            const qsizetype until = c.Start(upTo);
+            const qint64 shift = fresh->text.size() - copied;
+            fresh->text.append(c.text.constData() + copied, until - copied);
+            for (int j = fresh->Count(); j < upTo; ++j)
+                fresh->ends.push_back(static_cast<quint32>(c.ends[static_cast<size_t>(j)] + shift));
+            copied = until;
+        };
+        for (int i = within; i < c.Count() && index <= last; ++i, ++index) {
+            out.clear();
+            if (!fn(index, c.Line(i), &out))
+                continue;
+            if (!fresh) {
+                fresh = std::make_shared<Chunk>();
+                fresh->text.reserve(c.Bytes() + out.size() + 64);
+                fresh->ends.reserve(c.ends.size());
+                if (changedFrom < 0)
+                    changedFrom = index;
+            }
+            catchUp(i);
+            fresh->text.append(out).append(kBreak, 2);
+            fresh->ends.push_back(static_cast<quint32>(fresh->text.size()));
+            copied = c.ends[static_cast<size_t>(i)];
+        }
+        if (!fresh)
+            continue;
+        catchUp(c.Count());
+        fresh->RecountWidest();
+        const qint64 delta = fresh->Bytes() - c.Bytes();
+        total_ += delta;
+        IndexAdd(k, 0, delta);
+        structural = structural || fresh->Oversized();
+        chunks_[k] = std::move(fresh);
+    }
+    if (changedFrom < 0)
+        return false;
+    widestValid_ = false;
+    if (structural && Normalize(0, chunks_.size()))
+        InvalidateIndex();
+    Changed(changedFrom);
+    return true;
+}
+
+void LineStore::CopyTextForm(qint64 from, qint64 to, Builder& out, size_t* chunk,
+                             qint64* chunkStart) const {
+    size_t k = *chunk;
+    qint64 cs = *chunkStart;
+    while (k < chunks_.size() && cs + chunks_[k]->Bytes() <= from) {
+        cs += chunks_[k]->Bytes();
+        ++k;
+    }
+    while (from < to && k < chunks_.size()) {
+        const Chunk& c = *chunks_[k];
+        const qint64 ce = cs + c.Bytes();
+        if (from == cs && to >= ce && !out.open_ && !out.pendingCr_) {
+            out.AddChunk(chunks_[k]);
+        } else {
+            const qint64 until = std::min(to, ce);
+            const qsizetype stop = static_cast<qsizetype>(until - cs);
+            qsizetype off = static_cast<qsizetype>(from - cs);
+            int i = c.LineAt(off);
+            while (off < stop) {
+                const qsizetype lineEnd = c.ends[static_cast<size_t>(i)];
+                const qsizetype bodyEnd = lineEnd - 2;
+                const qsizetype segEnd = std::min(stop, lineEnd);
+                if (off < bodyEnd)
+                    out.AddToLine(
+                        QByteArrayView(c.text.constData() + off, std::min(segEnd, bodyEnd) - off));
+                if (segEnd > bodyEnd) {
+                    if (off <= bodyEnd && segEnd == lineEnd) {
+                        out.EndLine();
+                    } else {
+                        const qsizetype b = std::max(off, bodyEnd);
+                        out.AddText(QByteArrayView(c.text.constData() + b, segEnd - b));
+                    }
+                }
+                off = segEnd;
+                if (off == lineEnd)
+                    ++i;
+            }
+            from = until;
+            if (until < ce)
+                break; // the rest of this chunk comes later
+        }
+        from = ce;
+        cs = ce;
+        ++k;
+    }
+    *chunk = k;
+    *chunkStart = cs;
+}
+
+bool LineStore::ReplaceInLines(const std::vector<qint64>& starts, qint64 length,
+                               QByteArrayView with, const std::function<qint64(qint64)>& progress,
+                               qint64* next, std::vector<ChunkPtr>* result,
+                               qint64* resultBytes) const {
+    const qint64 delta = with.size() - length;
+    std::vector<ChunkPtr> out;
+    out.reserve(chunks_.size());
+    qint64 bytes = 0;
+    size_t h = 0;
+    qint64 cs = 0;
+    for (const ChunkPtr& source : chunks_) {
+        const Chunk& c = *source;
+        const qint64 ce = cs + c.Bytes();
+        if (h == starts.size() || starts[h] >= ce) {
+            out.push_back(source);
+            bytes += c.Bytes();
+            cs = ce;
+            continue;
+        }
+        auto fresh = std::make_shared<Chunk>();
+        size_t hitsHere = h;
+        while (hitsHere < starts.size() && starts[hitsHere] < ce)
+            ++hitsHere;
+        fresh->text.resize(c.Bytes() + static_cast<qint64>(hitsHere - h) * delta);
+        fresh->ends.resize(c.ends.size());
+        char* dst = fresh->text.data();
+        const char* src = c.text.constData();
+        qsizetype copied = 0; // bytes of c written so far
+        qint64 shift = 0;
+        int widest = 0;
+        for (size_t i = 0; i < c.ends.size(); ++i) {
+            const qsizetype lineEnd = c.ends[i];
+            while (h < hitsHere && starts[h] - cs < lineEnd) {
+                const qsizetype at = static_cast<qsizetype>(starts[h] - cs);
+                // A hit that reaches into the line break changes the lines themselves.
+                if (at < copied || at + length > lineEnd - 2)
+                    return false;
+                std::memcpy(dst, src + copied, static_cast<size_t>(at - copied));
+                dst += at - copied;
+                std::memcpy(dst, with.data(), static_cast<size_t>(with.size()));
+                dst += with.size();
+                copied = static_cast<qsizetype>(at + length);
+                shift += delta;
+                if (static_cast<qint64>(h) == *next)
+                    *next = progress(*next);
+                ++h;
+            }
+            fresh->ends[i] = static_cast<quint32>(lineEnd + shift);
+            widest = std::max(widest,
+                              static_cast<int>(fresh->ends[i] - (i ? fresh->ends[i - 1] : 0) - 2));
+        }
+        std::memcpy(dst, src + copied, static_cast<size_t>(c.Bytes() - copied));
+        fresh->widest = widest;
+        bytes += fresh->Bytes();
+        out.push_back(std::move(fresh));
+        cs = ce;
+    }
+    *result = std::move(out);
+    *resultBytes = bytes;
+    return true;
+}
+
+void LineStore::ReplaceSpans(const std::vector<qint64>& starts, qint64 length, QByteArrayView with,
+                             const std::function<qint64(qint64)>& progress) {
+    if (starts.empty())
+        return;
+    const int firstLine = std::max(LineAtOffset(starts.front()), 0);
+    // Hits inside lines and a replacement without breaks leave every line where it is: each
+    // chunk with a hit is rewritten on its own.
+    std::vector<ChunkPtr> rewritten;
+    qint64 bytes = 0;
+    // The next hit to report (the fast way may give up after reporting some).
+    qint64 next = progress ? 0 : -1;
+    if (!with.contains('\r') && !with.contains('\n') &&
+        ReplaceInLines(starts, length, with, progress, &next, &rewritten, &bytes)) {
+        chunks_ = std::move(rewritten);
+        total_ = bytes;
+    } else {
+        Builder out;
+        size_t chunk = 0;
+        qint64 chunkStart = 0, pos = 0;
+        for (size_t k = 0; k < starts.size(); ++k) {
+            const qint64 s = starts[k];
+            CopyTextForm(pos, s, out, &chunk, &chunkStart);
+            out.AddText(with);
+            pos = s + length;
+            if (static_cast<qint64>(k) == next)
+                next = progress(next);
+        }
+        CopyTextForm(pos, total_, out, &chunk, &chunkStart);
+        out.Finish();
+        if (out.Count() == 0)
+            out.EndLine(); // an empty text is one empty line
+        out.Flush();
+        chunks_ = std::move(out.chunks_);
+        count_ = out.count_;
+        total_ = out.total_;
+    }
+    Normalize(0, chunks_.size());
+    InvalidateIndex();
+    Changed(std::min(firstLine, std::max(count_ - 1, 0)));
 }
 
 QByteArray LineStore::Text() const {
     QByteArray out;
     out.reserve(total_);
     for (const ChunkPtr& c : chunks_)
-        for (const QByteArray& l : c->lines) {
-            out.append(l);
-            out.append("\r\n", 2);
-        }
+        out.append(c->text);
     return out;
 }
 
@@ -512,8 +867,12 @@ QByteArray LineStore::NormalizeBreaks(const QByteArray& text) {
     return out;
 }
 
-void LineStore::SetText(const QByteArray& text) {
-    Replace(0, count_, SplitText(text));
+void LineStore::SetText(QByteArrayView text) {
+    const qsizetype nul = text.indexOf('\0');
+    Builder b;
+    b.AddText(nul < 0 ? text : text.first(nul));
+    b.Finish();
+    Splice(0, count_, std::move(b));
 }
 
 qint64 LineStore::LineStart(int index) const {
@@ -524,17 +883,7 @@ qint64 LineStore::LineStart(int index) const {
     int within;
     qint64 off;
     const size_t k = ChunkOf(index, &within, &off);
-    const Chunk& c = *chunks_[k];
-    // Sum from the nearer end of the chunk.
-    if (within <= static_cast<int>(c.lines.size()) / 2) {
-        for (int i = 0; i < within; ++i)
-            off += c.lines[static_cast<size_t>(i)].size() + 2;
-    } else {
-        off += c.bytes;
-        for (int i = static_cast<int>(c.lines.size()) - 1; i >= within; --i)
-            off -= c.lines[static_cast<size_t>(i)].size() + 2;
-    }
-    return off;
+    return off + chunks_[k]->Start(within);
 }
 
 int LineStore::LineAtOffset(qint64 offset) const {
@@ -545,13 +894,7 @@ int LineStore::LineAtOffset(qint64 offset) const {
     const size_t k = ChunkAtOffset(offset, &line, &start);
     if (k >= chunks_.size())
         return -1;
-    for (const QByteArray& l : chunks_[k]->lines) {
-        start += l.size() + 2;
-        if (offset < start)
-            return line;
-        ++line;
-    }
-    return -1;
+    return line + chunks_[k]->LineAt(static_cast<qsizetype>(offset - start));
 }
 
 int LineStore::WidestLine() const {
@@ -564,42 +907,46 @@ int LineStore::WidestLine() const {
     return widest_;
 }
 
-bool LineStore::ParseFileBytes(const QByteArray& bytes, std::vector<QByteArray>* lines,
-                               BreakStyle* style) {
-    if (bytes.contains('\0'))
-        return false;
-    *style = (bytes.contains('\n') && !bytes.contains('\r')) ? BreakStyle::Lf : BreakStyle::CrLf;
-    *lines = SplitText(bytes);
-    return true;
+QByteArrayView LineStore::PieceAt(qint64 offset, qint64* pieceStart) const {
+    if (offset < 0 || offset >= total_) {
+        *pieceStart = total_;
+        return QByteArrayView();
+    }
+    int lines;
+    const size_t k = ChunkAtOffset(offset, &lines, pieceStart);
+    return QByteArrayView(chunks_[k]->text);
 }
 
 bool LineStore::LoadFromFile(const QString& fileName, QString* error) {
     QFile f(fileName);
-    if (!f.open(QIODevice::ReadOnly)) {
+    const auto fail = [error](const QString& why) {
         if (error)
-            *error = f.errorString();
+            *error = why;
         return false;
+    };
+    if (!f.open(QIODevice::ReadOnly))
+        return fail(f.errorString());
+    if (f.size() > INT_MAX / 2)
+        return fail(QStringLiteral("Filen är för stor."));
+    Builder b;
+    const std::unique_ptr<char[]> buffer(new char[kReadBlock]);
+    bool cr = false, lf = false;
+    for (;;) {
+        const qint64 n = f.read(buffer.get(), kReadBlock);
+        if (n < 0 || f.error() != QFileDevice::NoError)
+            return fail(f.errorString());
+        if (n == 0)
+            break;
+        const size_t size = static_cast<size_t>(n);
+        if (std::memchr(buffer.get(), '\0', size))
+            return fail(QStringLiteral("Filen innehåller NUL-tecken och kan inte visas som text."));
+        cr = cr || std::memchr(buffer.get(), '\r', size);
+        lf = lf || std::memchr(buffer.get(), '\n', size);
+        b.AddText(QByteArrayView(buffer.get(), n));
     }
-    if (f.size() > INT_MAX / 2) {
-        if (error)
-            *error = QStringLiteral("Filen är för stor.");
-        return false;
-    }
-    const QByteArray bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError) {
-        if (error)
-            *error = f.errorString();
-        return false;
-    }
-    std::vector<QByteArray> lines;
-    BreakStyle style;
-    if (!ParseFileBytes(bytes, &lines, &style)) {
-        if (error)
-            *error = QStringLiteral("Filen innehåller NUL-tecken och kan inte visas som text.");
-        return false;
-    }
-    style_ = style;
-    Replace(0, count_, std::move(lines));
+    b.Finish();
+    style_ = (lf && !cr) ? BreakStyle::Lf : BreakStyle::CrLf;
+    Splice(0, count_, std::move(b));
     return true;
 }
 
@@ -610,22 +957,31 @@ bool LineStore::SaveToFile(const QString& fileName, QString* error) const {
             *error = f.errorString();
         return false;
     }
-    const QByteArray brk = style_ == BreakStyle::Lf ? QByteArray("\n") : QByteArray("\r\n");
-    QByteArray buffer;
-    buffer.reserve(1 << 20);
-    for (const ChunkPtr& c : chunks_) {
-        for (const QByteArray& l : c->lines) {
-            buffer.append(l);
-            buffer.append(brk);
-        }
-        if (buffer.size() >= (1 << 20)) {
-            if (f.write(buffer) != buffer.size())
+    bool written = true;
+    if (style_ == BreakStyle::CrLf) {
+        // The chunks hold the text form: written as they are.
+        for (const ChunkPtr& c : chunks_)
+            if (f.write(c->text) != c->Bytes()) {
+                written = false;
                 break;
+            }
+    } else {
+        QByteArray buffer;
+        for (const ChunkPtr& c : chunks_) {
             buffer.clear();
+            buffer.reserve(c->Bytes());
+            for (int i = 0; i < c->Count(); ++i) {
+                const QByteArrayView line = c->Line(i);
+                buffer.append(line.data(), line.size()).append('\n');
+            }
+            if (f.write(buffer) != buffer.size()) {
+                written = false;
+                break;
+            }
         }
     }
-    if (!buffer.isEmpty())
-        f.write(buffer);
+    if (!written)
+        f.cancelWriting();
     if (!f.commit()) {
         if (error)
             *error = f.errorString();
@@ -663,8 +1019,7 @@ void LineStore::Swap(LineStore& other) {
     other.Changed(0);
 }
 
-void LineStore::ForEach(int first, int last,
-                        const std::function<void(int, const QByteArray&)>& fn) const {
+void LineStore::ForEach(int first, int last, const std::function<void(int, LineView)>& fn) const {
     first = std::max(first, 0);
     last = std::min(last, count_ - 1);
     if (first > last)
@@ -674,8 +1029,8 @@ void LineStore::ForEach(int first, int last,
     int index = first;
     while (index <= last && k < chunks_.size()) {
         const Chunk& c = *chunks_[k];
-        for (size_t i = static_cast<size_t>(within); i < c.lines.size() && index <= last; ++i)
-            fn(index++, c.lines[i]);
+        for (int i = within; i < c.Count() && index <= last; ++i)
+            fn(index++, c.Line(i));
         ++k;
         within = 0;
     }

@@ -1,13 +1,14 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QtGlobal>
 
 class LineStore;
 
 // Reads the text form of a line store (every line followed by CR LF) forwards from an offset,
-// line by line, without building the whole text. Placing the reader costs one offset lookup;
-// reading on costs only the bytes read.
+// a chunk of the store at a time, without building the whole text. Placing the reader costs
+// one offset lookup; reading on costs the bytes read and one lookup per chunk.
 class TTextFormReader {
 public:
     // Places the reader at an offset (clamped to 0 .. the text length).
@@ -33,6 +34,6 @@ private:
     const LineStore& lines_;
     qint64 total_;
     qint64 offset_ = 0;
-    qint64 lineStart_ = 0; // offset of line_'s first character
-    int line_ = 0;
+    QByteArrayView piece_; // the chunk being read
+    qint64 pieceStart_ = 0;
 };

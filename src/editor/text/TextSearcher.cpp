@@ -43,11 +43,80 @@ TTextSearcher::TTextSearcher(const LineStore& lines, const QByteArray& pattern, 
         pattern_ = Cp1252::LowerCase(pattern_);
 }
 
+// The case matches: memmem runs over each chunk of the store as it is; only the candidates
+// that begin near a chunk's end and reach into the next are looked for in a copy.
+template <typename OnHit> qint64 TTextSearcher::ScanInPlace(qint64 from, OnHit&& onHit) const {
+    const qint64 m = pattern_.size();
+    const qint64 total = lines_.TextLength();
+    if (m == 0 || from < 0 || from + m > total)
+        return 0;
+    const char* pat = pattern_.constData();
+    qint64 pieceStart = 0;
+    QByteArrayView piece = lines_.PieceAt(from, &pieceStart);
+    const auto byteAt = [&](qint64 offset) {
+        if (offset >= pieceStart && offset < pieceStart + piece.size())
+            return piece[offset - pieceStart];
+        qint64 start = 0;
+        const QByteArrayView other = lines_.PieceAt(offset, &start);
+        return other.isEmpty() ? '\0' : other[offset - start];
+    };
+    const auto standsAlone = [&](qint64 s) {
+        return !wholeWord_ || !((s > 0 && WordChars::IsWordChar(byteAt(s - 1))) ||
+                                (s + m < total && WordChars::IsWordChar(byteAt(s + m))));
+    };
+    // Looks for hits that begin in [pos, limit) of `hay` (whose first byte is at `hayStart`);
+    // false when onHit asked to stop.
+    qint64 reported = 0;
+    qint64 pos = from;
+    const auto scan = [&](const char* hay, qint64 hayStart, qint64 hayEnd, qint64 limit) {
+        while (pos < limit && pos + m <= hayEnd) {
+            const char* base = hay + (pos - hayStart);
+            const size_t span = static_cast<size_t>(std::min(hayEnd, limit + m - 1) - pos);
+            const void* hit = m == 1 ? std::memchr(base, pat[0], span)
+                                     : memmem(base, span, pat, static_cast<size_t>(m));
+            if (!hit) {
+                pos = std::max(pos, std::min(limit, hayEnd - m + 1));
+                return true;
+            }
+            const qint64 s = pos + (static_cast<const char*>(hit) - base);
+            if (!standsAlone(s)) {
+                pos = s + 1; // an overlapping later candidate may still stand alone
+                continue;
+            }
+            ++reported;
+            if (!onHit(s))
+                return false;
+            pos = s + m;
+        }
+        return true;
+    };
+    QByteArray seam;
+    while (pos + m <= total) {
+        if (pos < pieceStart || pos >= pieceStart + piece.size())
+            piece = lines_.PieceAt(pos, &pieceStart);
+        const qint64 pieceEnd = pieceStart + piece.size();
+        if (!scan(piece.data(), pieceStart, pieceEnd, pieceEnd))
+            return reported;
+        if (pos >= pieceEnd || pos + m > total)
+            continue;
+        // Candidates that begin in this chunk and end in a later one.
+        const qint64 seamEnd = std::min(total, pieceEnd + m - 1);
+        seam = TTextFormReader::Slice(lines_, pos, seamEnd);
+        const qint64 seamStart = pos;
+        if (!scan(seam.constData(), seamStart, seamEnd, pieceEnd))
+            return reported;
+        pos = std::max(pos, pieceEnd);
+    }
+    return reported;
+}
+
 // Reads the text in windows [winStart, winEnd) of the raw bytes (and their folded copy when
 // the case does not matter). A window holds one byte before the first candidate (for the word
 // test) and one after the last (a candidate at limit ends before winEnd - 1), so the next window
 // carries over only the last m + 1 bytes.
 template <typename OnHit> qint64 TTextSearcher::Scan(qint64 from, OnHit&& onHit) const {
+    if (matchCase_)
+        return ScanInPlace(from, std::forward<OnHit>(onHit));
     const qint64 m = pattern_.size();
     const qint64 total = lines_.TextLength();
     if (m == 0 || from < 0 || from + m > total)

@@ -15,9 +15,9 @@ constexpr quint8 FromStart = 4; // find from the start of the text instead of th
 } // namespace SearchFlags
 
 // Finds a string in the text form of a line store (every line followed by CR LF, so a search
-// string may hold line breaks). The text is read in blocks of a few ten kilobytes from the
-// first offset asked for, and only as far as the search needs: a search that meets a hit
-// early reads and folds little of a big text.
+// string may hold line breaks). A search that matches the case runs over the store's chunks in
+// place; one that does not reads the text in blocks of a few ten kilobytes and folds them. Both
+// read from the first offset asked for and only as far as the search needs.
 class TTextSearcher {
 public:
     // Flags: SearchFlags::WholeWord and SearchFlags::MatchCase (FromStart is the caller's).
@@ -38,6 +38,7 @@ public:
 
 private:
     template <typename OnHit> qint64 Scan(qint64 from, OnHit&& onHit) const;
+    template <typename OnHit> qint64 ScanInPlace(qint64 from, OnHit&& onHit) const;
 
     const LineStore& lines_;
     QByteArray pattern_; // folded unless the case matches

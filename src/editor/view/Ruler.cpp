@@ -6,6 +6,7 @@
 #include <QActionGroup>
 #include <QContextMenuEvent>
 #include <QCursor>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImage>
 #include <QMenu>
@@ -42,6 +43,9 @@ QCursor NorthEastArrow() {
     return QCursor(pixmap, 11, 0);
 }
 
+// The created width; the ruler widens for longer numbers.
+constexpr int kMinWidth = 33;
+
 QColor Rgb(TColor rgb) {
     return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
 }
@@ -49,8 +53,8 @@ QColor Rgb(TColor rgb) {
 } // namespace
 
 TRuler::TRuler(QWidget* parent) : QWidget(parent) {
-    setFixedWidth(33);
-    resize(33, 480);
+    setFixedWidth(kMinWidth);
+    resize(kMinWidth, 480);
     font_ = QFont(QStringLiteral("Arial Narrow"), 10);
     font_.setBold(true);
     setCursor(NorthEastArrow());
@@ -114,6 +118,7 @@ void TRuler::SetUseEditorFont(bool value) {
     if (value == useEditorFont_)
         return;
     useEditorFont_ = value;
+    FitWidth();
     update();
 }
 
@@ -121,6 +126,7 @@ void TRuler::SetTextEditorEx(TTextEditorEx* editor) {
     if (editor == editor_)
         return;
     editor_ = editor;
+    FitWidth();
     update();
 }
 
@@ -142,6 +148,7 @@ void TRuler::SetLineNumberEvery(int value) {
 
 void TRuler::SetFont(const QFont& font) {
     font_ = font;
+    FitWidth();
     update();
 }
 
@@ -164,12 +171,53 @@ void TRuler::Assign(const TRuler& source) {
     showLineNumbers_ = source.showLineNumbers_;
     lineNumberEvery_ = source.lineNumberEvery_;
     UpdateNumberColor();
+    FitWidth();
     repaint();
 }
 
 void TRuler::RepaintNumbers() {
+    FitWidth();
     if (showLineNumbers_ && editor_)
         update();
+}
+
+int TRuler::FittingWidth() const {
+    if (!editor_)
+        return kMinWidth;
+    const int lineHeight = LineHeight();
+    const qint64 largest =
+        static_cast<qint64>(editor_->Lines.Count()) + (lineHeight > 0 ? height() / lineHeight : 0);
+    const int digits = static_cast<int>(QString::number(largest).size());
+    const QFont font = NumberFont();
+    if (digits == fitDigits_ && font == fitFont_)
+        return fitWidth_;
+    const QFontMetrics fm(font);
+    int digitWidth = 0;
+    for (char d = '0'; d <= '9'; ++d)
+        digitWidth = std::max(digitWidth, fm.horizontalAdvance(QLatin1Char(d)));
+    const int text = digits * digitWidth;
+    // Numbers stand at x = width - text width - width / 4; two pixels stay free on their left.
+    int w = kMinWidth;
+    while (w - w / 4 - text < 2)
+        ++w;
+    fitDigits_ = digits;
+    fitFont_ = font;
+    fitWidth_ = w;
+    return w;
+}
+
+void TRuler::FitWidth() {
+    const int w = FittingWidth();
+    if (w == width())
+        return;
+    setFixedWidth(w);
+    if (editor_ && editor_->Ruler() == this)
+        editor_->PlaceRuler();
+}
+
+void TRuler::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    FitWidth();
 }
 
 // --- painting --------------------------------------------------------------------------------
@@ -211,7 +259,7 @@ int TRuler::TopLine() const {
 QFont TRuler::NumberFont() const {
     if (!useEditorFont_ || !editor_)
         return font_;
-    QFont f = editor_->EditorFont;
+    QFont f = editor_->DrawingFont();
     f.setBold(true);
     return f;
 }

@@ -70,6 +70,12 @@ public:
     // RulerFastMode is on).
     virtual void RepaintNumbers();
 
+    // The width at which the largest number the ruler can show (the row below the editor's
+    // last line, the ruler's height further down) stands whole; 33 pixels at the least.
+    int FittingWidth() const;
+    // Takes the fitting width; the editor calls it when its line count or font changes.
+    void FitWidth();
+
     // The numbers a ruler of `height` pixels shows over rows of `lineHeight` pixels whose top
     // row holds the 0-based line `topLine`. Fast mode gives only the first and the last row.
     static std::vector<TRulerLabel> VisibleLabels(int height, int lineHeight, int topLine,
@@ -90,8 +96,9 @@ public:
     void ApplyScheme(int tag);
 
 protected:
-    QSize sizeHint() const override { return QSize(33, 480); }
+    QSize sizeHint() const override { return QSize(width(), 480); }
     void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
 
@@ -112,6 +119,10 @@ private:
     int lineNumberEvery_ = 1;
     QFont font_;
     TColor numberColor_ = clBlack;
+    // FittingWidth's last answer and what it depended on.
+    mutable int fitDigits_ = -1;
+    mutable QFont fitFont_;
+    mutable int fitWidth_ = 0;
 
     QMenu* menu_ = nullptr;
     QAction* showNumbersItem_ = nullptr;

@@ -1,6 +1,7 @@
 #include "editor/view/TextEditorEx.h"
 
 #include "editor/colouring/FormattingProcessor.h"
+#include "editor/view/FixedPitchFont.h"
 #include "editor/view/InteractiveListMenu.h"
 #include "editor/view/Ruler.h"
 #include "platform/SilentAbort.h"
@@ -123,8 +124,18 @@ void TTextEditorEx::SetColor(TColor color) {
     RepaintAll();
 }
 
+const QFont& TTextEditorEx::DrawingFont() const {
+    if (!drawingFontValid_ || !(drawingFontOf_ == EditorFont) ||
+        drawingFontOf_.pointSize() != EditorFont.pointSize()) {
+        drawingFont_ = FixedPitchFont(EditorFont);
+        drawingFontOf_ = EditorFont;
+        drawingFontValid_ = true;
+    }
+    return drawingFont_;
+}
+
 void TTextEditorEx::UpdateMetrics() {
-    const QFontMetrics fm(EditorFont);
+    const QFontMetrics fm(DrawingFont());
     // A cell is never smaller than one pixel, whatever the spacing says.
     charWidth_ = std::max(1, fm.horizontalAdvance(QLatin1Char('M')) + textXSpace_);
     lineHeight_ = std::max(1, fm.height() + textYSpace_);
@@ -132,7 +143,7 @@ void TTextEditorEx::UpdateMetrics() {
 }
 
 void TTextEditorEx::UpdateFont() {
-    setFont(EditorFont);
+    setFont(DrawingFont());
     UpdateMetrics();
     UpdateCaret();
     if (ruler_)

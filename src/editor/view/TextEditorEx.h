@@ -68,8 +68,11 @@ public:
     void SetRuler(TRuler* ruler);
     TTextEditorExPrintingSettings PrintingSettings;
 
-    // The editor's font; after changing it call UpdateFont.
+    // The editor's font as named; after changing it call UpdateFont.
     QFont EditorFont;
+    // The face the cells are measured and drawn in: EditorFont, or a fixed-pitch face of its
+    // size and style when the system lacks the named family.
+    const QFont& DrawingFont() const;
     TColor FontColor = clWindowText;
     // The control's background colour (follows Settings()->BkColor()).
     TColor Color() const { return color_; }
@@ -182,8 +185,9 @@ public:
     void KeyDown(int& key, Qt::KeyboardModifiers shift);
     void KeyPress(char& key, Qt::KeyboardModifiers shift);
     void KeyUp(int& key, Qt::KeyboardModifiers shift);
-    // Typed text from a key or an input method: each character through the codec; text
-    // with a character that Windows-1252 cannot hold only beeps.
+    // Typed text from a key or an input method: each character through the codec; CR, LF and
+    // CR LF are the Enter key. Text with a character that Windows-1252 cannot hold or another
+    // control character only beeps.
     void TypeText(const QString& text, Qt::KeyboardModifiers shift);
     // The Insert key: overwrite mode on or off, then OnCaretModeChange.
     void ToggleOverwriteMode();
@@ -221,12 +225,16 @@ public:
 
     // --- printing and XHTML export ------------------------------------------------------
     // Prints the whole text as one job on Printer() (or on `printer`): fixed cells in the
-    // processor's colours, the header and footer of PrintingSettings on every page.
+    // processor's colours, a row for every line, the header and footer of PrintingSettings on
+    // every page. Margins that leave less than one row throw EKelvoraError "EPrintArea" with
+    // the sentence to show, before the job starts.
     void Print(const QString& FileName, const QString& TitleTemplate);
     void Print(const QString& FileName, const QString& TitleTemplate, QPrinter& printer);
-    // The coloured text as XHTML: a whole document saved to FileName, or only the <pre>
-    // block put on the clipboard (FileName unused). Throws EKelvoraError when the file
-    // cannot be written; the old file then stays as it was.
+    // The coloured text as XHTML: a whole document in Windows-1252 (so declared) saved to
+    // FileName, or only the <pre> block put on the clipboard (FileName unused). Every text is
+    // escaped for XML and a control character XML forbids is written as its visible picture.
+    // A file that cannot be written throws EKelvoraError "EFCreateError" with the sentence to
+    // show; no part of the new file is left and the old file stays as it was.
     void ExportXHTML(const QString& Title, const QString& HeaderHTML, bool FullDocument,
                      const QString& FileName, const QString& FooterHTML);
     // "#RRGGBB" of a colour's red, green and blue bytes.
@@ -267,7 +275,10 @@ private:
     void UpdateCells(int line, int column, int count);
     // The Tab key: each space of an indent step through KeyPress, the owner's hook included.
     void TabKey(Qt::KeyboardModifiers shift);
+    void AutoPopupAfterTyping(int key);
     void AutoPopupAfterSpace();
+    // The character typed since the last key-up; 0 for none.
+    char typedBeforeKeyUp_ = 0;
     void CreateListMenu();
     void PopupListMenu();
     void HandleMouseMove(const QPoint& pt, Qt::KeyboardModifiers shift);
@@ -294,6 +305,9 @@ private:
     int charWidth_ = 8;
     int lineHeight_ = 16;
     int charAscent_ = 12;
+    mutable QFont drawingFont_;
+    mutable QFont drawingFontOf_; // the EditorFont drawingFont_ was matched for
+    mutable bool drawingFontValid_ = false;
     bool caretCreated_ = false;
     int caretHide_ = 0;
     bool caretBlinkOn_ = true;

@@ -22,14 +22,26 @@ void TTextEditorEx::keyPressEvent(QKeyEvent* e) {
     e->accept();
     const Qt::KeyboardModifiers mods = e->modifiers();
     ShiftHeld = mods.testFlag(Qt::ShiftModifier);
-    int key = KeyCode::FromQt(e->key());
+    const int code = KeyCode::FromQt(e->key());
+    int key = code;
     if (key != 0)
         RunCommand([&] { KeyDown(key, mods); });
     // Alt without Ctrl makes menu accelerators, not text (Ctrl+Alt is AltGr).
     const bool alt = mods.testFlag(Qt::AltModifier), ctrl = mods.testFlag(Qt::ControlModifier);
     const QString text = e->text();
-    if (!text.isEmpty() && !(alt && !ctrl))
-        RunCommand([&] { TypeText(text, mods); });
+    if (text.isEmpty() || (alt && !ctrl))
+        return;
+    // The text of an editing key is its own control character, already handled as the key:
+    // the owner's hook sees it, the text does not get it.
+    if (code == KeyCode::Enter || code == KeyCode::Tab || code == KeyCode::Backspace ||
+        code == KeyCode::Escape || code == KeyCode::Delete) {
+        if (OnKeyPress && text.size() == 1 && text[0].unicode() < 128) {
+            char own = static_cast<char>(text[0].unicode());
+            RunCommand([&] { OnKeyPress(this, own); });
+        }
+        return;
+    }
+    RunCommand([&] { TypeText(text, mods); });
 }
 
 void TTextEditorEx::keyReleaseEvent(QKeyEvent* e) {
@@ -50,7 +62,11 @@ void TTextEditorEx::inputMethodEvent(QInputMethodEvent* e) {
     const QString text = e->commitString();
     if (!text.isEmpty()) {
         ShiftHeld = false;
-        RunCommand([&] { TypeText(text, Qt::NoModifier); });
+        RunCommand([&] {
+            TypeText(text, Qt::NoModifier);
+            // No key is released for committed text.
+            AutoPopupAfterTyping(0);
+        });
     }
 }
 
@@ -61,7 +77,7 @@ QVariant TTextEditorEx::inputMethodQuery(Qt::InputMethodQuery query) const {
     case Qt::ImCursorRectangle:
         return CaretRect();
     case Qt::ImFont:
-        return EditorFont;
+        return DrawingFont();
     case Qt::ImCursorPosition:
     case Qt::ImAnchorPosition:
         return Caret.X;
@@ -73,17 +89,31 @@ QVariant TTextEditorEx::inputMethodQuery(Qt::InputMethodQuery query) const {
 }
 
 void TTextEditorEx::TypeText(const QString& text, Qt::KeyboardModifiers shift) {
+    const auto isControl = [](char b) { return static_cast<unsigned char>(b) < 32 || b == 127; };
+    // Ctrl alone makes commands; its control characters (Ctrl+J is a line feed) type nothing.
+    if (shift.testFlag(Qt::ControlModifier) && !shift.testFlag(Qt::AltModifier)) {
+        if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 32; }))
+            return;
+    }
     QByteArray bytes;
     for (QChar c : text) {
         char b;
-        if (!Cp1252::FromUnicode(c.unicode(), &b)) {
+        // A line break is Enter; no other control character belongs in a line.
+        if (!Cp1252::FromUnicode(c.unicode(), &b) || (isControl(b) && b != '\r' && b != '\n')) {
             QApplication::beep();
             return;
         }
         bytes.append(b);
     }
-    for (char b : bytes) {
-        char key = b;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        char key = bytes[i];
+        if (key == '\n' && i > 0 && bytes[i - 1] == '\r')
+            continue;
+        if (key == '\r' || key == '\n') {
+            int enter = KeyCode::Enter;
+            KeyDown(enter, shift);
+            continue;
+        }
         KeyPress(key, shift);
     }
 }
@@ -102,10 +132,15 @@ void TTextEditorEx::KeyDown(int& key, Qt::KeyboardModifiers shift) {
         return;
     }
     TInteractiveListMenu* list = ListMenu();
+    // A list that offers nothing takes no keys: Enter then breaks the line.
+    if (list && list->isVisible() && list->Filtered().isEmpty())
+        HideListMenu();
     const bool listVisible = list && list->isVisible();
     if (listVisible) {
         switch (key) {
         case KeyCode::Backspace:
+            list->SendKey(key);
+            break;
         case KeyCode::Enter:
         case KeyCode::Escape:
         case KeyCode::PageUp:
@@ -115,9 +150,7 @@ void TTextEditorEx::KeyDown(int& key, Qt::KeyboardModifiers shift) {
         case KeyCode::Up:
         case KeyCode::Down:
             list->SendKey(key);
-            if (key != KeyCode::Backspace)
-                return;
-            break;
+            return;
         default:
             break;
         }
@@ -194,23 +227,38 @@ void TTextEditorEx::KeyPress(char& key, Qt::KeyboardModifiers shift) {
     // Characters made with Ctrl alone are commands; Ctrl+Alt (AltGr) types.
     if (shift.testFlag(Qt::ControlModifier) && !shift.testFlag(Qt::AltModifier))
         return;
-    // The completion list narrows to what is typed into the text.
-    if (TypeChar(key) && ListMenu() && ListMenu()->isVisible())
-        ListMenu()->TypeChar(Cp1252::ToUnicode(static_cast<unsigned char>(key)));
+    if (!TypeChar(key))
+        return;
+    typedBeforeKeyUp_ = key;
+    // The completion list narrows to the word typed into the text; a character that no entry
+    // continues ends the word and the list.
+    TInteractiveListMenu* list = ListMenu();
+    if (list && list->isVisible()) {
+        list->TypeChar(Cp1252::ToUnicode(static_cast<unsigned char>(key)));
+        if (list->Filtered().isEmpty())
+            HideListMenu();
+    }
 }
 
 void TTextEditorEx::KeyUp(int& key, Qt::KeyboardModifiers shift) {
     if (key == KeyCode::Control)
         RerunMouseMove(false);
-    if (Settings()->ListMenuHelperAutoPopup && ListMenu()) {
-        if (key == KeyCode::LessGreater && !shift.testFlag(Qt::ShiftModifier) &&
-            !shift.testFlag(Qt::ControlModifier))
-            PopupListMenu();
-        else if (key == KeyCode::Space)
-            AutoPopupAfterSpace();
-    }
+    AutoPopupAfterTyping(key);
     if (OnKeyUp)
         OnKeyUp(this, key, shift);
+}
+
+// The list follows a typed "<", whatever key made it, and the space bar released in a start
+// tag.
+void TTextEditorEx::AutoPopupAfterTyping(int key) {
+    const char typed = typedBeforeKeyUp_;
+    typedBeforeKeyUp_ = 0;
+    if (!Settings()->ListMenuHelperAutoPopup || !ListMenu())
+        return;
+    if (typed == '<')
+        PopupListMenu();
+    else if (key == KeyCode::Space)
+        AutoPopupAfterSpace();
 }
 
 // Looks back from the caret through at most 501 characters (line breaks count as CR LF): a

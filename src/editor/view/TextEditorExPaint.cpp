@@ -270,8 +270,9 @@ void TTextEditorEx::PaintRows(QPainter& p, const QRect& rect) {
     if (!paintCache_)
         paintCache_ = std::make_shared<TPaintCache>();
     TPaintCache& cache = *paintCache_;
-    if (!(cache.font == EditorFont) || cache.font.pointSize() != EditorFont.pointSize()) {
-        cache.font = EditorFont;
+    const QFont& drawing = DrawingFont();
+    if (!(cache.font == drawing) || cache.font.pointSize() != drawing.pointSize()) {
+        cache.font = drawing;
         cache.faces = {};
     }
 
@@ -300,7 +301,7 @@ void TTextEditorEx::PaintRows(QPainter& p, const QRect& rect) {
     }
 
     for (int line = firstLine; line <= lastLine; ++line) {
-        const QByteArray text = Lines.Get(line);
+        const LineView text = Lines.Get(line);
         const int end = std::min(static_cast<int>(text.size()) - 1, lastCol);
         if (end < firstCol)
             continue;
@@ -390,11 +391,16 @@ void TTextEditorEx::PaintRows(QPainter& p, const QRect& rect) {
 // --- scroll bars and scrolling ------------------------------------------------------------------
 
 void TTextEditorEx::UpdateScrollBars() {
-    const FlagScope setting(settingScrollBars_);
-    verticalScrollBar()->setRange(0, std::max(Lines.Count() - 1, 0));
-    verticalScrollBar()->setPageStep(std::max(ClientRows(), 1));
-    horizontalScrollBar()->setRange(0, std::max(GetWidestLine() - 1, 0));
-    horizontalScrollBar()->setPageStep(std::max(ClientColumns(), 1));
+    {
+        const FlagScope setting(settingScrollBars_);
+        verticalScrollBar()->setRange(0, std::max(Lines.Count() - 1, 0));
+        verticalScrollBar()->setPageStep(std::max(ClientRows(), 1));
+        horizontalScrollBar()->setRange(0, std::max(GetWidestLine() - 1, 0));
+        horizontalScrollBar()->setPageStep(std::max(ClientColumns(), 1));
+    }
+    // The ruler widens for the digits of the last lines.
+    if (ruler_)
+        ruler_->FitWidth();
 }
 
 void TTextEditorEx::scrollContentsBy(int, int) {

@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -124,6 +125,17 @@ TEST_F(PrintCommandsTest, PrintsToPdfWithProgressAndHeader) {
     EXPECT_EQ(win->PrintCommands->PrintProgress, nullptr);
 }
 
+TEST_F(PrintCommandsTest, MarginsWithoutRoomForARowAreNamed) {
+    Type("abc");
+    PrintToPdf([](TprintOptions* o) {
+        o->marginTop->setText(QStringLiteral("9000"));
+        o->marginBottom->setText(QStringLiteral("9000"));
+    });
+    EXPECT_EQ(seen, QStringList{QStringLiteral("M:Det gick inte att skriva ut dokumentet: "
+                                               "utrymmet mellan marginalerna är lägre än en "
+                                               "textrad.")});
+}
+
 TEST_F(PrintCommandsTest, WhiteTextIsPrintedBlackOnlyOnYesAndColourComesBack) {
     Type("abc");
     win->CodeEditor->FontColor = clWhite;
@@ -235,6 +247,25 @@ TEST_F(PrintCommandsTest, ExportToFileAsksBeforeReplacingAndWritesDocument) {
     EXPECT_FALSE(html.contains("<p></p>"));
     EXPECT_EQ(requests.size(), 2);
     EXPECT_TRUE(requests.value(0).section('|', 1, 1) == QStringLiteral("1"));
+}
+
+// A file that cannot be written is reported in a message box; nothing of it is left and the
+// command ends without asking to open it.
+TEST_F(PrintCommandsTest, ExportToFileThatCannotBeWrittenIsReported) {
+    Type("x");
+    const QString target = File(QStringLiteral("saknas/R&D.html"));
+    fileAnswers = {{target}};
+    onDialog = [&](QDialog* d) -> int {
+        if (dynamic_cast<TXHTMLExpInfo*>(d))
+            return Dialogs::mrYes;
+        if (dynamic_cast<TXHTMLExpProp*>(d))
+            return Dialogs::mrOk;
+        return -1;
+    };
+    Run("AXHTMLExport");
+    EXPECT_EQ(seen,
+              (QStringList{QStringLiteral("M:Det gick inte att skapa filen \"%1\".").arg(target)}));
+    EXPECT_FALSE(QFileInfo::exists(File(QStringLiteral("saknas"))));
 }
 
 TEST_F(PrintCommandsTest, ExportBodyTextGoesToClipboard) {

@@ -4,6 +4,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <optional>
 #include <vector>
@@ -258,6 +259,59 @@ TEST(EditorModelSelText, ReplacesTheSelectionAndPutsTheCaretAfterIt) {
     }
 }
 
+// SetSelLines gives what SetSelText gives with the lines joined, each followed by CR LF, also
+// when the lines are views of the very text they replace.
+TEST(EditorModelSelText, SetSelLinesIsSetSelTextOfTheJoinedLines) {
+    struct Case {
+        Lines lines;
+        QPoint caret, selEnd;
+        Lines put; // empty: the selected pieces themselves, reversed
+    };
+    const Case cases[] = {
+        {{"ab", "cd"}, {1, 0}, {1, 0}, {"X"}},
+        {{"ab", "cd"}, {1, 0}, {1, 1}, {"X", "Y"}},
+        {{"ab", "cd"}, {1, 1}, {1, 0}, {"X", "", "Y"}},
+        {{"ab", "cd"}, {0, 0}, {2, 1}, {"only"}},
+        {{"ab", "cd"}, {5, 0}, {5, 0}, {"past the end"}},
+        {{"ab", "cd", "ef"}, {0, 1}, {0, 2}, {"a\rb", "c\nd", "e\r\nf", "g\r"}},
+        {{"ab"}, {1, 0}, {1, 0}, {QByteArray("x\0y", 3)}},
+        {{"ab", "cd"}, {1, 0}, {1, 1}, {}},
+        {{"b", "A", "c"}, {0, 0}, {1, 2}, {}},
+        {{"z", "d", "B", "a", "q"}, {0, 1}, {0, 4}, {}},
+        {{"one line"}, {2, 0}, {6, 0}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(Describe(c.lines) + " <- " + Describe(c.put));
+        TEditorModel twin, m;
+        for (TEditorModel* e : {&twin, &m}) {
+            Fill(*e, c.lines);
+            Select(*e, c.caret, c.selEnd);
+        }
+        QPoint from, to;
+        m.SelectionBounds(&from, &to);
+        Lines put = c.put;
+        std::vector<QByteArrayView> views(put.begin(), put.end());
+        if (c.put.empty()) {
+            views = m.GetRangeViews(from, to);
+            std::reverse(views.begin(), views.end());
+            put.clear();
+            for (QByteArrayView v : views)
+                put.push_back(v.toByteArray());
+        }
+        QByteArray joined;
+        for (const QByteArray& l : put)
+            joined += l + "\r\n";
+        twin.SetSelText(joined);
+        int changes = 0;
+        m.OnChange = [&](QObject*) { ++changes; };
+        m.SetSelLines(views);
+        EXPECT_EQ(m.Text(), twin.Text());
+        EXPECT_EQ(m.GetCaretPos(), twin.GetCaretPos());
+        EXPECT_FALSE(m.HasSelection());
+        EXPECT_GE(changes, 1);
+    }
+}
+
 TEST(EditorModelSelText, DeleteSelectionCollapsesOntoTheStart) {
     TEditorModel m;
     Fill(m, {"abc", "def", "ghi"});
@@ -466,6 +520,10 @@ TEST(EditorModelReadOnly, EveryChangingOperationDoesNothing) {
     const Case cases[] = {
         {"DeleteSelection", [](TEditorModel& m) { EXPECT_FALSE(m.DeleteSelection()); }},
         {"SetSelText", [](TEditorModel& m) { m.SetSelText("x\r\ny"); }},
+        {"SetSelLines",
+         [](TEditorModel& m) {
+             m.SetSelLines({"x", "y"});
+         }},
         {"InsertText",
          [](TEditorModel& m) {
              m.InsertText({0, 0}, "x\r\ny", true);

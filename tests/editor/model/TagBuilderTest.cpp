@@ -95,13 +95,18 @@ TEST(TagBuilderState, BeginDiscardsTheEarlierTagAndContentCanChange) {
     EXPECT_EQ(tag, "<b>two</b>");
 }
 
-TEST(TagBuilderState, ReadOnlyLeavesTheTagAlone) {
+// A read-only editor still renders the new tag (never hands back an earlier one); the text
+// stays as it is.
+TEST(TagBuilderState, ReadOnlyRendersTheNewTag) {
     TEditorModel m;
+    m.SetText("one");
     m.Settings()->ReadOnly = true;
-    m.BeginBuildingTag("b", true, "x");
-    QByteArray tag = "unchanged";
+    QByteArray tag = "<i>earlier</i>";
+    m.BeginBuildingTag("B", true, "x");
+    m.AddTagAttribute("ID", "v");
     m.EndBuildingTag(2, tag);
-    EXPECT_EQ(tag, "unchanged");
+    EXPECT_EQ(tag, "<b id=\"v\">x</b>");
+    EXPECT_EQ(m.Text(), "one\r\n");
 }
 
 struct SimpleCase {

@@ -130,7 +130,7 @@ const TypingCase kCases[] = {
      "ab",
      {1, 0},
      kNone,
-     QByteArray("\t\r\x1B\x7F\b\0", 6),
+     QByteArray("\t\x1B\x7F\b\0", 5),
      "ab",
      {1, 0}},
     // Tab.
@@ -191,6 +191,21 @@ TEST(TypingResult, TrueOnlyWhenTheCharacterItselfWentIn) {
     m.Settings()->ReadOnly = true;
     EXPECT_FALSE(m.TypeChar('b'));
     EXPECT_EQ(TextOf(m), "a&eacute;");
+}
+
+TEST(TypingResult, ControlCharactersNeverEnterALine) {
+    for (int c = 1; c < 32; ++c) {
+        TEditorModel m;
+        Load(m, "ab");
+        m.Caret.SetPos(QPoint(1, 0));
+        EXPECT_FALSE(m.TypeChar(static_cast<char>(c))) << c;
+        const bool lineBreak = c == '\r' || c == '\n';
+        EXPECT_EQ(TextOf(m), lineBreak ? "a\nb" : "ab") << c;
+        EXPECT_EQ(m.Caret.GetPos(), lineBreak ? QPoint(0, 1) : QPoint(1, 0)) << c;
+    }
+    TEditorModel m;
+    EXPECT_FALSE(m.TypeChar('\x7f'));
+    EXPECT_EQ(TextOf(m), "");
 }
 
 TEST(TypingResult, ShiftHeldStillCollapsesOntoTheTypedText) {

@@ -5,10 +5,13 @@
 
 #include <QDate>
 #include <QDir>
+#include <QFile>
+#include <QFontMetrics>
 #include <QImage>
 #include <QLocale>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 #include <tuple>
 #include <vector>
@@ -65,6 +68,24 @@ struct Print : ::testing::Test {
         if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
             pages.removeLast();
         return pages;
+    }
+
+    // The row height and the page height the print lays out with.
+    std::pair<int, int> RowAndPageHeight() const {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QDir(TestRootDir()).filePath(QStringLiteral("measure.pdf")));
+        QFont font = editor.DrawingFont();
+        font.setBold(false);
+        font.setItalic(false);
+        return {QFontMetrics(font, &printer).height(), printer.height()};
+    }
+
+    // Margins that leave exactly `rows` rows for the text.
+    void RowsPerPage(int rows) {
+        const auto [row, page] = RowAndPageHeight();
+        editor.PrintingSettings.MarginBottom =
+            page - editor.PrintingSettings.MarginTop - rows * row;
     }
 
     // The lines of a page without blank ones and without the header and footer.
@@ -173,6 +194,101 @@ TEST_F(Print, ColoursFromTheProcessorOnlyWhenSwitchedOn) {
     PrintPages(text);
     EXPECT_FALSE(HasRedInk(pdf));
     EXPECT_EQ(editor.Lines.Get(0), text);
+}
+
+// The pages are counted from the layout that prints them: a page of exactly five rows holds
+// five lines, and a blank line takes its row like any other, at a page's end too.
+TEST_F(Print, PageCountFollowsThePrintedRows) {
+    RowsPerPage(5);
+    editor.PrintingSettings.Footer = QStringLiteral("Sida [I] av [N]");
+    const struct {
+        const char* text;
+        QList<QStringList> pages; // the lines of each page, the footer last
+    } cases[] = {
+        {"1\r\n2\r\n3\r\n4\r\n5", {{"1", "2", "3", "4", "5", "Sida 1 av 1"}}},
+        {"1\r\n2\r\n3\r\n4\r\n5\r\n6",
+         {{"1", "2", "3", "4", "5", "Sida 1 av 2"}, {"6", "Sida 2 av 2"}}},
+        {"1\r\n2\r\n3\r\n4\r\n\r\n\r\n\r\n8",
+         {{"1", "2", "3", "4", "Sida 1 av 2"}, {"8", "Sida 2 av 2"}}},
+        {"1\r\n2\r\n3\r\n4\r\n5\r\n\r\n",
+         {{"1", "2", "3", "4", "5", "Sida 1 av 2"}, {"Sida 2 av 2"}}},
+    };
+    for (const auto& c : cases) {
+        events.clear();
+        const QStringList pages = PrintPages(c.text);
+        QList<QStringList> printed;
+        for (const QString& page : pages)
+            printed << TextLines(page, 0, 0);
+        EXPECT_EQ(printed, c.pages) << c.text;
+        const int n = static_cast<int>(c.pages.size());
+        ASSERT_FALSE(events.empty());
+        EXPECT_EQ(events.front(), std::make_tuple(n, 0, 0)) << c.text;
+        EXPECT_EQ(events.back(), std::make_tuple(n, n, 100)) << c.text;
+        EXPECT_EQ(events.size(), static_cast<size_t>(n + 1)) << c.text;
+    }
+}
+
+// The blank rows stay: a line after blank lines at a page's end stands as far down on the next
+// page as the blank lines that went over push it.
+TEST_F(Print, BlankLinesAtAPageEndKeepTheirRows) {
+    RowsPerPage(3);
+    const auto wordTops = [this](const QByteArray& text) {
+        PrintPages(text);
+        const QString html = RunTool(QStringLiteral("pdftotext"),
+                                     {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+        QList<double> tops;
+        const QRegularExpression word(QStringLiteral("<word[^>]*yMin=\"([0-9.]+)\""));
+        for (auto m = word.globalMatch(html); m.hasNext();)
+            tops << m.next().captured(1).toDouble();
+        return tops;
+    };
+    const QList<double> flush = wordTops("a\r\nb\r\nc\r\nd\r\ne");
+    const QList<double> blanks = wordTops("a\r\nb\r\n\r\n\r\nd\r\ne");
+    ASSERT_EQ(flush.size(), 5);
+    ASSERT_EQ(blanks.size(), 4);
+    // d and e stand in the second page's rows 1 and 2, as in the text without blank lines.
+    EXPECT_DOUBLE_EQ(blanks[2], flush[4]);
+    EXPECT_GT(blanks[2], flush[3]);
+}
+
+// Each field is expanded once, from the template as it stands.
+TEST_F(Print, FieldsAreExpandedOnceFromTheTemplate) {
+    editor.PrintingSettings.Header = QStringLiteral("[F] [I]/[N] [X] [F");
+    const struct {
+        const char* fileName;
+        const char* header;
+    } cases[] = {
+        {"a[N]b.html", "a[N]b.html 1/1 [X] [F"},
+        {"[I][D][T].html", "[I][D][T].html 1/1 [X] [F"},
+        {"vanlig.html", "vanlig.html 1/1 [X] [F"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TextLines(PrintPages("x", QString::fromLatin1(c.fileName)).value(0), 0, 0),
+                  (QStringList{QString::fromLatin1(c.header), QStringLiteral("x")}))
+            << c.fileName;
+}
+
+// A print area lower than one row is refused before the job starts.
+TEST_F(Print, PrintAreaLowerThanARowIsRefused) {
+    const auto [row, page] = RowAndPageHeight();
+    editor.PrintingSettings.MarginBottom = page - editor.PrintingSettings.MarginTop - row + 1;
+    editor.SetText("ab\r\ncd");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString out = QDir(TestRootDir()).filePath(QStringLiteral("refused.pdf"));
+    printer.setOutputFileName(out);
+    try {
+        editor.Print(QStringLiteral("x"), QStringLiteral("[F]"), printer);
+        ADD_FAILURE() << "printed";
+    } catch (const EKelvoraError& e) {
+        EXPECT_EQ(e.ClassName(), QStringLiteral("EPrintArea"));
+        EXPECT_EQ(e.Message(), QStringLiteral("Det gick inte att skriva ut dokumentet: utrymmet "
+                                              "mellan marginalerna är lägre än en textrad."));
+    }
+    EXPECT_TRUE(events.empty());
+    EXPECT_FALSE(QFile::exists(out));
+    RowsPerPage(1); // exactly one row is enough
+    EXPECT_EQ(PrintPages("ab\r\ncd").size(), 2);
 }
 
 TEST_F(Print, AJobThatCannotStartRaises) {

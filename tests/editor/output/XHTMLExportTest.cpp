@@ -6,8 +6,10 @@
 #include "platform/SilentAbort.h"
 
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QProcess>
 #include <gtest/gtest.h>
 #include <tuple>
 #include <vector>
@@ -59,7 +61,7 @@ struct XHTMLExport : ::testing::Test {
     }
 };
 
-const QString kHead = QStringLiteral("<?xml version=\"1.0\"?>\r\n"
+const QString kHead = QStringLiteral("<?xml version=\"1.0\" encoding=\"windows-1252\"?>\r\n"
                                      "<!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0 Strict//EN\" "
                                      "\"http://www.w3.org/TR/xhtml1/DTD/xhtml1-strict.dtd\">\r\n"
                                      "\r\n"
@@ -86,12 +88,12 @@ const QString kHead = QStringLiteral("<?xml version=\"1.0\"?>\r\n"
 const char* const kTag = "<span style=\"color:#0000FF;\">";
 const char* const kName = "<span style=\"color:#800000;font-weight:bold;\">";
 
-TEST_F(XHTMLExport, FragmentEscapesOnlyMarkupCharacters) {
+TEST_F(XHTMLExport, FragmentEscapesMarkupCharactersAndQuotes) {
     EXPECT_EQ(Fragment("a<b & c>"), QStringLiteral("<pre>\r\na&lt;b &amp; c&gt;\r\n</pre>\r\n"));
-    // Tabs, quotes, entities already in the text and Windows-1252 letters pass unchanged;
-    // empty lines stay empty lines.
+    // Tabs, apostrophes and Windows-1252 letters pass unchanged; entities already in the text
+    // are text; empty lines stay empty lines.
     EXPECT_EQ(Fragment("\tx=\"\xE9\x80\";\r\n\r\n&amp;'\r\n"),
-              QStringLiteral("<pre>\r\n\tx=\"é€\";\r\n\r\n&amp;amp;'\r\n</pre>\r\n"));
+              QStringLiteral("<pre>\r\n\tx=&quot;é€&quot;;\r\n\r\n&amp;amp;'\r\n</pre>\r\n"));
 }
 
 TEST_F(XHTMLExport, WholeDocumentWithHTMLColouring) {
@@ -105,10 +107,12 @@ TEST_F(XHTMLExport, WholeDocumentWithHTMLColouring) {
     const QString body =
         QStringLiteral("<h1>Rubrik</h1>\r\n<hr />\r\n\r\n<pre>\r\n") + kTag + "&lt;</span>" +
         kName + "p</span>" + kTag + "&gt;</span>Hej &amp; hå" + kTag + "&lt;</span>" + kName +
-        "/p</span>" + kTag + "&gt;</span>\r\n" + kTag + "&lt;</span>" + kName + "a href=\"</span>" +
-        "<span style=\"color:#008000;\">x</span>" + kName + "\"</span>" + kTag +
+        "/p</span>" + kTag + "&gt;</span>\r\n" + kTag + "&lt;</span>" + kName +
+        "a href=&quot;</span>" + "<span style=\"color:#008000;\">x</span>" + kName +
+        "&quot;</span>" + kTag +
         "&gt;</span>\r\n</pre>\r\n\r\n<hr />\r\n<p>Slut</p>\r\n\r\n</body>\r\n</html>\r\n";
-    EXPECT_EQ(Cp1252::Decode(ReadTestFile(path)), kHead.arg(QStringLiteral("Sidan <b>")) + body);
+    EXPECT_EQ(Cp1252::Decode(ReadTestFile(path)),
+              kHead.arg(QStringLiteral("Sidan &lt;b&gt;")) + body);
 }
 
 TEST_F(XHTMLExport, EmptyHeaderAndFooterWriteNoRule) {
@@ -188,7 +192,72 @@ TEST_F(XHTMLExport, FailuresLeaveTheOldFile) {
         ADD_FAILURE() << "no error";
     } catch (const EKelvoraError& e) {
         EXPECT_EQ(e.ClassName(), QStringLiteral("EFCreateError"));
-        EXPECT_TRUE(e.Message().contains(bad)) << e.Message().toStdString();
+        EXPECT_EQ(e.Message(), QStringLiteral("Det gick inte att skapa filen \"%1\".").arg(bad));
+    }
+    EXPECT_TRUE(QDir(TestRootDir() + QStringLiteral("/no")).isEmpty());
+}
+
+QString Xmllint(const QStringList& args, int* exitCode) {
+    QProcess p;
+    p.start(QStringLiteral("xmllint"), args);
+    if (!p.waitForFinished(60000)) {
+        ADD_FAILURE() << "xmllint did not run (scripts/setup.sh installs it)";
+        return QString();
+    }
+    *exitCode = p.exitCode();
+    return QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
+}
+
+// Whatever the title and the text hold, the document is well-formed XML and reads back as
+// the same characters.
+TEST_F(XHTMLExport, DocumentIsWellFormedXml) {
+    const struct {
+        const char* name;
+        QString title;
+        QByteArray text;
+        QString titleRead, textRead;
+    } cases[] = {
+        {"ampersand title", QStringLiteral("R&D.html"), "x", QStringLiteral("R&D.html"),
+         QStringLiteral("x")},
+        {"markup title", QStringLiteral("\"<a>\" & 'b'"), "x", QStringLiteral("\"<a>\" & 'b'"),
+         QStringLiteral("x")},
+        {"title beyond Windows-1252", QStringLiteral("Ж \U0001F600"), "x",
+         QStringLiteral("Ж \U0001F600"), QStringLiteral("x")},
+        {"Swedish letters", QStringLiteral("\u00e5\u00e4\u00f6"), "\xE5\xE4\xF6 \xC5\xC4\xD6 \x80",
+         QStringLiteral("\u00e5\u00e4\u00f6"),
+         QStringLiteral("\u00e5\u00e4\u00f6 \u00c5\u00c4\u00d6 \u20ac")},
+        {"control characters", QStringLiteral("a\x01"),
+         QByteArray("a\x01"
+                    "b\x1F\x0B\x7F\tc",
+                    9),
+         QStringLiteral("a\u2401"), QStringLiteral("a\u2401b\u241f\u240b\x7f\tc")},
+        {"undefined bytes", QStringLiteral("T"), "\x81\x8D\x8F\x90\x9D", QStringLiteral("T"),
+         QStringLiteral("\x81\x8d\x8f\x90\x9d")},
+        {"markup in the text", QStringLiteral("T"), "<p class=\"a\">&amp;</p>", QStringLiteral("T"),
+         QStringLiteral("<p class=\"a\">&amp;</p>")},
+    };
+    editor.SetFormattingProcessor(&html);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        editor.SetText(c.text);
+        const QString path = TestRootDir() + QStringLiteral("/wellformed.html");
+        editor.ExportXHTML(c.title, QString(), true, path, QString());
+        int exit = -1;
+        const QString errors = Xmllint({QStringLiteral("--noout"), path}, &exit);
+        EXPECT_EQ(exit, 0) << errors.toStdString();
+        EXPECT_EQ(errors, QString());
+        const auto read = [&](const char* element) {
+            int code = -1;
+            QString value = Xmllint(
+                {QStringLiteral("--xpath"),
+                 QStringLiteral("string(//*[local-name()='%1'])").arg(QLatin1String(element)),
+                 path},
+                &code);
+            value.chop(1); // the line end xmllint adds
+            return value;
+        };
+        EXPECT_EQ(read("title"), c.titleRead);
+        EXPECT_EQ(read("pre"), QStringLiteral("\n") + c.textRead + QStringLiteral("\n"));
     }
 }
 

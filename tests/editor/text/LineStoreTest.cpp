@@ -1,5 +1,7 @@
 #include "editor/text/LineStore.h"
 
+#include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
 #include <random>
 #include <vector>
@@ -73,8 +75,11 @@ void SpotCheck(const LineStore& store, const Ref& ref, std::mt19937& rng) {
 QByteArray RandomLine(std::mt19937& rng) {
     std::uniform_int_distribution<int> len(0, 12), rare(0, 99), ch('a', 'z');
     int n = len(rng);
-    if (rare(rng) == 0)
+    if (rare(rng) == 0) {
         n = 300 + rare(rng) * 5; // now and then a new widest line
+        if (rare(rng) < 2)       // and seldom one longer than a chunk
+            n = LineStore::ChunkBytes + rare(rng) * 997;
+    }
     QByteArray l(n, Qt::Uninitialized);
     for (char& c : l)
         c = static_cast<char>(ch(rng));
@@ -104,7 +109,7 @@ TEST(LineStoreIndex, AgreesWithAPlainListAfterRandomEdits) {
     };
     std::vector<Saved> saved;
 
-    std::uniform_int_distribution<int> op(0, 104);
+    std::uniform_int_distribution<int> op(0, 114);
     for (int step = 0; step < 4000; ++step) {
         const int n = static_cast<int>(ref.size());
         auto at = [&](int hi) {
@@ -149,6 +154,39 @@ TEST(LineStoreIndex, AgreesWithAPlainListAfterRandomEdits) {
             saved.push_back({store.TakeSnapshot(), ref});
             if (saved.size() > 6)
                 saved.erase(saved.begin());
+        } else if (which >= 110) { // splice in lines built from text with every kind of break
+            const int i = at(n);
+            const int count = std::min(at(which == 114 ? 3000 : 6), n - i);
+            QByteArray text;
+            for (const QByteArray& l : RandomLines(rng, at(which == 114 ? 3000 : 6)))
+                text += l + QByteArray(which % 2 ? "\r\n" : (which % 3 ? "\n" : "\r"));
+            text += RandomLine(rng); // an open last line
+            const Ref lines = LineStore::SplitText(text);
+            changes = count > 0 || !lines.empty();
+            ref.erase(ref.begin() + i, ref.begin() + i + count);
+            ref.insert(ref.begin() + i, lines.begin(), lines.end());
+            LineStore::Builder b;
+            for (qsizetype from = 0; from < text.size(); from += 7)
+                b.AddText(
+                    QByteArrayView(text).sliced(from, std::min<qsizetype>(7, text.size() - from)));
+            store.Splice(i, count, std::move(b));
+        } else if (which >= 105 && n > 0) { // rewrite every third line of a range
+            const int first = at(n - 1);
+            const int last = std::min(n - 1, first + at(which == 109 ? 4000 : 40));
+            changes = false;
+            for (int y = first; y <= last; ++y)
+                if (y % 3 == 0) {
+                    ref[static_cast<size_t>(y)] = ref[static_cast<size_t>(y)].toUpper() + "#";
+                    changes = true;
+                }
+            const bool changed =
+                store.TransformLines(first, last, [](int y, LineView line, QByteArray* out) {
+                    if (y % 3)
+                        return false;
+                    *out = line.toByteArray().toUpper() + "#";
+                    return true;
+                });
+            ASSERT_EQ(changed, changes);
         } else if (which >= 100 && n > 0) { // shorten or remove the widest line
             const int i =
                 static_cast<int>(std::max_element(ref.begin(), ref.end(),
@@ -188,60 +226,75 @@ TEST(LineStoreIndex, AgreesWithAPlainListAfterRandomEdits) {
     }
 }
 
-// What an older snapshot keeps alive beyond a newer one: the data of the lines between the
-// longest common head and tail of lines that share their data, a header each, and a handle
-// (a multiple of its size) for each line of the chunks that the newer one does not share.
-TEST(LineStoreSnapshot, UnsharedBytesAgreeWithAPlainWalk) {
-    constexpr qint64 kHandle = sizeof(QByteArray), kHeader = 16;
-    const auto same = [](const QByteArray& a, const QByteArray& b) {
-        return a.size() == b.size() && (a.constData() == b.constData() || a.isEmpty());
-    };
+// The text form of a list of lines.
+QByteArray TextFormOf(const Ref& lines) {
+    QByteArray out;
+    for (const QByteArray& l : lines)
+        out += l + "\r\n";
+    return out;
+}
+
+// The most memory one chunk can hold: its bytes, its line ends and its header, with the room
+// a growing byte block may have left.
+constexpr qint64 kChunkMemory =
+    2 * (4 * LineStore::ChunkBytes + 4 * 4 * LineStore::ChunkLines + 256);
+
+// What an older snapshot keeps alive beyond a newer one is the chunks the newer one does not
+// share: at least the text of the lines that one edit took away, and beyond it no more than
+// the few chunks around the edit that were rebuilt.
+TEST(LineStoreSnapshot, OneEditCostsTheChunksAroundIt) {
     std::mt19937 rng(11);
     LineStore store;
     store.InsertLines(0, RandomLines(rng, 6000));
     EXPECT_EQ(store.TakeSnapshot().UnsharedBytes(store.TakeSnapshot()), 0);
     for (int round = 0; round < 300; ++round) {
         const LineStore::Snapshot older = store.TakeSnapshot();
-        for (int e = 0; e <= round % 3; ++e) {
-            const int n = store.Count();
-            auto at = [&](int hi) {
-                return std::uniform_int_distribution<int>(0, std::max(hi, 0))(rng);
-            };
-            const int which = at(9);
-            if (which < 4 && n > 0) {
-                store.Put(at(n - 1), RandomLine(rng));
-            } else if (which < 6) {
-                store.Insert(at(n), RandomLine(rng));
-            } else if (which < 8 && n > 0) {
-                store.Delete(at(n - 1));
-            } else {
-                const int i = at(n);
-                store.Replace(i, std::min(at(which == 8 ? 8 : 3000), n - i),
-                              RandomLines(rng, at(which == 8 ? 8 : 3000)));
-            }
+        const int n = store.Count();
+        auto at = [&](int hi) {
+            return std::uniform_int_distribution<int>(0, std::max(hi, 0))(rng);
+        };
+        const int which = at(9);
+        int i = 0, count = 0;
+        if (which < 4 && n > 0) {
+            i = at(n - 1);
+            count = 1;
+        } else if (which < 6) {
+            i = at(n);
+        } else if (which < 8 && n > 0) {
+            i = at(n - 1);
+            count = 1;
+        } else {
+            i = at(n);
+            count = std::min(at(which == 8 ? 8 : 3000), n - i);
         }
-        const LineStore::Snapshot newer = store.TakeSnapshot();
-        LineStore a, b;
-        a.RestoreSnapshot(older);
-        b.RestoreSnapshot(newer);
-        const int na = a.Count(), nb = b.Count();
-        int head = 0;
-        while (head < na && head < nb && same(a.Get(head), b.Get(head)))
-            ++head;
-        int tail = 0;
-        while (tail < na - head && tail < nb - head &&
-               same(a.Get(na - 1 - tail), b.Get(nb - 1 - tail)))
-            ++tail;
-        qint64 data = 0;
-        for (int i = head; i < na - tail; ++i)
-            data += a.Get(i).size() + kHeader;
-        const qint64 handles = older.UnsharedBytes(newer) - data;
-        ASSERT_GE(handles, 0) << "round " << round;
-        ASSERT_EQ(handles % kHandle, 0) << "round " << round;
-        ASSERT_LE(handles / kHandle, na) << "round " << round;
-        if (head + tail < na) {
-            ASSERT_GT(handles, 0) << "round " << round;
+        const qint64 removed = store.LineStart(i + count) - store.LineStart(i);
+        qint64 added = 0;
+        if (which < 4 && n > 0) {
+            const QByteArray l = RandomLine(rng);
+            added = l.size() + 2;
+            store.Put(i, l);
+        } else if (which < 6) {
+            const QByteArray l = RandomLine(rng);
+            added = l.size() + 2;
+            store.Insert(i, l);
+        } else if (which < 8 && n > 0) {
+            store.Delete(i);
+        } else {
+            const Ref lines = RandomLines(rng, at(which == 8 ? 8 : 3000));
+            for (const QByteArray& l : lines)
+                added += l.size() + 2;
+            store.Replace(i, count, lines);
         }
+        const qint64 cost = older.UnsharedBytes(store.TakeSnapshot());
+        const qint64 back = store.TakeSnapshot().UnsharedBytes(older);
+        ASSERT_GE(cost, removed) << "round " << round;
+        ASSERT_LE(cost, removed + 4 * kChunkMemory) << "round " << round;
+        ASSERT_GE(back, added) << "round " << round;
+        ASSERT_LE(back, added + 4 * kChunkMemory) << "round " << round;
+        // Restoring shares everything again.
+        LineStore copy;
+        copy.RestoreSnapshot(older);
+        ASSERT_EQ(older.UnsharedBytes(copy.TakeSnapshot()), 0);
     }
 }
 
@@ -251,9 +304,11 @@ TEST(LineStoreSnapshot, OneChangedLineCostsItsChunk) {
     const LineStore::Snapshot older = store.TakeSnapshot();
     store.Put(50000, "changed");
     const qint64 bytes = older.UnsharedBytes(store.TakeSnapshot());
-    EXPECT_GE(bytes, 8 + 16 + qint64(sizeof(QByteArray)));
-    EXPECT_LE(bytes, 8 + 16 + 2048 * qint64(sizeof(QByteArray)));
-    EXPECT_EQ(store.TakeSnapshot().UnsharedBytes(older), bytes - 8 + 7);
+    // The chunk's lines (ten bytes each in the text form) and their ends, nothing more.
+    EXPECT_GE(bytes, 10 * LineStore::ChunkLines);
+    EXPECT_LE(bytes, kChunkMemory);
+    EXPECT_GE(store.TakeSnapshot().UnsharedBytes(older), 10 * LineStore::ChunkLines - 1);
+    EXPECT_LE(store.TakeSnapshot().UnsharedBytes(older), kChunkMemory);
 }
 
 TEST(LineStoreIndex, MillionLineSplicesAreOneChange) {
@@ -374,6 +429,223 @@ TEST(LineStoreText, NormalizeBreaks) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(LineStore::NormalizeBreaks(c.in), c.out) << c.in.toStdString();
+}
+
+// Text split by a builder in pieces of every size gives the lines that splitting it in one
+// go gives, whatever the pieces cut (a CR LF cut in two is one break).
+TEST(LineStoreBuilder, SplitsTextInPiecesLikeTheWhole) {
+    std::mt19937 rng(17);
+    const char alphabet[] = {'a', 'b', '\r', '\n', ' '};
+    std::uniform_int_distribution<int> pick(0, 4), piece(1, 9), len(0, 3000);
+    for (int round = 0; round < 300; ++round) {
+        QByteArray text;
+        const int n = round < 290 ? len(rng) : 200000; // the last ones cross many chunks
+        for (int i = 0; i < n; ++i)
+            text += alphabet[pick(rng)];
+        LineStore::Builder b;
+        for (qsizetype from = 0; from < text.size();) {
+            const qsizetype size = std::min<qsizetype>(piece(rng), text.size() - from);
+            b.AddText(QByteArrayView(text).sliced(from, size));
+            from += size;
+        }
+        b.Finish();
+        LineStore store;
+        store.Splice(0, 0, std::move(b));
+        const Ref expected = LineStore::SplitText(text);
+        ASSERT_EQ(store.Count(), static_cast<int>(expected.size())) << "round " << round;
+        ASSERT_EQ(store.Text(), TextFormOf(expected)) << "round " << round;
+        for (int i = 0; i < store.Count(); i += 1 + store.Count() / 50)
+            ASSERT_EQ(store.Get(i), expected[static_cast<size_t>(i)]);
+    }
+}
+
+// Replacing spans of the text form gives what setting the text from the replaced text form
+// gives, for patterns and replacements that hold or cut line breaks; chunks without a hit
+// stay shared with the snapshot taken before.
+TEST(LineStoreSpans, ReplaceLikeTheWholeTextAndShareTheRest) {
+    std::mt19937 rng(23);
+    const char alphabet[] = {'a', 'b', 'a', 'b', 'c', '\r', '\n'};
+    std::uniform_int_distribution<int> pick(0, 6), plen(1, 4), rlen(0, 5);
+    const auto randomText = [&](int n, int letters) {
+        QByteArray t;
+        for (int i = 0; i < n; ++i)
+            t += alphabet[std::uniform_int_distribution<int>(0, letters)(rng)];
+        return t;
+    };
+    for (int round = 0; round < 200; ++round) {
+        // Every third round a few hits only, and every third of those hits that end where a
+        // chunk of the store begins (the store builds chunks of ChunkLines short lines).
+        const bool few = round % 3 == 0, boundary = few && round % 9 == 0;
+        // Mostly short lines over several chunks; now and then a line longer than a chunk.
+        Ref lines;
+        const int count = round % 4 == 0 ? 5 : 2000;
+        for (int i = 0; i < count; ++i)
+            lines.push_back(
+                randomText(i % 997 == 5 && !boundary ? LineStore::ChunkBytes + 10 : i % 13, 4));
+        LineStore store;
+        store.InsertLines(0, lines);
+        const QByteArray form = store.Text();
+        const QByteArray pattern =
+            boundary ? QByteArray(round % 2 ? "\n" : "b\r\n") : randomText(plen(rng), 6);
+        const QByteArray with = LineStore::NormalizeBreaks(randomText(rlen(rng), 6));
+        std::vector<qint64> starts;
+        QByteArray replaced;
+        qint64 pos = 0;
+        for (qsizetype at = form.indexOf(pattern); at >= 0; at = form.indexOf(pattern, at)) {
+            if (few && starts.size() == 3)
+                break; // the rest is shared
+            const int next = store.LineAtOffset(at + pattern.size());
+            if (boundary && (next < 0 || next % LineStore::ChunkLines != 0 ||
+                             store.LineStart(next) != at + pattern.size())) {
+                ++at;
+                continue;
+            }
+            starts.push_back(at);
+            replaced += form.mid(pos, at - pos) + with;
+            at += pattern.size();
+            pos = at;
+        }
+        if (starts.empty())
+            continue;
+        replaced += form.mid(pos);
+        Ref expected = LineStore::SplitText(replaced);
+        if (expected.empty())
+            expected.push_back(QByteArray());
+
+        const LineStore::Snapshot before = store.TakeSnapshot();
+        int notifications = 0;
+        qint64 reported = 0;
+        store.OnChange = [&] { ++notifications; };
+        store.ReplaceSpans(starts, pattern.size(), with, [&](qint64 k) {
+            EXPECT_EQ(k, reported);
+            return reported = k + 1;
+        });
+        SCOPED_TRACE(testing::Message() << "round " << round << " pattern "
+                                        << pattern.toPercentEncoding().toStdString());
+        ASSERT_EQ(notifications, 1);
+        ASSERT_EQ(reported, static_cast<qint64>(starts.size()));
+        ASSERT_EQ(store.Count(), static_cast<int>(expected.size()));
+        ASSERT_EQ(store.Text(), TextFormOf(expected));
+        ASSERT_LE(store.LastChangeFrom(), before.Count() > 0 ? store.Count() : 0);
+        std::mt19937 check(round);
+        ExpectSameAs(store, expected, check, "replaced");
+        if (few && count > 5) {
+            // Three hits touch at most a few chunks of the forty.
+            ASSERT_LE(before.UnsharedBytes(store.TakeSnapshot()), 6 * kChunkMemory);
+        }
+    }
+}
+
+// A rewrite of a range replaces only the chunks with a changed line; a rewrite that changes
+// nothing changes nothing and notifies nobody.
+TEST(LineStoreTransform, KeepsUnchangedChunks) {
+    std::mt19937 rng(29);
+    LineStore store;
+    const Ref lines = RandomLines(rng, 20000);
+    store.InsertLines(0, lines);
+    int notifications = 0;
+    store.OnChange = [&] { ++notifications; };
+    const LineStore::Snapshot before = store.TakeSnapshot();
+    EXPECT_FALSE(store.TransformLines(0, 19999, [](int, LineView, QByteArray*) { return false; }));
+    EXPECT_EQ(notifications, 0);
+    EXPECT_TRUE(store.TakeSnapshot().SharesAllWith(before));
+
+    EXPECT_TRUE(store.TransformLines(0, 19999, [](int y, LineView line, QByteArray* out) {
+        if (y != 12345)
+            return false;
+        *out = "<" + line.toByteArray() + ">";
+        return true;
+    }));
+    EXPECT_EQ(notifications, 1);
+    EXPECT_EQ(store.LastChangeFrom(), 12345);
+    EXPECT_EQ(store.Get(12345), "<" + lines[12345] + ">");
+    EXPECT_LE(before.UnsharedBytes(store.TakeSnapshot()), kChunkMemory);
+    EXPECT_EQ(store.TextLength(), before.TextLength() + 2);
+}
+
+// A line of 50 MB: loaded, read, edited around and inside, saved and loaded again.
+TEST(LineStoreHugeLine, FiftyMegabytesInOneLine) {
+    QByteArray huge(50 * 1024 * 1024, 'x');
+    for (qsizetype i = 0; i < huge.size(); i += 4099)
+        huge[i] = static_cast<char>('a' + i % 26);
+    const QByteArray file = "first\r\n" + huge + "\r\nlast\r\n";
+    const QString dir = QDir::tempPath() + QStringLiteral("/linestore_huge");
+    QDir().mkpath(dir);
+    const QString path = dir + QStringLiteral("/huge.txt");
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_EQ(f.write(file), file.size());
+    }
+    LineStore store;
+    ASSERT_TRUE(store.LoadFromFile(path, nullptr));
+    std::mt19937 rng(31);
+    Ref ref = {"first", huge, "last"};
+    ExpectSameAs(store, ref, rng, "loaded");
+    EXPECT_EQ(store.Text(), file);
+
+    // Edits around the line and inside it.
+    std::uniform_int_distribution<int> op(0, 5);
+    for (int step = 0; step < 40; ++step) {
+        const int n = static_cast<int>(ref.size());
+        const int i = std::uniform_int_distribution<int>(0, n - 1)(rng);
+        switch (op(rng)) {
+        case 0:
+            ref.insert(ref.begin() + i, RandomLine(rng));
+            store.Insert(i, ref[static_cast<size_t>(i)]);
+            break;
+        case 1:
+            if (n > 1 && ref[static_cast<size_t>(i)].size() < 1000) {
+                ref.erase(ref.begin() + i);
+                store.Delete(i);
+            }
+            break;
+        case 2:
+            if (ref[static_cast<size_t>(i)].size() < 1000) {
+                ref[static_cast<size_t>(i)] = RandomLine(rng);
+                store.Put(i, ref[static_cast<size_t>(i)]);
+            }
+            break;
+        case 3: { // type into the huge line
+            const int h =
+                static_cast<int>(std::max_element(ref.begin(), ref.end(),
+                                                  [](const QByteArray& a, const QByteArray& b) {
+                                                      return a.size() < b.size();
+                                                  }) -
+                                 ref.begin());
+            QByteArray& l = ref[static_cast<size_t>(h)];
+            l.insert(l.size() / 2, "typed");
+            store.Put(h, l);
+            break;
+        }
+        case 4: {
+            const Ref lines = RandomLines(rng, 700);
+            ref.insert(ref.begin() + i, lines.begin(), lines.end());
+            store.InsertLines(i, lines);
+            break;
+        }
+        default: {
+            const int count = std::min(300, n - i);
+            bool small = true;
+            for (int k = i; k < i + count; ++k)
+                small = small && ref[static_cast<size_t>(k)].size() < 1000;
+            if (small) {
+                ref.erase(ref.begin() + i, ref.begin() + i + count);
+                store.DeleteLines(i, count);
+            }
+            break;
+        }
+        }
+        SpotCheck(store, ref, rng);
+        if (HasFatalFailure())
+            return;
+    }
+    ExpectSameAs(store, ref, rng, "edited");
+    ASSERT_TRUE(store.SaveToFile(path, nullptr));
+    LineStore again;
+    ASSERT_TRUE(again.LoadFromFile(path, nullptr));
+    ExpectSameAs(again, ref, rng, "saved and loaded");
+    QDir(dir).removeRecursively();
 }
 
 } // namespace

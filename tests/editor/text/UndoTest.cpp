@@ -2,6 +2,7 @@
 #include "editor/view/TextEditorEx.h"
 #include "platform/SilentAbort.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -225,6 +226,51 @@ TEST_F(UndoTest, ReplaceAllIsOneUndoStep) {
         ed->ReplaceAll("zzz", "q", 2);
         EXPECT_EQ(ed->UndoStore.Count(), steps)
             << "a replace without hits adds no step: " << c.what;
+    }
+}
+
+} // namespace
+
+namespace {
+
+// A whole-text command that changes a few lines of a big text keeps the other chunks shared
+// with the snapshot before it: the step costs those few chunks, not a copy of the text.
+TEST_F(UndoTest, WholeTextCommandsShareTheLinesTheyLeave) {
+    struct Case {
+        const char* what;
+        std::function<void(TTextEditorEx&)> run;
+    };
+    const Case cases[] = {
+        {"replace all",
+         [](TTextEditorEx& e) { EXPECT_EQ(e.ReplaceAll("needle", "thread", 2), 4); }},
+        {"upper case of the whole text",
+         [](TTextEditorEx& e) {
+             e.SelectAll();
+             e.UpperCaseSelection();
+         }},
+        {"entities of the whole text",
+         [](TTextEditorEx& e) {
+             e.SelectAll();
+             e.EncodeAlpha();
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ed = std::make_unique<TTextEditorEx>();
+        QByteArray text;
+        for (int i = 0; i < 100000; ++i)
+            text += i % 30000 == 7 ? "needle \xe5\r\n" : "ABC 123\r\n";
+        ed->SetText(text);
+        ed->AddUndoData();
+        const qint64 before = ed->UndoStore.MemoryUsed();
+        c.run(*ed);
+        ed->AddUndoData();
+        EXPECT_NE(ed->Text(), text);
+        // Four lines changed in a text of 900 KB: their four chunks of 7 KB and the
+        // snapshot's list of chunks, far from a copy of the text.
+        EXPECT_LT(ed->UndoStore.MemoryUsed() - before, 48 * 1024);
+        EXPECT_TRUE(RunCommand([&] { ed->Undo(); }));
+        EXPECT_EQ(ed->Text(), text);
     }
 }
 

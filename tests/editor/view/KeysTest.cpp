@@ -3,6 +3,7 @@
 #include "editor/view/InteractiveListMenu.h"
 
 #include <QInputMethodEvent>
+#include <functional>
 
 namespace {
 
@@ -185,6 +186,48 @@ TEST_F(KeysEditor, InputMethodCommitTypes) {
     bad.setCommitString(QString::fromUtf8("Ж"));
     QApplication::sendEvent(ed.get(), &bad);
     EXPECT_EQ(Text(), "a&uuml;");
+}
+
+// A line break arriving as text (an input method, a key with no code of its own) is Enter;
+// other control characters type nothing.
+TEST_F(KeysEditor, ControlCharactersAsText) {
+    const auto key = [this](Qt::Key k, const char* text, Qt::KeyboardModifiers mods = {}) {
+        return [this, k, text, mods] {
+            QTest::sendKeyEvent(QTest::Click, ed.get(), k, QString::fromLatin1(text), mods);
+        };
+    };
+    const auto commit = [this](const char* text) {
+        return [this, text] {
+            QInputMethodEvent im;
+            im.setCommitString(QString::fromLatin1(text));
+            QApplication::sendEvent(ed.get(), &im);
+        };
+    };
+    const struct {
+        const char* name;
+        std::function<void()> send;
+        const char* expected;
+        QPoint caret;
+    } cases[] = {
+        {"LF key text", key(Qt::Key_unknown, "\n"), "a\nb", {0, 1}},
+        {"CR key text", key(Qt::Key_unknown, "\r"), "a\nb", {0, 1}},
+        {"Enter key", key(Qt::Key_Return, "\r"), "a\nb", {0, 1}},
+        {"committed LF", commit("x\ny"), "ax\nyb", {1, 1}},
+        {"committed CR LF", commit("x\r\ny"), "ax\nyb", {1, 1}},
+        {"committed CR CR", commit("\r\r"), "a\n\nb", {0, 2}},
+        {"SOH key text", key(Qt::Key_unknown, "\x01"), "ab", {1, 0}},
+        {"committed SOH", commit("x\x01y"), "ab", {1, 0}},
+        {"committed tab", commit("\t"), "ab", {1, 0}},
+        {"committed DEL", commit("\x7f"), "ab", {1, 0}},
+        {"Ctrl+J", key(Qt::Key_J, "\n", Qt::ControlModifier), "ab", {1, 0}},
+        {"Ctrl+M", key(Qt::Key_M, "\r", Qt::ControlModifier), "ab", {1, 0}},
+    };
+    for (const auto& c : cases) {
+        Set("ab", 1, 0);
+        c.send();
+        EXPECT_EQ(Text(), c.expected) << c.name;
+        EXPECT_EQ(CaretPos(), c.caret) << c.name;
+    }
 }
 
 TEST_F(KeysEditor, ListMenuTakesNavigationKeysFirst) {

@@ -5,8 +5,10 @@
 #include "platform/Graphics.h"
 
 #include <QImage>
+#include <QInputMethodEvent>
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <functional>
 #include <optional>
 
 namespace {
@@ -303,15 +305,77 @@ TEST_F(ListMenuEditor, KeysWhileListIsShown) {
     Keys("<Down><Down><PgUp><End><Home><Down>");
     EXPECT_EQ(list->Filtered().value(list->Selection()), QStringLiteral("tt"));
     EXPECT_EQ(CaretPos(), QPoint(4, 0));
-    Keys("<Tab>"); // its spaces are typed, into the text and the filter
-    const std::string tabbed = "ab<t" + std::string(ed->Settings()->TabLength(), ' ');
-    EXPECT_EQ(Text(), tabbed);
-    EXPECT_TRUE(list->isVisible());
-    EXPECT_EQ(list->Filter(), QString::fromStdString(tabbed.substr(3)));
-    EXPECT_TRUE(list->Filtered().isEmpty());
     Keys("<Esc>");
     EXPECT_FALSE(list->isVisible());
+    EXPECT_EQ(Text(), "ab<t");
+    Keys("<<");
+    ASSERT_TRUE(list->isVisible());
+    Keys("<Tab>"); // its spaces are typed and end the word, so the list goes
+    const std::string tabbed = "ab<t<" + std::string(ed->Settings()->TabLength(), ' ');
     EXPECT_EQ(Text(), tabbed);
+    EXPECT_FALSE(list->isVisible());
+}
+
+// However "<" is typed (Shift on a US keyboard, an input method), the element list follows it;
+// the filter is only the word being typed, and a list that offers nothing is never shown, so
+// Enter breaks the line.
+TEST_F(ListMenuEditor, ListFollowsTheWordBeingTyped) {
+    ed->Settings()->AutoCloseQts = false;
+    using Typer = std::function<void(TTextEditorEx*)>;
+    const std::pair<const char*, Typer> ways[] = {
+        {"Less", [](TTextEditorEx* e) { QTest::keyClick(e, Qt::Key_Less); }},
+        {"Shift+Less",
+         [](TTextEditorEx* e) {
+             QTest::sendKeyEvent(QTest::Click, e, Qt::Key_Less, QStringLiteral("<"),
+                                 Qt::ShiftModifier);
+         }},
+        {"Shift+Comma",
+         [](TTextEditorEx* e) {
+             QTest::sendKeyEvent(QTest::Click, e, Qt::Key_Comma, QStringLiteral("<"),
+                                 Qt::ShiftModifier);
+         }},
+        {"input method",
+         [](TTextEditorEx* e) {
+             QInputMethodEvent im;
+             im.setCommitString(QStringLiteral("<"));
+             QApplication::sendEvent(e, &im);
+         }},
+    };
+    for (const auto& [name, typeLess] : ways) {
+        SCOPED_TRACE(name);
+        Set("");
+        typeLess(ed.get());
+        ASSERT_TRUE(list->isVisible());
+        EXPECT_EQ(list->Items().size(), 78);
+        Keys("p ");
+        ASSERT_TRUE(list->isVisible());
+        EXPECT_TRUE(list->Items().contains(QStringLiteral("class")));
+        EXPECT_EQ(list->Filter(), QString());
+        Keys("class");
+        EXPECT_EQ(list->Filtered(), Strings({"class"}));
+        Keys("=");
+        EXPECT_FALSE(list->isVisible());
+        Keys("\"a\">T");
+        typeLess(ed.get());
+        EXPECT_TRUE(list->isVisible());
+        Keys("/p>");
+        EXPECT_FALSE(list->isVisible());
+        Keys("<Enter>");
+        EXPECT_EQ(Text(), "<p class=\"a\">T</p>\n");
+        EXPECT_EQ(CaretPos(), QPoint(0, 1));
+    }
+}
+
+TEST_F(ListMenuEditor, EmptyListTakesNoKeys) {
+    Set("ab", 2, 0);
+    ed->ShowListMenu(Strings({"x"}));
+    Keys("y");
+    EXPECT_FALSE(list->isVisible());
+    ed->ShowListMenu(Strings({"x"}));
+    list->SetFilter(QStringLiteral("z")); // shown, but offering nothing
+    Keys("<Enter>");
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_EQ(Text(), "aby\n");
 }
 
 TEST_F(ListMenuEditor, HidesWhenCaretMovesUnderIt) {

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
+#include <numeric>
 
 namespace {
 
@@ -150,6 +151,28 @@ TEST_F(RulerTest, ShortDocumentStillNumbersEveryRow) {
     const L labels = ruler->Labels();
     ASSERT_EQ(static_cast<int>(labels.size()), Rows());
     EXPECT_EQ(labels.back(), (TRulerLabel{Rows(), Rows()}));
+}
+
+// At the end of a million lines every row's number stands whole: the ruler has widened for
+// the digits, and goes back to its width for a short text.
+TEST_F(RulerTest, WidensForTheDigitsOfTheLastLines) {
+    ruler->SetSurfaceType(TSurfaceType::stSolid);
+    EXPECT_EQ(ruler->width(), 33);
+    editor.SetText(NumberedLines(1000000));
+    editor.MoveDocEnd(false);
+    editor.ScrollTimerTimer();
+    ASSERT_GT(editor.ScrollPos.Y, 999000);
+    EXPECT_GT(ruler->width(), 33);
+    const QImage image = Grab();
+    std::vector<int> all(static_cast<size_t>(Rows()));
+    std::iota(all.begin(), all.end(), 1);
+    EXPECT_EQ(InkedRows(image), all);
+    const QColor background = image.pixelColor(0, 0);
+    for (int y = 0; y < image.height(); ++y)
+        ASSERT_EQ(image.pixelColor(0, y), background)
+            << "a number is cut at row " << y / editor.LineHeight() + 1;
+    editor.SetText(NumberedLines(100));
+    EXPECT_EQ(ruler->width(), 33);
 }
 
 // While the editor scrolls only the first and last numbers show on a plain background; the

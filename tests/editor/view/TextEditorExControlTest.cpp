@@ -3,6 +3,7 @@
 #include "editor/view/InteractiveListMenu.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <gtest/gtest.h>
 #include <vector>
@@ -57,6 +58,34 @@ TEST(TextEditorExControl, CreationDefaults) {
     EXPECT_FALSE(p.ShowHiddenChars);
     EXPECT_TRUE(p.InteractiveFormatting);
     EXPECT_TRUE(p.Header.isEmpty() && p.Footer.isEmpty());
+}
+
+// A missing family, with or without a hint, is drawn in a fixed-pitch face; the name stays.
+TEST(TextEditorExControl, MissingFamilyFallsBackToFixedPitch) {
+    const struct {
+        const char* family;
+        QFont::StyleHint hint;
+    } cases[] = {
+        {"Kelvora Saknad Familj", QFont::AnyStyle},
+        {"Kelvora Saknad Familj", QFont::SansSerif},
+        {"Courier New", QFont::AnyStyle},
+        {"Courier New", QFont::TypeWriter},
+    };
+    for (const auto& c : cases) {
+        TTextEditorEx e;
+        e.EditorFont = QFont(QString::fromLatin1(c.family), 14);
+        e.EditorFont.setStyleHint(c.hint);
+        e.EditorFont.setBold(true);
+        e.UpdateFont();
+        const QFontMetrics fm(e.DrawingFont());
+        const int cell = fm.horizontalAdvance(QLatin1Char('M'));
+        for (const char ch : {'i', 'W', '.'})
+            EXPECT_EQ(fm.horizontalAdvance(QLatin1Char(ch)), cell) << c.family << " " << ch;
+        EXPECT_EQ(e.CharWidth(), cell + e.TextXSpace()) << c.family;
+        EXPECT_EQ(e.DrawingFont().pointSize(), 14);
+        EXPECT_TRUE(e.DrawingFont().bold());
+        EXPECT_EQ(e.EditorFont.family(), QString::fromLatin1(c.family));
+    }
 }
 
 TEST(TextEditorExControl, ObjStopCharsAreTheThirtyFiveCharacters) {
