@@ -109,6 +109,12 @@ qint64 TAtomicFile::write(const QByteArray& data) {
     return data.size();
 }
 
+void TAtomicFile::cancelWriting() {
+    if (!failed_)
+        error_ = QStringLiteral("Writing canceled by the application");
+    failed_ = true;
+}
+
 bool TAtomicFile::commit() {
     if (fd_ < 0 || failed_) {
         Discard();

@@ -22,6 +22,8 @@ public:
     bool open(QIODevice::OpenMode mode);
     // The number of bytes written, -1 on an error (which stays until the end).
     qint64 write(const QByteArray& data);
+    // Makes the commit fail and keeps the old file; an error met before stays the one reported.
+    void cancelWriting();
     // Flushes to disk and renames over the file; false (the old file kept) after any error.
     bool commit();
     QString errorString() const { return error_; }

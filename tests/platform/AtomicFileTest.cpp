@@ -84,6 +84,17 @@ TEST_F(AtomicFileTest, AFailedSaveKeepsTheOldFileAndLeavesNothing) {
     ASSERT_TRUE(QDir().mkpath(Path("folder.html")));
     EXPECT_FALSE(Save(Path("folder.html"), "x"));
     EXPECT_EQ(Entries(), QStringList{"page.html"});
+    // Given up by the writer.
+    {
+        TAtomicFile f(page);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        EXPECT_EQ(f.write("half"), 4);
+        f.cancelWriting();
+        EXPECT_FALSE(f.commit());
+        EXPECT_FALSE(f.errorString().isEmpty());
+    }
+    EXPECT_EQ(ReadTestFile(page), "old");
+    EXPECT_EQ(Entries(), QStringList{"page.html"});
     // No folder at all.
     EXPECT_FALSE(Save(Path("missing/page.html"), "x", &error));
     EXPECT_FALSE(error.isEmpty());
