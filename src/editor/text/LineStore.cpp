@@ -740,7 +740,8 @@ bool LineStore::ReplaceInLines(const std::vector<qint64>& starts, qint64 length,
                     return false;
                 std::memcpy(dst, src + copied, static_cast<size_t>(at - copied));
                 dst += at - copied;
-                std::memcpy(dst, with.data(), static_cast<size_t>(with.size()));
+                if (!with.isEmpty()) // an empty view may have no data at all
+                    std::memcpy(dst, with.data(), static_cast<size_t>(with.size()));
                 dst += with.size();
                 copied = static_cast<qsizetype>(at + length);
                 shift += delta;
