@@ -159,8 +159,18 @@ const TMenu& InsertToolbar() {
 }
 
 const TMenu& TabsPopup() {
-    static const TMenu popup = {
-        "TabsPopup", "", false, {{"ASaveDoc"}, {"ASaveDocAs"}, Separator, {"ADocClose"}}};
+    static const TMenu popup = {"TabsPopup",
+                                "",
+                                false,
+                                {{"ARecreateDoc"},
+                                 {"ASaveDoc"},
+                                 {"ASaveDocAs"},
+                                 {"ASaveToFTP"},
+                                 Separator,
+                                 {"ADocClose"},
+                                 {"ADocDel"},
+                                 Separator,
+                                 {"ADocProperties"}}};
     return popup;
 }
 
