@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QTimer>
 #include <QToolTip>
+#include <csignal>
 
 namespace {
 
@@ -35,6 +36,9 @@ public:
 } // namespace
 
 void InitApplication() {
+    // A write past the file-size limit fails with an error like a full disk, instead of ending
+    // the process with the unsaved work of every document.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication::setOrganizationName(QStringLiteral("Tolvane"));
     QApplication::setApplicationName(QStringLiteral("Kelvora"));
     QApplication::setApplicationDisplayName(QStringLiteral("Kelvora"));
