@@ -5,6 +5,7 @@
 #include "platform/Cp1252.h"
 
 #include <QByteArrayMatcher>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -123,6 +124,9 @@ const char* const FunctionNames[fnCount] = {
     "{TrimLeft",     "{TrimRight",   "{Date",       "{Calc",   "{FCC",
 };
 
+// How many times the line's bound the variables of one line may build in all.
+constexpr qsizetype kBuiltPerLimit = 16;
+
 } // namespace
 
 TSubroutineLineProcessor::TSubroutineLineProcessor(TSubroutineContext& context,
@@ -153,9 +157,13 @@ bool TSubroutineLineProcessor::Process(const QByteArray& line, int lineIndex,
     return true;
 }
 
+qsizetype TSubroutineLineProcessor::LengthLimit(qsizetype start, qsizetype value) const {
+    return std::max(maxLineLength_, 2 * (start + value));
+}
+
 void TSubroutineLineProcessor::ReplaceAll(QByteArray& line, qsizetype from,
                                           const QByteArray& pattern, const QByteArray& value,
-                                          int lineIndex) const {
+                                          int lineIndex, qsizetype limit) const {
     const QByteArrayMatcher matcher(pattern);
     qsizetype hit = matcher.indexIn(line, from);
     if (hit < 0)
@@ -165,7 +173,7 @@ void TSubroutineLineProcessor::ReplaceAll(QByteArray& line, qsizetype from,
     for (qsizetype h = hit; h >= 0; h = matcher.indexIn(line, h + pattern.size()))
         ++hits;
     const qsizetype grow = value.size() - pattern.size();
-    if (grow > 0 && hits > (maxLineLength_ - line.size()) / grow)
+    if (grow > 0 && hits > (limit - line.size()) / grow)
         Fail(Msg("Raden blir för lång."), lineIndex);
     QByteArray out;
     out.reserve(line.size() + hits * grow);
@@ -181,6 +189,7 @@ void TSubroutineLineProcessor::ReplaceAll(QByteArray& line, qsizetype from,
 
 void TSubroutineLineProcessor::ExpandPlaceholders(QByteArray& line, int lineIndex) const {
     TEditorModel& editor = context_.Editor();
+    const qsizetype start = line.size();
     for (int p = phCharacterIndex; p <= phHTMLTitle; ++p) {
         const QByteArray name(PlaceholderNames[p]);
         // A value is computed only when the line holds its placeholder.
@@ -225,7 +234,7 @@ void TSubroutineLineProcessor::ExpandPlaceholders(QByteArray& line, int lineInde
             value = HTMLTitle();
             break;
         }
-        ReplaceAll(line, 0, name, value, lineIndex);
+        ReplaceAll(line, 0, name, value, lineIndex, LengthLimit(start, value.size()));
     }
 }
 
@@ -243,6 +252,12 @@ QByteArray TSubroutineLineProcessor::HTMLTitle() const {
 
 void TSubroutineLineProcessor::ExpandVariables(QByteArray& line, int lineIndex) const {
     // Text before the first "[" is final: each round looks on from where the last one stood.
+    // The line may grow to the bound of what it started as and the longest value it took in;
+    // the bytes built on the way are bounded too, so that a value that refers to itself ends
+    // soon however slowly it grows.
+    const qsizetype start = line.size();
+    qsizetype limit = LengthLimit(start, 0);
+    qsizetype built = 0;
     qsizetype from = 0;
     int expansions = 0;
     for (;;) {
@@ -261,14 +276,17 @@ void TSubroutineLineProcessor::ExpandVariables(QByteArray& line, int lineIndex) 
         QByteArray value;
         if (!run_.Variables.Find(name, &value))
             variableError("\" finns inte.");
-        if (++expansions > maxExpansions_)
+        limit = std::max(limit, LengthLimit(start, value.size()));
+        if (++expansions > maxExpansions_ || built > kBuiltPerLimit * limit)
             variableError("\" hänvisar till sig själv.");
-        ReplaceAll(line, p1, '[' + name + ']', value, lineIndex);
+        ReplaceAll(line, p1, '[' + name + ']', value, lineIndex, limit);
+        built += line.size();
         from = p1;
     }
 }
 
 void TSubroutineLineProcessor::ExpandFunctions(QByteArray& line, int lineIndex) const {
+    const qsizetype start = line.size();
     for (int fn = 0; fn < fnCount; ++fn) {
         const qsizetype f = line.indexOf(FunctionNames[fn]);
         if (f < 0)
@@ -284,7 +302,8 @@ void TSubroutineLineProcessor::ExpandFunctions(QByteArray& line, int lineIndex) 
             Fail(Msg("Oavslutad platshållare för funktion."), lineIndex);
         const QByteArray argument = line.mid(a + 1, b - a - 1);
         const QByteArray placeholder = line.mid(f, c - f + 1);
-        ReplaceAll(line, f, placeholder, CallFunction(fn, argument, lineIndex), lineIndex);
+        const QByteArray value = CallFunction(fn, argument, lineIndex);
+        ReplaceAll(line, f, placeholder, value, lineIndex, LengthLimit(start, value.size()));
     }
 }
 

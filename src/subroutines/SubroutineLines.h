@@ -25,7 +25,8 @@ public:
     void ExpandFunctions(QByteArray& line, int lineIndex) const;
 
     // Bounds that keep a variable that refers to itself from running away: the number of
-    // variable expansions in one line and the length a line may grow to.
+    // variable expansions in one line and the length a line may grow to (or to twice what
+    // it was before a step with the longest value put in, when that is more).
     void SetLimits(int maxExpansions, qsizetype maxLineLength);
 
     // Shared readers of the statements: a signed decimal integer after optional leading
@@ -41,11 +42,12 @@ private:
     QByteArray FormatDate(int format) const;
     QByteArray Calc(const QByteArray& argument, int lineIndex) const;
     QByteArray CallFunction(int function, const QByteArray& argument, int lineIndex) const;
+    qsizetype LengthLimit(qsizetype start, qsizetype value) const;
     void ReplaceAll(QByteArray& line, qsizetype from, const QByteArray& pattern,
-                    const QByteArray& value, int lineIndex) const;
+                    const QByteArray& value, int lineIndex, qsizetype limit) const;
 
     TSubroutineContext& context_;
     TSubroutineRunState& run_;
     int maxExpansions_ = 100000;
-    qsizetype maxLineLength_ = qsizetype(1) << 28;
+    qsizetype maxLineLength_ = qsizetype(4) << 20;
 };

@@ -124,7 +124,8 @@ protected:
         }
     }
     void Run(void (TFtpClient::*command)()) {
-        RunCommand([this, command] { (client->*command)(); });
+        // The client by name: GCC's vptr check misreads a captured `this` beside a member pointer.
+        RunCommand([c = client, command] { (c->*command)(); });
     }
     // Runs a transfer command and waits for it to end.
     bool Transfer(void (TFtpClient::*command)(), int ms = 30000) {

@@ -2,6 +2,7 @@
 #include "editor/model/EditorModel.h"
 #include "platform/Cp1252.h"
 
+#include <QElapsedTimer>
 #include <QStringList>
 #include <functional>
 #include <gtest/gtest.h>
@@ -283,6 +284,40 @@ TEST_F(SubroutineLines, SelfReferringVariablesEndWithAnError) {
     EXPECT_EQ(ErrorOf("write [a]"), Rad1("Variabeln \"a\" hänvisar till sig själv."));
     EXPECT_EQ(ErrorOf("write [b]"), Rad1("Variabeln \"b\" hänvisar till sig själv."));
     EXPECT_EQ(ErrorOf("write [d]"), Rad1("Raden blir för lång."));
+}
+
+// A second of the program's own time; the sanitizer build runs several times slower.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr qint64 kOneSecond = 5000;
+#else
+constexpr qint64 kOneSecond = 1000;
+#endif
+
+// With the bounds the program runs with, a line that keeps doubling ends at a few megabytes,
+// long before it could take the memory or the time of the machine.
+TEST_F(SubroutineLines, ADoublingVariableEndsWithinASecond) {
+    const struct {
+        const char* name;
+        const char* value;
+        const char* message;
+    } cases[] = {
+        {"d", "[d][d]", "Raden blir för lång."},
+        {"e", "[e][e][e][e][e][e][e][e]", "Raden blir för lång."},
+        {"g", "x[g]", "Variabeln \"g\" hänvisar till sig själv."},
+        {"h", "[h]xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx",
+         "Variabeln \"h\" hänvisar till sig själv."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value);
+        run.Variables.Assign(c.name, c.value);
+        QElapsedTimer took;
+        took.start();
+        EXPECT_EQ(ErrorOf(QByteArray("write [") + c.name + "]"), Rad1(c.message));
+        EXPECT_LT(took.elapsed(), kOneSecond);
+    }
+    // A long value in its own right is no runaway.
+    run.Variables.Assign("s", QByteArray(6 << 20, 'x'));
+    EXPECT_EQ(Expand("write [s]-[s]").size(), 6 + 2 * (6 << 20) + 1);
 }
 
 TEST_F(SubroutineLines, VariablesLastForTheRun) {

@@ -44,13 +44,16 @@ void TEditCommands::Register(TCommandRegistry& commands) {
                       QString::fromUtf8(hint)},
                      std::move(command));
     };
-    // The editor operations that need nothing but an undo snapshot before them.
-    const auto forward = [this](void (TTextEditorEx::*operation)()) {
-        return [this, operation] {
-            if (ctx_.Window.EditorHidden())
+    // The editor operations that need nothing but an undo snapshot before them: the model's,
+    // called on the model. (Called through the editor, a member pointer into its second base
+    // misleads GCC's vptr check, and so does a captured `this` beside a member pointer.)
+    const auto forward = [this](void (TEditorModel::*operation)()) {
+        return [commands = this, operation] {
+            if (commands->ctx_.Window.EditorHidden())
                 return;
-            BeforeEditorChange();
-            (editor_.*operation)();
+            commands->BeforeEditorChange();
+            TEditorModel& model = commands->editor_;
+            (model.*operation)();
         };
     };
     const auto unlessHidden = [this](std::function<void()> command) {

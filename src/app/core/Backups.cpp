@@ -10,8 +10,14 @@
 TBackupService::TBackupService(QString folder, TClock* clock)
     : folder_(std::move(folder)), clock_(clock ? clock : &SystemClock()) {}
 
+QString TBackupService::InstanceFolderName(int slot) {
+    return QStringLiteral("instans ") + QString::number(slot);
+}
+
 QString TBackupService::Folder() const {
-    return folder_.isEmpty() ? AppPaths::DataFile(QStringLiteral("backup")) : folder_;
+    const QString folder =
+        folder_.isEmpty() ? AppPaths::DataFile(QStringLiteral("backup")) : folder_;
+    return slot_ > 1 ? QDir(folder).filePath(InstanceFolderName(slot_)) : folder;
 }
 
 QString TBackupService::BackupName(int tabIndex, const QString& fileName) {

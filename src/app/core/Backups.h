@@ -38,6 +38,10 @@ public:
     Status ShowNote;                // panel 6 while the backup runs
     std::function<void()> NoteDone; // the note may go (after 2 seconds)
 
+    // The instance whose backups these are: slot 1 (or none) writes into the folder itself,
+    // any other slot into a subfolder of its own, so that instances never share a file.
+    void SetInstance(int slot) { slot_ = slot; }
+    static QString InstanceFolderName(int slot);
     QString Folder() const;
     static QString BackupName(int tabIndex, const QString& fileName);
 
@@ -67,6 +71,7 @@ private:
     void Fail(const QString& message);
 
     QString folder_;
+    int slot_ = 0;
     TClock* clock_;
     // The lines last written to each backup file, to see what changed.
     std::map<QString, LineStore::Snapshot> written_;

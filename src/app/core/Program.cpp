@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QTimer>
 #include <QToolTip>
+#include <csignal>
 
 namespace {
 
@@ -37,6 +38,9 @@ public:
 } // namespace
 
 void InitApplication() {
+    // A write past the file-size limit fails with an error like a full disk, instead of ending
+    // the process with the unsaved work of every document.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication::setOrganizationName(QStringLiteral("Tolvane"));
     QApplication::setApplicationName(QStringLiteral("Kelvora"));
     // No display name: the platform would append it to every window title.

@@ -332,15 +332,34 @@ bool ParseString(const QVariant& v, QString* out) {
     return true;
 }
 
+// The blanks that separate comma-text entries.
+bool IsCommaTextBlank(QChar c) {
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n') ||
+           c == QLatin1Char('\r');
+}
+
+// A list reads as far as it is valid: up to a NUL or a control character that is no blank.
 bool ParseList(const QVariant& v, QStringList* out) {
     if (v.typeId() == QMetaType::QStringList) {
-        *out = v.toStringList();
+        out->clear();
+        for (const QString& entry : v.toStringList()) {
+            const auto bad = std::find_if(entry.begin(), entry.end(), [](QChar c) {
+                return c.unicode() < ' ' && !IsCommaTextBlank(c);
+            });
+            if (bad != entry.end()) {
+                if (bad != entry.begin())
+                    *out << entry.first(bad - entry.begin());
+                return false;
+            }
+            *out << entry;
+        }
         return true;
     }
     if (!v.canConvert<QString>())
         return false;
-    *out = FromCommaText(v.toString());
-    return true;
+    bool valid = true;
+    *out = FromCommaText(v.toString(), &valid);
+    return valid;
 }
 
 QString& StringField(TSettingsValues* values, const TSettingDescriptor& d) {
@@ -410,7 +429,7 @@ int ReadInteger(const TSettingDescriptor& d, qlonglong n) {
 }
 
 // Reads one value into its field; false when it is stored but unreadable (the field then keeps
-// its default).
+// its default, a list what could be read of it).
 bool ReadValue(QSettings& store, const TSettingDescriptor& d, TSettingsValues* values) {
     if (!store.contains(d.Name))
         return true;
@@ -506,10 +525,6 @@ bool IsQuoteNeeded(const QString& s) {
     return false;
 }
 
-bool IsBlank(QChar c) {
-    return c.unicode() >= 1 && c.unicode() <= ' ';
-}
-
 // Writes the store's pending changes to disk. A format error read from the file stays in
 // status() and hides later access errors, so writability is tested before.
 bool Flush(QSettings& store) {
@@ -601,7 +616,6 @@ bool WriteSettings(QSettings& store, const TSettingsValues& values) {
     if (!store.isWritable())
         return false;
     store.beginGroup(kSettingsGroup);
-    store.remove(kRunning);
     store.remove(kFirstRun);
     for (const QString& name : SettingsWriteOrder())
         WriteValue(store, *FindSettingDescriptor(name), values);
@@ -609,23 +623,67 @@ bool WriteSettings(QSettings& store, const TSettingsValues& values) {
     return Flush(store);
 }
 
-TRunningMark MarkRunning(QSettings& store) {
-    TRunningMark mark;
+QList<int> RunningSlots(QSettings& store) {
+    // Another instance may have changed the list since this store was read.
+    store.sync();
+    QList<int> marks;
+    const QVariant v = store.value(kSettingsGroup + QLatin1Char('/') + kRunning);
+    if (!v.isValid())
+        return marks;
+    const QStringList entries =
+        v.typeId() == QMetaType::QStringList ? v.toStringList() : FromCommaText(v.toString());
+    for (const QString& entry : entries) {
+        bool ok = false;
+        const int slot = entry.trimmed().toInt(&ok);
+        // A mark that is no slot number is the mark of a single run: the first slot.
+        const int listed = ok && slot > 0 ? slot : 1;
+        if (!marks.contains(listed))
+            marks << listed;
+    }
+    if (marks.isEmpty())
+        marks << 1;
+    std::sort(marks.begin(), marks.end());
+    return marks;
+}
+
+namespace {
+
+// Stores the list: one slot as a number, several as a list, none as no value.
+bool WriteRunningSlots(QSettings& store, const QList<int>& marks) {
     const bool writable = store.isWritable();
     store.beginGroup(kSettingsGroup);
-    mark.PreviousRunUnfinished = store.contains(kRunning);
-    store.setValue(kRunning, 1);
+    if (marks.isEmpty()) {
+        store.remove(kRunning);
+    } else if (marks.size() == 1) {
+        store.setValue(kRunning, marks.first());
+    } else {
+        QStringList entries;
+        for (const int slot : marks)
+            entries << QString::number(slot);
+        store.setValue(kRunning, entries);
+    }
     store.endGroup();
-    mark.Written = Flush(store) && writable;
+    return Flush(store) && writable;
+}
+
+} // namespace
+
+TRunningMark MarkRunning(QSettings& store, int slot) {
+    TRunningMark mark;
+    QList<int> marks = RunningSlots(store);
+    mark.PreviousRunUnfinished = marks.contains(slot);
+    if (!mark.PreviousRunUnfinished) {
+        marks << slot;
+        std::sort(marks.begin(), marks.end());
+    }
+    mark.Written = WriteRunningSlots(store, marks);
     return mark;
 }
 
-bool ClearRunning(QSettings& store) {
-    const bool writable = store.isWritable();
-    store.beginGroup(kSettingsGroup);
-    store.remove(kRunning);
-    store.endGroup();
-    return Flush(store) && writable;
+bool ClearRunning(QSettings& store, int slot) {
+    QList<int> marks = RunningSlots(store);
+    marks.removeAll(slot);
+    return WriteRunningSlots(store, marks);
 }
 
 bool IsFirstRun(QSettings& store) {
@@ -664,13 +722,18 @@ QString ToCommaText(const QStringList& list) {
     return parts.join(QLatin1Char(','));
 }
 
-QStringList FromCommaText(const QString& text) {
+QStringList FromCommaText(const QString& text, bool* valid) {
     QStringList list;
-    const int n = text.size();
-    int p = 0;
-    while (p < n && IsBlank(text[p]))
+    // A NUL ends the text; so does, outside quotes, a control character that is no blank.
+    const qsizetype nul = text.indexOf(QChar(0));
+    const qsizetype n = nul < 0 ? text.size() : nul;
+    const auto ends = [&](qsizetype p) {
+        return p >= n || (text[p].unicode() < ' ' && !IsCommaTextBlank(text[p]));
+    };
+    qsizetype p = 0;
+    while (!ends(p) && IsCommaTextBlank(text[p]))
         ++p;
-    while (p < n) {
+    while (!ends(p)) {
         QString item;
         if (text[p] == QLatin1Char('"')) {
             ++p;
@@ -687,22 +750,24 @@ QStringList FromCommaText(const QString& text) {
                 item += text[p++];
             }
         } else {
-            const int start = p;
-            while (p < n && text[p].unicode() > ' ' && text[p] != QLatin1Char(','))
+            const qsizetype start = p;
+            while (!ends(p) && text[p].unicode() > ' ' && text[p] != QLatin1Char(','))
                 ++p;
             item = text.mid(start, p - start);
         }
         list << item;
-        while (p < n && IsBlank(text[p]))
+        while (!ends(p) && IsCommaTextBlank(text[p]))
             ++p;
-        if (p < n && text[p] == QLatin1Char(',')) {
-            if (p + 1 == n)
+        if (!ends(p) && text[p] == QLatin1Char(',')) {
+            if (ends(p + 1))
                 list << QString();
             do
                 ++p;
-            while (p < n && IsBlank(text[p]));
+            while (!ends(p) && IsCommaTextBlank(text[p]));
         }
     }
+    if (valid)
+        *valid = p == text.size();
     return list;
 }
 

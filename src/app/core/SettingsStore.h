@@ -236,18 +236,22 @@ struct TSettingsReadResult {
 // flag. Running and FirstRun are left alone.
 TSettingsReadResult ReadSettings(QSettings& store);
 
-// Deletes Running and FirstRun, writes every value in writing order and flushes the store.
-// False when the store could not be written to disk.
+// Deletes FirstRun, writes every value in writing order and flushes the store. False when the
+// store could not be written to disk. Running belongs to the instances' marks.
 bool WriteSettings(QSettings& store, const TSettingsValues& values);
 
+// Running lists the slots of the instances that started and have not closed in order (one
+// number, or several as a list); a value that is no list of slot numbers marks slot 1.
 struct TRunningMark {
-    bool PreviousRunUnfinished = false; // Running existed before
-    bool Written = false;               // Running = 1 reached the disk
+    bool PreviousRunUnfinished = false; // the slot was listed before
+    bool Written = false;               // the list with the slot reached the disk
 };
-// Reads whether Running exists, then writes it and flushes at once.
-TRunningMark MarkRunning(QSettings& store);
-// Deletes Running and flushes (an end at start that runs no orderly close). False on failure.
-bool ClearRunning(QSettings& store);
+// The listed slots in ascending order, as the store's file holds them now.
+QList<int> RunningSlots(QSettings& store);
+// Lists a slot and flushes at once.
+TRunningMark MarkRunning(QSettings& store, int slot);
+// Takes a slot off the list (an orderly end, or an end at start) and flushes. False on failure.
+bool ClearRunning(QSettings& store, int slot);
 // FirstRun exists (never written; deleted by WriteSettings).
 bool IsFirstRun(QSettings& store);
 // The installation's step: a store that holds nothing yet (the user's first start) gets
@@ -258,10 +262,12 @@ bool MarkFirstRunOfNewStore(QSettings& store);
 // exists without it; empty when there is no such group. Never writes.
 QString ReadTpPath(QSettings& mervantaStore);
 
-// Comma text: entries separated by commas or blanks; an entry with blanks, commas or quotes (or
-// an empty one) in double quotes, a quote inside doubled.
+// Comma text: entries separated by commas or blanks (space, tab, CR, LF); an entry with blanks,
+// control characters, commas or quotes (or an empty one) in double quotes, a quote inside
+// doubled. Reading ends at a NUL and, outside quotes, at any other control character: *valid
+// then says that the text was not read to its end.
 QString ToCommaText(const QStringList& list);
-QStringList FromCommaText(const QString& text);
+QStringList FromCommaText(const QString& text, bool* valid = nullptr);
 
 // Gives the editor the values it has: its settings, font, colour and cell spacing.
 void ApplyToEditor(const TSettingsValues& values, TTextEditorEx* editor);

@@ -8,6 +8,7 @@
 #include "app/core/DataFiles.h"
 #include "app/core/DebounceTimers.h"
 #include "app/core/FileData.h"
+#include "app/core/InstanceMark.h"
 #include "app/core/SettingsStore.h"
 #include "app/core/StatusTexts.h"
 #include "app/core/WebsiteData.h"
@@ -293,6 +294,8 @@ public:
     bool SettingsReadFailed = false;
     bool IsFirstRun = false;
     bool PreviousRunUnfinished = false;
+    // This instance's slot in the Running list and its lock; its backups are the slot's.
+    TInstanceMark Instance;
     // Program-wide settings state.
     int TagCase = 1; // 1 upper case, 2 lower case, any other value: names as written
     QString ItalicTagName, BoldTagName;

@@ -47,7 +47,7 @@ void Tmain::FormCreate() {
     NewDocTab(0, QStringLiteral("Nytt dokument"));
 
     // A value that cannot be read takes its default and the reading goes on; the first show
-    // tells the user. Running reaches the disk at once, so that a crash is noticed next time.
+    // tells the user. Running lists this instance at once, so that a crash is noticed next time.
     TSettingsValues values;
     {
         const std::unique_ptr<QSettings> store = OpenKelvoraStore();
@@ -55,8 +55,9 @@ void Tmain::FormCreate() {
         TSettingsReadResult read = ReadSettings(*store);
         SettingsReadFailed = read.SettingsReadFailed;
         values = std::move(read.Values);
-        PreviousRunUnfinished = MarkRunning(*store).PreviousRunUnfinished;
+        PreviousRunUnfinished = Instance.Take(*store).PreviousRunUnfinished;
     }
+    Backups.SetInstance(Instance.Slot());
     TextToolPath = ReadTpPath(*OpenMervantaStore());
     ApplyWindowState(this, values);
     ApplySettings(values);
@@ -100,7 +101,7 @@ void Tmain::FormShow() {
                 // mark of an earlier run that did not end stays for the next start.
                 Terminated = true;
                 if (!PreviousRunUnfinished)
-                    ClearRunning(*OpenKelvoraStore());
+                    Instance.Release(*OpenKelvoraStore());
                 return;
             }
             RunCommand([&] { SearchDocument(file); });
@@ -152,8 +153,12 @@ void Tmain::closeEvent(QCloseEvent* e) {
 void Tmain::FormClose() {
     if (Hooks.EndEvent)
         RunCommand(Hooks.EndEvent);
-    if (!WriteSettings(*OpenKelvoraStore(), CurrentSettings()))
-        kvMessageBox(kSettingsWriteFailedText);
+    {
+        const std::unique_ptr<QSettings> store = OpenKelvoraStore();
+        const bool released = Instance.Release(*store);
+        if (!WriteSettings(*store, CurrentSettings()) || !released)
+            kvMessageBox(kSettingsWriteFailedText);
+    }
     if (Hooks.SaveDataFiles)
         RunCommand(Hooks.SaveDataFiles);
     RunCommand([this] { WebSites->Save(); });

@@ -1,8 +1,8 @@
 #include "editor/text/LineStore.h"
+#include "platform/AtomicFile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 #include <climits>
 #include <cstring>
@@ -740,7 +740,8 @@ bool LineStore::ReplaceInLines(const std::vector<qint64>& starts, qint64 length,
                     return false;
                 std::memcpy(dst, src + copied, static_cast<size_t>(at - copied));
                 dst += at - copied;
-                std::memcpy(dst, with.data(), static_cast<size_t>(with.size()));
+                if (!with.isEmpty()) // an empty view may have no data at all
+                    std::memcpy(dst, with.data(), static_cast<size_t>(with.size()));
                 dst += with.size();
                 copied = static_cast<qsizetype>(at + length);
                 shift += delta;
@@ -955,7 +956,7 @@ bool LineStore::LoadFromFile(const QString& fileName, QString* error) {
 }
 
 bool LineStore::SaveToFile(const QString& fileName, QString* error) const {
-    QSaveFile f(fileName);
+    TAtomicFile f(fileName);
     if (!f.open(QIODevice::WriteOnly)) {
         if (error)
             *error = f.errorString();

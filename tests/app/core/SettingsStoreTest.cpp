@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QWidget>
 #include <gtest/gtest.h>
+#include <string_view>
 
 namespace {
 
@@ -153,7 +154,7 @@ TEST_F(SettingsStoreTest, EveryValueSurvivesARoundTrip) {
 
     auto store = Open();
     store->beginGroup(kSettingsGroup);
-    EXPECT_FALSE(store->contains("Running"));
+    EXPECT_EQ(store->value("Running").toInt(), 1) << "the instances' marks are their own";
     EXPECT_FALSE(store->contains("FirstRun"));
     EXPECT_FALSE(store->contains("WinTMPDir"));
     EXPECT_FALSE(store->contains("ShowReplaceProgress"));
@@ -283,6 +284,34 @@ TEST_F(SettingsStoreTest, ABadValueDoesNotStopTheReading) {
     EXPECT_EQ(r.Values.ShortCutKey[9], "/k9.sub");
 }
 
+TEST_F(SettingsStoreTest, AListValueReadsUpToAControlCharacter) {
+    // Every control character inside an unquoted entry, once through the store's own escapes
+    // (as a QString) and once with a comma that the store splits itself (as a string list).
+    for (ushort c = 0; c < 0x20; ++c) {
+        SCOPED_TRACE(c);
+        const QString value = QStringLiteral("abc") + QChar(c) + QStringLiteral("def");
+        {
+            auto store = Open();
+            store->clear();
+            store->setValue("Settings/SearchMRU", value);
+            store->setValue("Settings/ReplaceMRU", QStringList{"x", value, "y"});
+            store->setValue("Settings/synCUSTNumGroups", 1);
+            store->setValue("Settings/synCUSTKeywords0", value);
+        }
+        const TSettingsReadResult r = Read();
+        const bool blank = c == '\t' || c == '\n' || c == '\r';
+        const QStringList list = blank ? QStringList{"abc", "def"} : QStringList{"abc"};
+        const QStringList split = blank ? QStringList{"x", value, "y"} : QStringList{"x", "abc"};
+        const QStringList bad = {"SearchMRU", "ReplaceMRU", "synCUSTKeywords0"};
+        EXPECT_EQ(r.Values.SearchMRU, list);
+        EXPECT_EQ(r.Values.ReplaceMRU, split);
+        ASSERT_EQ(r.Values.CustomGroups.size(), 1u);
+        EXPECT_EQ(r.Values.CustomGroups[0].Keywords, list);
+        EXPECT_EQ(r.SettingsReadFailed, !blank);
+        EXPECT_EQ(r.BadValues, blank ? QStringList() : bad);
+    }
+}
+
 TEST_F(SettingsStoreTest, TagCaseOutsideOneAndTwoIsNotWrittenBack) {
     WriteIni("kvKvDefault=5\n");
     S v = Read().Values;
@@ -317,7 +346,7 @@ TEST_F(SettingsStoreTest, RunningAndFirstRun) {
         store->sync();
         EXPECT_TRUE(IsFirstRun(*store));
 
-        const TRunningMark first = MarkRunning(*store);
+        const TRunningMark first = MarkRunning(*store, 1);
         EXPECT_FALSE(first.PreviousRunUnfinished);
         EXPECT_TRUE(first.Written);
         // On disk at once: a crash now is seen by the next start.
@@ -326,19 +355,48 @@ TEST_F(SettingsStoreTest, RunningAndFirstRun) {
     }
     {
         auto store = Open();
-        EXPECT_TRUE(MarkRunning(*store).PreviousRunUnfinished);
-        EXPECT_TRUE(ClearRunning(*store));
+        EXPECT_TRUE(MarkRunning(*store, 1).PreviousRunUnfinished);
+        EXPECT_TRUE(ClearRunning(*store, 1));
         EXPECT_FALSE(Open()->contains("Settings/Running"));
         EXPECT_TRUE(IsFirstRun(*Open())) << "an end at start keeps the first run";
     }
     {
         auto store = Open();
-        EXPECT_FALSE(MarkRunning(*store).PreviousRunUnfinished);
+        EXPECT_FALSE(MarkRunning(*store, 1).PreviousRunUnfinished);
+        ASSERT_TRUE(ClearRunning(*store, 1));
         ASSERT_TRUE(WriteSettings(*store, S()));
     }
     auto store = Open();
     EXPECT_FALSE(IsFirstRun(*store));
-    EXPECT_FALSE(MarkRunning(*store).PreviousRunUnfinished);
+    EXPECT_FALSE(MarkRunning(*store, 1).PreviousRunUnfinished);
+}
+
+// Each instance lists its own slot; one that leaves takes only its own off the list, and a
+// store object sees what another one wrote meanwhile.
+TEST_F(SettingsStoreTest, RunningListsEachInstancesSlot) {
+    auto first = Open();
+    auto second = Open();
+    EXPECT_FALSE(MarkRunning(*first, 1).PreviousRunUnfinished);
+    EXPECT_FALSE(MarkRunning(*second, 2).PreviousRunUnfinished);
+    EXPECT_EQ(RunningSlots(*first), (QList<int>{1, 2}));
+    EXPECT_TRUE(MarkRunning(*first, 2).PreviousRunUnfinished);
+    ASSERT_TRUE(ClearRunning(*first, 1));
+    EXPECT_EQ(Open()->value("Settings/Running").toInt(), 2);
+    ASSERT_TRUE(ClearRunning(*second, 2));
+    EXPECT_FALSE(Open()->contains("Settings/Running"));
+
+    // What an earlier single run left: any value marks the first slot.
+    const struct {
+        QByteArray Stored;
+        QList<int> Slots;
+    } cases[] = {
+        {"Running=1\n", {1}},       {"Running=true\n", {1}},       {"Running=\n", {1}},
+        {"Running=3, 1\n", {1, 3}}, {"Running=\"2,x\"\n", {1, 2}}, {"Other=1\n", {}},
+    };
+    for (const auto& c : cases) {
+        WriteIni(c.Stored);
+        EXPECT_EQ(RunningSlots(*Open()), c.Slots) << c.Stored.toStdString();
+    }
 }
 
 TEST_F(SettingsStoreTest, TextToolPath) {
@@ -372,8 +430,8 @@ TEST_F(SettingsStoreTest, TextToolPath) {
 // A store whose file cannot be written: every write reports the failure.
 void ExpectWritesFail(QSettings& store) {
     EXPECT_FALSE(WriteSettings(store, S()));
-    EXPECT_FALSE(MarkRunning(store).Written);
-    EXPECT_FALSE(ClearRunning(store));
+    EXPECT_FALSE(MarkRunning(store, 1).Written);
+    EXPECT_FALSE(ClearRunning(store, 1));
 }
 
 TEST_F(SettingsStoreTest, WriteToAReadOnlyFolderIsReported) {
@@ -412,14 +470,16 @@ TEST_F(SettingsStoreTest, ABrokenStoreFileIsReportedAndReplaced) {
     v.TabLength = 8;
     auto store = Open();
     EXPECT_TRUE(WriteSettings(*store, v));
-    EXPECT_TRUE(MarkRunning(*store).Written);
+    EXPECT_TRUE(MarkRunning(*store, 1).Written);
     EXPECT_EQ(Read().Values.TabLength, 8);
 }
 
 TEST(CommaTextTest, ParsesAndRoundTrips) {
+    using namespace std::string_view_literals;
     const struct {
-        const char* Text;
+        std::string_view Text;
         QStringList List;
+        bool Valid = true;
     } cases[] = {
         {"", {}},
         {"htm,html", {"htm", "html"}},
@@ -431,12 +491,26 @@ TEST(CommaTextTest, ParsesAndRoundTrips) {
         {"a,", {"a", ""}},
         {"\"\"", {""}},
         {"\"open", {"open"}},
+        // A NUL ends the text, quoted or not; another control character only outside quotes.
+        {"a,\0b"sv, {"a", ""}, false},
+        {"\"a\0b\",c"sv, {"a"}, false},
+        {"a\x01,b", {"a"}, false},
+        {"a,\x1b", {"a", ""}, false},
+        {"\"a\x01b\",c", {"a\x01b", "c"}},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(FromCommaText(QString::fromUtf8(c.Text)), c.List) << c.Text;
+    for (const auto& c : cases) {
+        bool valid = !c.Valid;
+        const QString text = QString::fromUtf8(c.Text.data(), qsizetype(c.Text.size()));
+        EXPECT_EQ(FromCommaText(text, &valid), c.List) << c.Text;
+        EXPECT_EQ(valid, c.Valid) << c.Text;
+    }
 
     const QStringList lists[] = {
-        {}, {""}, {"htm"}, {"två ord", "a,b", "\"q\"", "", "x"}, {" lead", "trail ", "tab\there"},
+        {},
+        {""},
+        {"htm"},
+        {"två ord", "a,b", "\"q\"", "", "x"},
+        {" lead", "trail ", "tab\there", "bell\x07"},
     };
     for (const QStringList& l : lists)
         EXPECT_EQ(FromCommaText(ToCommaText(l)), l) << ToCommaText(l).toStdString();

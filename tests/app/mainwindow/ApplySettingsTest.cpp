@@ -223,6 +223,23 @@ TEST_F(StartupTest, BadValuesAreReportedOnceAndTakeTheirDefaults) {
     EXPECT_EQ(seen, QStringList{"M:" + kSettingsReadFailedText});
 }
 
+// A list value with a NUL or another control character starts the window with what is valid
+// of it; the user hears of it once, and the close writes back what was read.
+TEST_F(StartupTest, ListValuesWithControlCharactersStartTheWindow) {
+    Store("SearchMRU", QStringLiteral("abc") + QChar(0) + QStringLiteral("def"));
+    Store("ReplaceMRU", QStringLiteral("ett,tv\u00e5") + QChar(0x1b) + QStringLiteral("tre"));
+    win = std::make_unique<Tmain>();
+    EXPECT_EQ(win->CurrentSettings().SearchMRU, QStringList{"abc"});
+    EXPECT_EQ(win->CurrentSettings().ReplaceMRU, (QStringList{"ett", "tv\u00e5"}));
+    win->show();
+    EXPECT_EQ(seen, QStringList{"M:" + kSettingsReadFailedText});
+    ASSERT_TRUE(win->close());
+    win.reset();
+    const TSettingsReadResult read = ReadSettings(*OpenKelvoraStore());
+    EXPECT_FALSE(read.SettingsReadFailed);
+    EXPECT_EQ(read.Values.SearchMRU, QStringList{"abc"});
+}
+
 TEST_F(StartupTest, FailedFinalWriteIsReported) {
     win = std::make_unique<Tmain>();
     win->show();

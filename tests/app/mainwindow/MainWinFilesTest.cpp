@@ -1,10 +1,12 @@
 #include "MainWinFixture.h"
 #include "app/core/FileFilters.h"
+#include "app/core/Program.h"
 #include "app/core/RecentFiles.h"
 #include "app/dialogs/InternalFunctionInputWin.h"
 
 #include <QCloseEvent>
 #include <QFile>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -78,6 +80,33 @@ TEST_F(MainWinTest, AskToSaveOutcomesOnClose) {
         EXPECT_TRUE(answers.empty());
         EXPECT_TRUE(fileAnswers.empty());
     }
+}
+
+// A save past the file-size limit fails like one on a full disk: the message, the old file
+// whole, no temporary file left, and the program goes on.
+TEST_F(MainWinTest, ASavePastTheFileSizeLimitFailsLikeAFullDisk) {
+    InitApplication(); // as the program starts
+    const QString path = Make("limit.html", "old");
+    Open(path);
+    Type(QByteArray(64 * 1024, 'x'));
+    rlimit before{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+    rlimit limited = before;
+    limited.rlim_cur = 16 * 1024;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    seen.clear();
+    const bool ran = Run("ASaveDoc");
+    setrlimit(RLIMIT_FSIZE, &before);
+    EXPECT_TRUE(ran);
+    EXPECT_EQ(seen, QStringList{"M:Det gick inte att spara till filen limit.html."});
+    EXPECT_EQ(ReadTestFile(path), "old");
+    EXPECT_TRUE(win->Current().Modified);
+    EXPECT_EQ(QDir(dir).entryList(QDir::Files | QDir::Hidden), QStringList{"limit.html"});
+
+    seen.clear();
+    EXPECT_TRUE(Run("ASaveDoc"));
+    EXPECT_TRUE(seen.isEmpty());
+    EXPECT_EQ(ReadTestFile(path).size(), 64 * 1024 + 5);
 }
 
 // A save that fails keeps the document, its text and its mark; a close after Ja stops.

@@ -182,6 +182,7 @@ TEST_F(SubroutineEvents_, EndEventRunsBeforeTheSettingsAreWritten) {
     for (const char* tail : {"", "\r\nbreak\r\nwrite nej", "\r\nfel"}) {
         SCOPED_TRACE(tail);
         seen.clear();
+        win.reset(); // one instance at a time
         win = std::make_unique<Tmain>();
         win->Settings.EventOnProgend = Make("slut.sub", QByteArray("message slut") + tail);
         win->PreviousRunUnfinished = false;

@@ -197,8 +197,7 @@ TEST_F(SubroutineRuns, ExitClosesTheWindowAfterTheRun) {
     EXPECT_EQ(RunWindow("write a\r\nexit\r\nwrite b"), TRunEnd::Stopped);
     EXPECT_TRUE(win->isVisible()) << "not inside the run";
     answers = {Dialogs::mrNo}; // the unsaved document
-    QTest::qWait(50);
-    EXPECT_FALSE(win->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !win->isVisible(); }, 30000));
     EXPECT_EQ(outside, QStringList{"beep"}) << "the end event ran once, after the run";
 }
 
