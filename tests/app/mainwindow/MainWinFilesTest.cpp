@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -158,6 +159,33 @@ TEST_F(MainWinTest, FailedSaveKeepsTheDocument) {
         QFile::setPermissions(sub, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         answers = {Dialogs::mrNo};
         ASSERT_TRUE(RunCommand([&] { win->Commands().Run(QStringLiteral("ADocClose")); }));
+    }
+}
+
+// Saving keeps the file's mode exactly, read-only and special bits included, and (where the
+// program may give it) its owner and group.
+TEST_F(MainWinTest, SavingKeepsTheFilesModeAndOwner) {
+    const bool root = ::geteuid() == 0;
+    for (const mode_t mode : {0444, 0400, 0640, 0755, 02755, 0604}) {
+        SCOPED_TRACE(QString::number(mode, 8).toStdString());
+        const QString path = Make(QStringLiteral("mode%1.html").arg(mode, 0, 8), "<p>a</p>");
+        const QByteArray name = QFile::encodeName(path);
+        if (root) {
+            ASSERT_EQ(::chown(name.constData(), 65534, 65534), 0);
+        }
+        ASSERT_EQ(::chmod(name.constData(), mode), 0);
+        Open(path);
+        Type("x");
+        ASSERT_TRUE(Run("ASaveDoc"));
+        EXPECT_TRUE(seen.isEmpty()) << seen.join('\n').toStdString();
+        EXPECT_EQ(ReadTestFile(path), QByteArray("x<p>a</p>\r\n"));
+        struct stat info {};
+        ASSERT_EQ(::stat(name.constData(), &info), 0);
+        EXPECT_EQ(info.st_mode & 07777, mode);
+        if (root) {
+            EXPECT_EQ(info.st_uid, 65534u);
+            EXPECT_EQ(info.st_gid, 65534u);
+        }
     }
 }
 
