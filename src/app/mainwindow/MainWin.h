@@ -13,6 +13,7 @@
 #include "app/core/StatusTexts.h"
 #include "app/core/WebsiteData.h"
 #include "app/dialogs/Boxes.h"
+#include "editor/text/UndoBudget.h"
 #include "platform/Dialogs.h"
 
 #include <QByteArray>
@@ -138,6 +139,9 @@ public:
     void SetStatusPanel(int index, const QString& text);
 
     // --- the document table ------------------------------------------------------------------
+    // One memory budget for the undo histories of every document (the editor's and those of
+    // the documents not on screen).
+    TUndoBudget UndoBudget{TUndoStore::DefaultMemoryBudget};
     TOpenFiles OpenFiles;
     int OpenFilesCount() const { return static_cast<int>(OpenFiles.size()); }
     // The record whose document the editor holds; -1 when it holds none (after a close).

@@ -273,7 +273,9 @@ TEST_F(MainWinTest, EveryCommandIsInTheRegistry) {
 namespace {} // namespace
 
 // Undo after a switch must not bring back the other document's text.
-TEST_F(MainWinTest, UndoDoesNotReachAcrossASwitch) {
+// Each document keeps its own undo history across switches; undo never reaches into another
+// document, and a closed document's history goes with it.
+TEST_F(MainWinTest, EachDocumentKeepsItsUndoAcrossSwitches) {
     TTextEditorEx& editor = *win->CodeEditor;
     editor.SetSelText("first");
     editor.AddUndoData();
@@ -281,9 +283,25 @@ TEST_F(MainWinTest, UndoDoesNotReachAcrossASwitch) {
     editor.SetSelText("second");
     editor.AddUndoData();
     win->Commands().Run(QStringLiteral("WPrevDoc"));
-    EXPECT_FALSE(RunCommand([&] { editor.Undo(); })) << "nothing to undo after the switch";
     EXPECT_EQ(editor.Text(), "first\r\n");
+    ASSERT_TRUE(RunCommand([&] { editor.Undo(); }));
+    EXPECT_EQ(editor.Text(), "\r\n");
+    EXPECT_FALSE(RunCommand([&] { editor.Undo(); })) << "the other document is not reached";
     win->Commands().Run(QStringLiteral("WNextDoc"));
-    EXPECT_FALSE(RunCommand([&] { editor.Undo(); }));
     EXPECT_EQ(editor.Text(), "second\r\n");
+    ASSERT_TRUE(RunCommand([&] { editor.Undo(); }));
+    EXPECT_EQ(editor.Text(), "\r\n");
+    // Redo is kept across a switch as well.
+    win->Commands().Run(QStringLiteral("WPrevDoc"));
+    win->Commands().Run(QStringLiteral("WNextDoc"));
+    ASSERT_TRUE(RunCommand([&] { editor.Redo(); }));
+    EXPECT_EQ(editor.Text(), "second\r\n");
+
+    // Closing takes the history along; the document shown next has its own.
+    win->Current().Modified = false;
+    ASSERT_TRUE(RunCommand([&] { win->Commands().Run(QStringLiteral("ADocClose")); }));
+    EXPECT_EQ(editor.Text(), "\r\n");
+    ASSERT_TRUE(RunCommand([&] { editor.Redo(); }));
+    EXPECT_EQ(editor.Text(), "first\r\n");
+    EXPECT_EQ(win->UndoBudget.Used(), editor.UndoStore.MemoryUsed());
 }
