@@ -9,6 +9,7 @@ packages=(
     python3-pyftpdlib poppler-utils libxml2-utils
     fonts-liberation2
     libqscintilla2-qt6-dev
+    qt6-translations-l10n
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -6,8 +6,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cstdlib>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
@@ -51,6 +54,21 @@ QByteArray ReadTestFile(const QString& path) {
     return f.readAll();
 }
 
+bool MakeUnopenableFile(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    sockaddr_un address{};
+    if (name.size() >= static_cast<qsizetype>(sizeof(address.sun_path)))
+        return false;
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, name.constData(), static_cast<size_t>(name.size()));
+    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    if (fd < 0)
+        return false;
+    const bool bound = bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0;
+    close(fd);
+    return bound;
+}
+
 int main(int argc, char** argv) {
     char tmpl[] = "/tmp/kelvora-test-XXXXXX";
     const char* made = mkdtemp(tmpl);
@@ -60,7 +78,9 @@ int main(int argc, char** argv) {
     const std::string config = g_root + "/config", data = g_root + "/data", tmp = g_root + "/tmp";
     for (const std::string& d : {config, data, tmp})
         QDir().mkpath(QString::fromStdString(d));
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // KV_TEST_PLATFORM runs the tests on a real display (xcb), e.g. under Xvfb.
+    const char* platform = getenv("KV_TEST_PLATFORM");
+    setenv("QT_QPA_PLATFORM", platform && *platform ? platform : "offscreen", 1);
     setenv("XDG_CONFIG_HOME", config.c_str(), 1);
     setenv("XDG_DATA_HOME", data.c_str(), 1);
     setenv("TMPDIR", tmp.c_str(), 1);

@@ -10,3 +10,7 @@ QString TestRootDir();
 // Writes bytes to a file below the test folder and returns its path.
 QString WriteTestFile(const QString& name, const QByteArray& bytes);
 QByteArray ReadTestFile(const QString& path);
+
+// Makes an entry at `path` that exists but that nobody, root included, can open for reading
+// or writing: a Unix socket. False when that fails.
+bool MakeUnopenableFile(const QString& path);

@@ -455,11 +455,16 @@ void Thexcolor::MoreColors() {
 void Thexcolor::LoadCustomColors() {
     CustomColors->clear();
     QFile file(CustomColorsFile());
-    if (!file.open(QIODevice::ReadOnly)) {
+    customFileUnreadable_ = false;
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.readAll();
+    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
+        customFileUnreadable_ = file.exists();
         CustomColors->addItem(OpenFailedEntry());
         return;
     }
-    const QList<QByteArray> lines = file.readAll().split('\n');
+    const QList<QByteArray> lines = bytes.split('\n');
     for (QByteArray line : lines) {
         if (line.endsWith('\r'))
             line.chop(1);
@@ -469,6 +474,8 @@ void Thexcolor::LoadCustomColors() {
 }
 
 void Thexcolor::SaveCustomColors() {
+    if (customFileUnreadable_)
+        return;
     QByteArray data;
     for (int i = 0; i < CustomColors->count(); ++i) {
         const QString text = CustomColors->item(i)->text();

@@ -33,7 +33,8 @@ public:
     bool Updating() const { return updating_; }
 
     // The custom colours: read whole when the dialog is created, written whole when it
-    // closes. A failure to write is ignored.
+    // closes. A failure to write is ignored; a file that is there but could not be read is
+    // never written over.
     void LoadCustomColors();
     void SaveCustomColors();
     static QString CustomColorsFile();
@@ -99,4 +100,5 @@ private:
 
     TColor color_ = clBlack;
     bool updating_ = false;
+    bool customFileUnreadable_ = false;
 };

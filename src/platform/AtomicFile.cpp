@@ -83,10 +83,15 @@ bool TAtomicFile::open(QIODevice::OpenMode mode) {
     }
     if (fd_ < 0)
         return Fail(EEXIST);
-    // The new file keeps the access rights of the one it replaces.
+    // The new file keeps the owner, the group (as far as this process may give them) and
+    // the access rights of the one it replaces; the rights last, as a change of owner may
+    // clear the set-id bits.
     struct stat old {};
-    if (::stat(QFile::encodeName(fileName_).constData(), &old) == 0)
+    if (::stat(QFile::encodeName(fileName_).constData(), &old) == 0) {
+        if (::fchown(fd_, old.st_uid, old.st_gid) != 0)
+            (void)::fchown(fd_, static_cast<uid_t>(-1), old.st_gid);
         ::fchmod(fd_, old.st_mode & 07777);
+    }
     return true;
 }
 

@@ -25,14 +25,25 @@ FileHandler& TheFileHandler() {
     return handler;
 }
 
+ClosedHandler& TheClosedHandler() {
+    static ClosedHandler handler;
+    return handler;
+}
+
+void NotifyClosed() {
+    // A copy, so that a handler that replaces itself stays alive while it runs.
+    if (const ClosedHandler handler = TheClosedHandler())
+        handler();
+}
+
 QString& TheLastSound() {
     static QString sound;
     return sound;
 }
 
-QStringList AskFiles(FileRequest::Kind kind, QWidget* parent, const QString& caption,
-                     const QString& fileName, const QString& filter, QString* selectedFilter,
-                     QFileDialog::Options options) {
+QStringList AskFilesNow(FileRequest::Kind kind, QWidget* parent, const QString& caption,
+                        const QString& fileName, const QString& filter, QString* selectedFilter,
+                        QFileDialog::Options options) {
     if (TheFileHandler()) {
         FileRequest request;
         request.kind = kind;
@@ -71,16 +82,28 @@ QStringList AskFiles(FileRequest::Kind kind, QWidget* parent, const QString& cap
     return {};
 }
 
+QStringList AskFiles(FileRequest::Kind kind, QWidget* parent, const QString& caption,
+                     const QString& fileName, const QString& filter, QString* selectedFilter,
+                     QFileDialog::Options options) {
+    QStringList chosen =
+        AskFilesNow(kind, parent, caption, fileName, filter, selectedFilter, options);
+    NotifyClosed();
+    return chosen;
+}
+
 } // namespace
 
 int RunModal(QDialog* dialog) {
-    if (!TheModalHandler())
-        return dialog->exec();
-    const ModalHandler handler = TheModalHandler();
-    dialog->show();
-    const int result = handler(dialog);
-    if (dialog->isVisible())
-        dialog->hide();
+    int result = 0;
+    if (const ModalHandler handler = TheModalHandler()) {
+        dialog->show();
+        result = handler(dialog);
+        if (dialog->isVisible())
+            dialog->hide();
+    } else {
+        result = dialog->exec();
+    }
+    NotifyClosed();
     return result;
 }
 
@@ -220,6 +243,14 @@ ScopedModalHandler::ScopedModalHandler(ModalHandler handler) : previous_(TheModa
 
 ScopedModalHandler::~ScopedModalHandler() {
     TheModalHandler() = std::move(previous_);
+}
+
+ScopedClosedHandler::ScopedClosedHandler(ClosedHandler handler) : previous_(TheClosedHandler()) {
+    TheClosedHandler() = std::move(handler);
+}
+
+ScopedClosedHandler::~ScopedClosedHandler() {
+    TheClosedHandler() = std::move(previous_);
 }
 
 ScopedFileHandler::ScopedFileHandler(FileHandler handler) : previous_(TheFileHandler()) {

@@ -24,6 +24,10 @@ int RunModal(QDialog* dialog);
 void SetModalHandler(ModalHandler handler);
 bool HasModalHandler();
 
+// Runs each time a modal dialog or a file dialog has closed, whoever answered it (the main
+// window gives the keyboard focus back to its editor).
+using ClosedHandler = std::function<void()>;
+
 // One file-dialog question as the handler sees it.
 struct FileRequest {
     enum class Kind { Open, OpenMany, Save, Folder };
@@ -87,6 +91,17 @@ public:
 
 private:
     ModalHandler previous_;
+};
+
+class ScopedClosedHandler {
+public:
+    explicit ScopedClosedHandler(ClosedHandler handler);
+    ~ScopedClosedHandler();
+    ScopedClosedHandler(const ScopedClosedHandler&) = delete;
+    ScopedClosedHandler& operator=(const ScopedClosedHandler&) = delete;
+
+private:
+    ClosedHandler previous_;
 };
 
 class ScopedFileHandler {

@@ -7,12 +7,14 @@
 #include "app/core/SettingsStore.h"
 #include "app/dialogs/MessageBox.h"
 #include "app/dialogs/QuestionBox.h"
+#include "app/dialogs/WelcomeWin.h"
 #include "app/mainwindow/MainWin.h"
 #include "platform/Dialogs.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QPushButton>
 #include <deque>
 #include <gtest/gtest.h>
 #include <memory>
@@ -31,7 +33,14 @@ protected:
             QFile::remove(store->fileName());
         }
         SetHintsShown(true);
-        modal = ScriptBoxes(seen, answers);
+        // The welcome window of a first run is written down as "W:" and its button's text.
+        modal = ScriptBoxes(seen, answers, [this](QDialog* d) {
+            auto* welcome = qobject_cast<Twelcome*>(d);
+            if (!welcome)
+                return -1;
+            seen << QStringLiteral("W:") + welcome->btnStartECNow->text();
+            return int(Dialogs::mrOk);
+        });
         files = std::make_unique<Dialogs::ScopedFileHandler>([this](Dialogs::FileRequest& r) {
             requests << r.caption + QLatin1Char('|') + r.fileName;
             if (fileAnswers.empty()) {

@@ -12,6 +12,7 @@
 #include <QClipboard>
 #include <QColorDialog>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -280,6 +281,28 @@ TEST(HexColorCustomFile, MissingFileShowsTheNoteWhichIsNeverWritten) {
     EXPECT_FALSE(dialog.Execute());
     EXPECT_EQ(shown, QStringList{"Det gick inte att öppna filen."});
     EXPECT_EQ(ReadCustomFile(), QByteArray("#010203\n"));
+}
+
+// A colours file that is there but cannot be read keeps what it is: the dialog shows the note
+// and closes without writing, whatever was added meanwhile.
+TEST(HexColorCustomFile, AFileThatCouldNotBeReadIsNeverWrittenOver) {
+    QFile::remove(Thexcolor::CustomColorsFile());
+    ASSERT_TRUE(MakeUnopenableFile(Thexcolor::CustomColorsFile()));
+    THexColorDialog dialog;
+    QStringList shown;
+    Dialogs::ScopedModalHandler handler([&](QDialog* d) {
+        auto* f = dynamic_cast<Thexcolor*>(d);
+        shown = Entries(f->CustomColors);
+        f->SetColor(RGBColor(1, 2, 3));
+        f->SaveCustom->click();
+        f->btnClose->click();
+        return f->result();
+    });
+    EXPECT_FALSE(dialog.Execute());
+    EXPECT_EQ(shown, QStringList{"Det gick inte att öppna filen."});
+    const QFileInfo after(Thexcolor::CustomColorsFile());
+    EXPECT_TRUE(after.exists() && !after.isFile()) << "written over";
+    QFile::remove(Thexcolor::CustomColorsFile());
 }
 
 TEST_F(ColorDialog, HuePresetsAndTheMap) {

@@ -34,6 +34,31 @@ TEST(Dialogs, RunModalHandsTheShownDialogToTheHandler) {
     EXPECT_FALSE(dialog.isVisible());
 }
 
+// The closed handler runs once a dialog or a file dialog is gone, never while it is up.
+TEST(Dialogs, ClosedHandlerRunsAfterEveryDialog) {
+    QDialog dialog;
+    QStringList events;
+    Dialogs::ScopedModalHandler modal([&](QDialog*) {
+        events << "modal";
+        return 1;
+    });
+    Dialogs::ScopedFileHandler files([&](Dialogs::FileRequest&) {
+        events << "file";
+        return QStringList();
+    });
+    {
+        Dialogs::ScopedClosedHandler closed([&] {
+            events << QStringLiteral("closed, dialog %1").arg(dialog.isVisible() ? "up" : "gone");
+        });
+        Dialogs::RunModal(&dialog);
+        Dialogs::GetOpenFileName(nullptr, "Öppna", QString(), QString());
+        Dialogs::GetExistingDirectory(nullptr, "Mapp", QString());
+    }
+    Dialogs::RunModal(&dialog);
+    EXPECT_EQ(events, (QStringList{"modal", "closed, dialog gone", "file", "closed, dialog gone",
+                                   "file", "closed, dialog gone", "modal"}));
+}
+
 TEST(Dialogs, ScopedHandlersNestAndRestore) {
     QDialog dialog;
     Dialogs::ScopedModalHandler outer([](QDialog*) { return 1; });

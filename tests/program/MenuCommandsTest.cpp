@@ -43,6 +43,7 @@ TEST_F(MainWinTest, EveryMenuAndToolbarItemNamesARegisteredCommand) {
         if (top->menu())
             Collect(top->menu(), &items, &unnamed);
     Collect(win->TabsPopup, &items, &unnamed);
+    Collect(win->documentPopup, &items, &unnamed);
     Collect(win->ReopenPopup, &items, &unnamed);
     // Every button of a toolbar, also those of the widgets a toolbar holds.
     for (const QToolBar* bar : win->findChildren<QToolBar*>())
@@ -62,6 +63,7 @@ TEST_F(MainWinTest, EveryMenuAndToolbarItemNamesARegisteredCommand) {
         << win->Commands().Unregistered().join(QStringLiteral(", ")).toStdString();
     // The table's own entries are among them.
     for (const char* name : {"Arkiv1/ASaveDoc", "Redigera1/VToggleSearch", "Visa1/VShowInBrowser",
-                             "Oppna1/RoAlfa1", "Toolbar/RDocPaste", "TabsPopup/ADocClose"})
+                             "Oppna1/RoAlfa1", "Toolbar/RDocPaste", "TabsPopup/ADocClose",
+                             "documentPopup/RDocCopy", "documentPopup/subtlb"})
         EXPECT_TRUE(items.contains(QLatin1String(name))) << name;
 }

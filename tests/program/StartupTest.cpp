@@ -5,6 +5,9 @@
 #include "platform/SilentAbort.h"
 
 #include <QCoreApplication>
+#include <QDate>
+#include <QGuiApplication>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
@@ -40,7 +43,7 @@ TEST_F(StartupTest, StartWithAFileOpensItBesideTheEmptyDocument) {
     EXPECT_EQ(main->CurrentTab(), 1);
     EXPECT_FALSE(main->Current().Modified);
     EXPECT_FALSE(main->StartingUp);
-    EXPECT_TRUE(seen.isEmpty());
+    EXPECT_EQ(seen, QStringList{"W:Starta Kelvora"}) << "a new user is welcomed";
     EXPECT_TRUE(program.Commands());
     EXPECT_FALSE(program.Launcher());
     EXPECT_EQ(Stored("Running").toInt(), 1) << "written as soon as the window exists";
@@ -55,6 +58,34 @@ TEST_F(StartupTest, StartWithAFileOpensItBesideTheEmptyDocument) {
     QMetaObject::invokeMethod(splash->Timer, "timeout");
     ProcessDeletes();
     EXPECT_FALSE(splash);
+}
+
+// Nothing installs a store: the first start of a user marks it as the first run and welcomes
+// the user; an orderly end deletes the mark, so the next start does not.
+TEST_F(StartupTest, OnlyTheFirstStartOfANewUserShowsTheWelcome) {
+    for (const char* expected : {"W:Starta Kelvora", ""}) {
+        SCOPED_TRACE(expected);
+        seen.clear();
+        TProgram program({});
+        ASSERT_TRUE(program.Start());
+        EXPECT_EQ(seen.join(""), expected);
+        EXPECT_TRUE(program.Main()->close());
+    }
+    // A store with values, the first run's mark deleted, is never new again.
+    EXPECT_FALSE(Stored("FirstRun").isValid());
+    EXPECT_TRUE(Stored("TabLength").isValid());
+}
+
+// A folder named at start is refused as a folder; the program goes on with its new document.
+TEST_F(StartupTest, StartWithAFolderSaysItIsAFolder) {
+    Store("TabLength", 4); // not a first run
+    const QString folder = File("mapp");
+    QDir().mkpath(folder);
+    TProgram program({folder});
+    ASSERT_TRUE(program.Start());
+    EXPECT_EQ(seen, QStringList{
+                        "M:Det gick inte att öppna filen \"mapp\". Det är en mapp, inte en fil."});
+    EXPECT_EQ(Captions(*program.Main()), QStringList{"Nytt dokument ()"});
 }
 
 TEST_F(StartupTest, StartWithoutArgumentsHasOneEmptyDocument) {
@@ -102,7 +133,10 @@ TEST_F(StartupTest, StartWithAMissingFile) {
         {
             TProgram program({gone});
             EXPECT_EQ(program.Start(), c.goesOn);
-            EXPECT_EQ(seen, QStringList{kMissing.arg("gone.html")});
+            QStringList expected{kMissing.arg("gone.html")};
+            if (c.goesOn)
+                expected << "W:Starta Kelvora";
+            EXPECT_EQ(seen, expected);
             EXPECT_EQ(requests.size(), c.dialog ? 1 : 0);
             if (c.goesOn) {
                 EXPECT_EQ(Captions(*program.Main()), c.tabs);
@@ -290,4 +324,18 @@ TEST_F(StartupTest, CloseMainActionClosesTheWindow) {
     win->Action("ACloseMain")->trigger();
     EXPECT_FALSE(win->isVisible());
     EXPECT_FALSE(Stored("Running").isValid());
+}
+
+// The application as the program sets it up: window titles exactly as the windows set them
+// (a display name would be appended to every title by the platform), Qt's own dialogs and the
+// dates in Swedish.
+TEST(ApplicationSetupTest, TitlesAsSetAndSwedishDialogsAndDates) {
+    InitApplication();
+    const QString name = QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName(QStringLiteral("probe"));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), "probe") << "a display name is set";
+    QCoreApplication::setApplicationName(name);
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Avbryt");
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "&Open"), "&Öppna");
+    EXPECT_EQ(QLocale().toString(QDate(2024, 3, 5), QStringLiteral("d MMMM yyyy")), "5 mars 2024");
 }

@@ -3,10 +3,13 @@
 #include "app/commands/CommandRegistry.h"
 #include "app/commands/CommandWindow.h"
 #include "app/commands/DocumentTable.h"
+#include "app/core/FileData.h"
 #include "app/dialogs/Boxes.h"
 #include "app/preview/FSControlWin.h"
 #include "app/preview/PreviewBrowser.h"
 #include "app/preview/PreviewWin.h"
+#include "app/preview/ViewModes.h"
+#include "editor/model/EditorModel.h"
 #include "platform/AppPaths.h"
 #include "platform/SilentAbort.h"
 
@@ -30,6 +33,23 @@ void TExternalCommands::Register(TCommandRegistry& commands) {
                  {QStringLiteral("Avancerad ersättning i filer")}, [this] { AdvancedReplace(); });
 }
 
+QString TExternalCommands::PreviewCopyFile() {
+    return AppPaths::DataFile(QStringLiteral("_preview.html"));
+}
+
+bool TExternalCommands::IsWebPage(const QString& fileName) const {
+    const QString ext = DocFileExt(fileName).mid(1);
+    return !ext.isEmpty() && (programs_.HTMLExtensions.contains(ext, Qt::CaseInsensitive) ||
+                              programs_.PreviewExtensions.contains(ext, Qt::CaseInsensitive));
+}
+
+bool TExternalCommands::WritePreviewCopy() {
+    if (ctx_.Editor.Lines.SaveToFile(PreviewCopyFile(), nullptr))
+        return true;
+    ctx_.Boxes.kvMessageBox(TViewModes::CopyNotWrittenText());
+    return false;
+}
+
 void TExternalCommands::FullscreenPreview() {
     const int t = ctx_.Documents.CurrentIndex();
     if (t < 0 || !makeBrowser_)
@@ -42,9 +62,12 @@ void TExternalCommands::FullscreenPreview() {
     auto* preview = new TPreviewFrm(makeBrowser_(), &control_, owner);
     preview->MainCaption = owner ? owner->windowTitle() : QString();
     const TFileData& doc = ctx_.Documents.Record(t);
-    preview->Target = doc.HasFile && !doc.Modified
-                          ? doc.FileName
-                          : AppPaths::DataFile(QStringLiteral("_preview.html"));
+    // A document that is not on disk as it stands is shown from a copy of its text now, as the
+    // other previews show it; a copy that cannot be written is reported, the older one shown.
+    const bool fromFile = doc.HasFile && !doc.Modified;
+    if (!fromFile)
+        WritePreviewCopy();
+    preview->Target = fromFile ? doc.FileName : PreviewCopyFile();
     preview->show();
     preview->activateWindow();
     preview->setFocus();
@@ -66,10 +89,16 @@ void TExternalCommands::ShowInBrowser() {
         return;
     }
     // The file name is one argument of its own; no shell splits it, so it needs no quotes.
-    if (programs_.UseOtherBrowser)
+    if (programs_.UseOtherBrowser) {
         ctx_.Window.StartProgram(programs_.BrowserFileName, {doc.FileName});
-    else
+        return;
+    }
+    // The desktop opens a file by its type: a script or a launcher would be run. Only a web
+    // page goes to it as it is; any other document is shown through the preview copy.
+    if (IsWebPage(doc.FileName))
         ctx_.Window.OpenWithSystem(doc.FileName);
+    else if (WritePreviewCopy())
+        ctx_.Window.OpenWithSystem(PreviewCopyFile());
 }
 
 void TExternalCommands::AdvancedReplace() {

@@ -84,8 +84,9 @@ QString TFileCommands::RunOpenDialog(const QString& fileName, const QStringList&
                                     filters.join(QStringLiteral(";;")), &selected);
 }
 
-void TFileCommands::OpenDoc() {
-    const int index = FileFilters::FilterIndexFor(Current().FileName);
+void TFileCommands::OpenDoc(int filterIndex) {
+    const int index =
+        filterIndex > 0 ? filterIndex : FileFilters::FilterIndexFor(Current().FileName);
     const QString chosen =
         RunOpenDialog(OpenDialogFile, FileFilters::QtFilters(FileFilters::FilterCount), index);
     if (chosen.isEmpty())

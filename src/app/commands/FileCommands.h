@@ -24,8 +24,9 @@ public:
     // ADocClose, AAllDocClose, WPrevDoc, WNextDoc, RoAlfa1 .. RoDelta1 and ACloseMain.
     void Register(TCommandRegistry& commands);
 
-    // The open dialog, starting at OpenDialogFile; a chosen file is opened.
-    void OpenDoc();
+    // The open dialog, starting at OpenDialogFile with the filter of that index (by default
+    // the current document's); a chosen file is opened.
+    void OpenDoc(int filterIndex = 0);
     TSaveResult SaveDoc();
     TSaveResult SaveDocAs();
     // Asks whether to save the current document when it is modified.

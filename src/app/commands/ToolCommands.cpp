@@ -63,7 +63,12 @@ void TToolCommands::SortRows() {
     QPoint from, to;
     editor_.SelectionBounds(&from, &to);
     // Views of the selected lines, sorted and put back in one splice: no line is copied twice.
-    const std::vector<QByteArrayView> sorted = SortedLines(editor_.GetRangeViews(from, to));
+    // Only their order changes: the breaks stay as many as they were, so the sorted text is as
+    // long as the selection and stays selected.
+    const int start = editor_.GetSelStart(), length = editor_.GetSelLength();
+    bool endsWithBreak = false;
+    const std::vector<QByteArrayView> sorted =
+        SortedLines(editor_.GetRangeViews(from, to), &endsWithBreak);
     if (sorted.empty() && !editor_.HasSelection()) {
         if (all) {
             editor_.SetSelStart(selStart);
@@ -73,11 +78,9 @@ void TToolCommands::SortRows() {
     }
     TEditCommands::BeforeEditorChange(editor_);
     editor_.BeginUpdate();
-    editor_.SetSelLines(sorted);
-    if (all) {
-        editor_.SetSelStart(selStart);
-        editor_.SetSelLength(selLength);
-    }
+    editor_.SetSelLines(sorted, endsWithBreak);
+    editor_.SetSelStart(all ? selStart : start);
+    editor_.SetSelLength(all ? selLength : length);
     editor_.EndUpdate();
 }
 

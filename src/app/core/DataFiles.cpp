@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace {
@@ -59,7 +60,7 @@ QList<QByteArray> SplitLines(const QByteArray& bytes) {
 } // namespace
 
 bool TClipboardHistory::Add(const QByteArray& text) {
-    if (text.isEmpty() || text.size() > MaxEntryBytes)
+    if (text.size() > MaxEntryBytes)
         return false;
     entries_.prepend(text);
     while (entries_.size() > MaxEntries)
@@ -123,7 +124,7 @@ bool TClipboardHistory::Load(const QString& fileName, QString* error) {
     for (const QByteArray& line : std::as_const(lines)) {
         if (entries_.size() >= MaxEntries)
             break;
-        if (line.isEmpty() || line.contains('\0'))
+        if ((line.isEmpty() && oldForm) || line.contains('\0'))
             continue;
         const QByteArray text = DecodeEntry(line, oldForm);
         if (text.size() <= MaxEntryBytes)
@@ -170,29 +171,50 @@ bool TDataFiles::SaveList(const QString& fileName, const QStringList& list, QStr
     return WriteBytes(fileName, bytes, error);
 }
 
+TDataFiles::TLoad TDataFiles::LoadState(bool loaded, const QString& fileName) {
+    if (loaded)
+        return TLoad::Loaded;
+    return QFileInfo::exists(fileName) ? TLoad::Unreadable : TLoad::Missing;
+}
+
+bool TDataFiles::MayWrite(TLoad load, bool hasEntries) {
+    switch (load) {
+    case TLoad::Loaded:
+        return true;
+    case TLoad::Missing:
+        return hasEntries;
+    case TLoad::Unreadable:
+        return false;
+    }
+    return false;
+}
+
 void TDataFiles::LoadAll(const Report& report) {
-    autoCloseLoaded_ = LoadList(FilePath(QStringLiteral("AutoCloseTags.dat")), &AutoCloseTagsList);
-    if (!autoCloseLoaded_ && report)
+    const QString autoClose = FilePath(QStringLiteral("AutoCloseTags.dat"));
+    autoCloseLoad_ = LoadState(LoadList(autoClose, &AutoCloseTagsList), autoClose);
+    if (autoCloseLoad_ != TLoad::Loaded && report)
         report(QStringLiteral("Det gick inte att öppna databasen med stängningstaggar."));
-    docTypesLoaded_ = LoadList(FilePath(QStringLiteral("doctypes.dat")), &DocTypesList);
-    if (!docTypesLoaded_ && report)
+    const QString docTypes = FilePath(QStringLiteral("doctypes.dat"));
+    docTypesLoad_ = LoadState(LoadList(docTypes, &DocTypesList), docTypes);
+    if (docTypesLoad_ != TLoad::Loaded && report)
         report(QStringLiteral("Det gick inte att öppna databasen med dokumenttyper."));
-    clipboardLoaded_ = ClipboardHistory.Load(FilePath(QStringLiteral("ClipboardHistory.dat")));
-    if (!clipboardLoaded_ && report)
+    const QString clipboard = FilePath(QStringLiteral("ClipboardHistory.dat"));
+    clipboardLoad_ = LoadState(ClipboardHistory.Load(clipboard), clipboard);
+    if (clipboardLoad_ != TLoad::Loaded && report)
         report(QStringLiteral("Det gick inte att öppna databasen med urklippshistorik."));
 }
 
 void TDataFiles::SaveTagLists(const Report& report) const {
-    if ((autoCloseLoaded_ || !AutoCloseTagsList.isEmpty()) &&
+    if (MayWrite(autoCloseLoad_, !AutoCloseTagsList.isEmpty()) &&
         !SaveList(FilePath(QStringLiteral("AutoCloseTags.dat")), AutoCloseTagsList) && report)
         report(QStringLiteral("Det gick inte att spara databasen med stängningstaggar."));
-    if ((docTypesLoaded_ || !DocTypesList.isEmpty()) &&
+    if (MayWrite(docTypesLoad_, !DocTypesList.isEmpty()) &&
         !SaveList(FilePath(QStringLiteral("doctypes.dat")), DocTypesList) && report)
         report(QStringLiteral("Det gick inte att spara databasen med dokumenttyper."));
 }
 
 void TDataFiles::SaveClipboardHistory(const Report& report) const {
-    if (!clipboardLoaded_ && ClipboardHistory.Count() == 0)
+    if (!MayWrite(clipboardLoad_, ClipboardHistory.Count() > 0))
         return;
     if (!ClipboardHistory.Save(FilePath(QStringLiteral("ClipboardHistory.dat"))) && report)
         report(QStringLiteral("Det gick inte att spara databasen med urklippshistorik."));

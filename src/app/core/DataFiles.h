@@ -18,16 +18,17 @@ public:
 
     const QList<QByteArray>& Entries() const { return entries_; }
     int Count() const { return static_cast<int>(entries_.size()); }
-    // Puts a text at the top and drops the oldest above 25; false (nothing kept) for an empty
-    // text or one above the size limit.
+    // Puts a text at the top (an empty one too: an empty copy is a copy) and drops the
+    // oldest above 25; false (nothing kept) for a text above the size limit.
     bool Add(const QByteArray& text);
     void Clear() { entries_.clear(); }
 
     static QByteArray EncodeEntry(const QByteArray& text);
     static QByteArray DecodeEntry(const QByteArray& line, bool oldForm);
 
-    // Replaces the entries by the file's; false (and no entries) when it cannot be read. Empty
-    // lines and entries above the size limit are skipped, and entries after the 25th.
+    // Replaces the entries by the file's; false (and no entries) when it cannot be read.
+    // Entries above the size limit are skipped, and entries after the 25th; an empty line is
+    // an empty entry (in the old form it is skipped).
     bool Load(const QString& fileName, QString* error = nullptr);
     // Writes atomically: the old file stays whole when anything fails.
     bool Save(const QString& fileName, QString* error = nullptr) const;
@@ -54,8 +55,8 @@ public:
     // Loads the three files in order; a file that cannot be read is reported and its list
     // stays empty.
     void LoadAll(const Report& report);
-    // "AutoCloseTags.dat", then "doctypes.dat". A list whose file could not be loaded is
-    // written only when it holds entries, so that an empty list never replaces that file.
+    // "AutoCloseTags.dat", then "doctypes.dat". A list whose file was missing is written only
+    // when it holds entries; a file that is there but could not be read is never written over.
     void SaveTagLists(const Report& report) const;
     void SaveClipboardHistory(const Report& report) const;
 
@@ -67,7 +68,13 @@ public:
                          QString* error = nullptr);
 
 private:
+    // How a file fared at start.
+    enum class TLoad { Loaded, Missing, Unreadable };
+    static TLoad LoadState(bool loaded, const QString& fileName);
+    // Whether the end may write a file that fared so.
+    static bool MayWrite(TLoad load, bool hasEntries);
+
     QString folder_;
-    // Whether each file was read at start (AutoCloseTags, doctypes, ClipboardHistory).
-    bool autoCloseLoaded_ = true, docTypesLoaded_ = true, clipboardLoaded_ = true;
+    TLoad autoCloseLoad_ = TLoad::Loaded, docTypesLoad_ = TLoad::Loaded,
+          clipboardLoad_ = TLoad::Loaded;
 };

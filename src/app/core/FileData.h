@@ -1,16 +1,17 @@
 #pragma once
 
 #include "editor/text/LineStore.h"
+#include "editor/text/UndoStore.h"
 
 #include <QString>
 #include <QStringList>
 #include <memory>
 #include <vector>
 
-// One open document. SelStart, SelLength, Lines, Bookmarks and ViewMode are valid only while
-// the document is not on screen; the editor holds the live state of the one that is.
+// One open document. SelStart, SelLength, Lines, Undo, Bookmarks and ViewMode are valid only
+// while the document is not on screen; the editor holds the live state of the one that is.
 struct TFileData {
-    TFileData() : Lines(std::make_unique<LineStore>()) {}
+    TFileData() : Lines(std::make_unique<LineStore>()), Undo(std::make_unique<TUndoStore>()) {}
 
     QString FileName;
     bool HasFile = false;
@@ -18,6 +19,8 @@ struct TFileData {
     int SelStart = 0;
     int SelLength = 0;
     std::unique_ptr<LineStore> Lines;
+    // The undo history while the document is not on screen (the editor holds it meanwhile).
+    std::unique_ptr<TUndoStore> Undo;
     QStringList Bookmarks;
     quint8 ViewMode = 0;
 };

@@ -1,8 +1,10 @@
 #include "app/core/Program.h"
 
+#include "app/core/SettingsStore.h"
 #include "app/dialogs/SplashWin.h"
 #include "app/dialogs/options/OptionsCommands.h"
 #include "app/mainwindow/MainWin.h"
+#include "platform/ProgramLocale.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -41,7 +43,8 @@ void InitApplication() {
     std::signal(SIGXFSZ, SIG_IGN);
     QApplication::setOrganizationName(QStringLiteral("Tolvane"));
     QApplication::setApplicationName(QStringLiteral("Kelvora"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Kelvora"));
+    // No display name: the platform would append it to every window title.
+    ProgramLocale::Install();
     static THintFilter* filter = nullptr;
     if (!filter) {
         filter = new THintFilter(qApp);
@@ -85,6 +88,7 @@ bool TProgram::Start() {
         return true;
     }
 
+    MarkFirstRunOfNewStore(*OpenKelvoraStore());
     main_ = std::make_unique<Tmain>();
     main_->CommandLineArguments = arguments_;
     OptionsDialog(*main_);

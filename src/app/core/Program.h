@@ -14,8 +14,8 @@ inline const QString kLauncherArgument = QStringLiteral("KV_INTERNAL_MESSAGE_NOE
 // How long a hint stays up, in ms.
 constexpr int kHintHidePause = 12000;
 
-// The application's identity, hint handling and signal dispositions; once, right after the
-// application object.
+// The application's identity, language, hint handling and signal dispositions; once, right
+// after the application object. Window titles stay exactly as the windows set them.
 void InitApplication();
 // The application's hint switch: tool tips shown at all or not.
 void SetHintsShown(bool shown);

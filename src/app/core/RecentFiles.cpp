@@ -20,6 +20,15 @@ void Add(const QString& fileName) {
     QSettings& store = *opened;
     if (store.contains(Key(1)) && store.value(Key(1)).toString() == fileName)
         return;
+    // A file listed lower moves to the top; the entries above it move down one.
+    for (int listed = 2; listed <= Count; ++listed) {
+        if (store.contains(Key(listed)) && store.value(Key(listed)).toString() == fileName) {
+            for (int i = listed; i > 1; --i)
+                store.setValue(Key(i), store.value(Key(i - 1)));
+            store.setValue(Key(1), fileName);
+            return;
+        }
+    }
     for (int i = 1; i <= Count; ++i) {
         if (!store.contains(Key(i))) {
             store.setValue(Key(i), fileName);

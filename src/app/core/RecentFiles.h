@@ -9,8 +9,8 @@ namespace RecentFiles {
 
 constexpr int Count = 4;
 
-// Puts a file first; nothing moves when it is first already. Free places are filled before
-// the oldest entry goes.
+// Enters a file once: a file listed already moves to the top (nothing moves when it is first
+// already); a new one fills the free places, then enters at the top and the oldest goes.
 void Add(const QString& fileName);
 // The stored files, most recent first.
 QStringList Files();

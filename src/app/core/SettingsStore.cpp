@@ -80,12 +80,14 @@ TSettingDescriptor Col(const char* name, TColor S::*field, TColor def, O owner) 
     return d;
 }
 
-TSettingDescriptor List(const char* name, QStringList S::*field, O owner) {
+// A list; `def` is what a missing value gives (a stored empty list stays empty).
+TSettingDescriptor List(const char* name, QStringList S::*field, O owner,
+                        const QStringList& def = {}) {
     TSettingDescriptor d;
     d.Name = QString::fromLatin1(name);
     d.Type = T::CommaText;
     d.Field = field;
-    d.Default = QStringList();
+    d.Default = def;
     d.Owner = owner;
     return d;
 }
@@ -155,27 +157,28 @@ std::vector<TSettingDescriptor> BuildDescriptors() {
     t.push_back(List("caPreview", &S::caPreview, O::MainWindow));
     t.push_back(List("caCombination", &S::caCombination, O::MainWindow));
     t.push_back(Bool("InteractiveFormatting", &S::InteractiveFormatting, true, O::MainWindow));
-    t.push_back(List("synHTMLext", &S::synHTMLext, O::Processors));
+    t.push_back(List("synHTMLext", &S::synHTMLext, O::Processors,
+                     {"htm", "html", "xhtml", "shtml", "php", "asp"}));
     t.push_back(Col("synHTMLTag", &S::synHTMLTag, clBlue, O::Processors));
     t.push_back(Col("synHTMLName", &S::synHTMLName, kDarkRed, O::Processors));
     t.push_back(Col("synHTMLVal", &S::synHTMLVal, clGreen, O::Processors));
     t.push_back(Bool("synHTMLNameBold", &S::synHTMLNameBold, true, O::Processors));
     t.push_back(Bool("synHTMLValBold", &S::synHTMLValBold, false, O::Processors));
-    t.push_back(List("synCSSext", &S::synCSSext, O::Processors));
+    t.push_back(List("synCSSext", &S::synCSSext, O::Processors, {"css"}));
     t.push_back(Col("synCSSGroup", &S::synCSSGroup, kDarkRed, O::Processors));
     t.push_back(Col("synCSSSep", &S::synCSSSep, clBlue, O::Processors));
     t.push_back(Bool("synCSSGroupBold", &S::synCSSGroupBold, true, O::Processors));
-    t.push_back(List("synJSext", &S::synJSext, O::Processors));
+    t.push_back(List("synJSext", &S::synJSext, O::Processors, {"js"}));
     t.push_back(Col("synJSKeyword", &S::synJSKeyword, kDarkRed, O::Processors));
     t.push_back(Col("synJSBlockSep", &S::synJSBlockSep, clBlue, O::Processors));
     t.push_back(Col("synJSComment", &S::synJSComment, clGreen, O::Processors));
     t.push_back(Bool("synJSKeywordBold", &S::synJSKeywordBold, true, O::Processors));
-    t.push_back(List("synSUBext", &S::synSUBext, O::Processors));
+    t.push_back(List("synSUBext", &S::synSUBext, O::Processors, {"sub"}));
     t.push_back(Col("synSUBKeyword", &S::synSUBKeyword, kDarkRed, O::Processors));
     t.push_back(Col("synSUBPHolder", &S::synSUBPHolder, clBlue, O::Processors));
     t.push_back(Col("synSUBComment", &S::synSUBComment, clGreen, O::Processors));
     t.push_back(Bool("synSUBKeywordBold", &S::synSUBKeywordBold, true, O::Processors));
-    t.push_back(List("synPASCALext", &S::synPASCALext, O::Processors));
+    t.push_back(List("synPASCALext", &S::synPASCALext, O::Processors, {"pas", "dpr", "inc"}));
     t.push_back(Col("synPASCALKeyword", &S::synPASCALKeyword, kDarkRed, O::Processors));
     t.push_back(Col("synPASCALComment", &S::synPASCALComment, clGreen, O::Processors));
     t.push_back(Col("synPASCALNumber", &S::synPASCALNumber, clRed, O::Processors));
@@ -685,6 +688,13 @@ bool ClearRunning(QSettings& store, int slot) {
 
 bool IsFirstRun(QSettings& store) {
     return store.contains(kSettingsGroup + QLatin1Char('/') + kFirstRun);
+}
+
+bool MarkFirstRunOfNewStore(QSettings& store) {
+    if (!store.allKeys().isEmpty())
+        return false;
+    store.setValue(kSettingsGroup + QLatin1Char('/') + kFirstRun, 1);
+    return Flush(store);
 }
 
 QString ReadTpPath(QSettings& mervantaStore) {

@@ -4,6 +4,8 @@
 #include "platform/Dialogs.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -78,6 +80,22 @@ void TQuestionBox::showEvent(QShowEvent* event) {
     btnYes->setFocus();
     QDialog::showEvent(event);
     Dialogs::PlaySystemSound(QStringLiteral("SystemExclamation"));
+}
+
+void TQuestionBox::keyPressEvent(QKeyEvent* event) {
+    // The underlined letter of a button answers, with or without Alt, as in every dialog.
+    const Qt::KeyboardModifiers others =
+        event->modifiers() & ~(Qt::ShiftModifier | Qt::AltModifier | Qt::KeypadModifier);
+    if (others == Qt::NoModifier) {
+        for (QPushButton* button : {btnYes, btnNo, btnCancel}) {
+            const QKeySequence mnemonic = QKeySequence::mnemonic(button->text());
+            if (!mnemonic.isEmpty() && mnemonic[0].key() == event->key()) {
+                button->click();
+                return;
+            }
+        }
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void TQuestionBox::reject() {

@@ -24,24 +24,29 @@ bool LessNoCase(QByteArrayView a, QByteArrayView b) {
 
 } // namespace
 
-std::vector<QByteArrayView> SortedLines(std::vector<QByteArrayView> pieces) {
-    if (!pieces.empty() && pieces.back().isEmpty())
+std::vector<QByteArrayView> SortedLines(std::vector<QByteArrayView> pieces, bool* endsWithBreak) {
+    const bool ended = pieces.size() > 1 && pieces.back().isEmpty();
+    if (ended)
         pieces.pop_back();
+    if (endsWithBreak)
+        *endsWithBreak = ended;
     std::stable_sort(pieces.begin(), pieces.end(), LessNoCase);
     return pieces;
 }
 
 QByteArray SortLines(std::vector<QByteArray> pieces) {
+    bool endsWithBreak = false;
     const std::vector<QByteArrayView> sorted =
-        SortedLines(std::vector<QByteArrayView>(pieces.begin(), pieces.end()));
+        SortedLines(std::vector<QByteArrayView>(pieces.begin(), pieces.end()), &endsWithBreak);
     qsizetype size = 0;
     for (QByteArrayView line : sorted)
         size += line.size() + 2;
     QByteArray out;
     out.reserve(size);
-    for (QByteArrayView line : sorted) {
-        out.append(line);
-        out.append("\r\n", 2);
+    for (size_t i = 0; i < sorted.size(); ++i) {
+        out.append(sorted[i]);
+        if (endsWithBreak || i + 1 < sorted.size())
+            out.append("\r\n", 2);
     }
     return out;
 }

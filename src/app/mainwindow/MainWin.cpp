@@ -93,13 +93,6 @@ void FindTitles(const LineStore& lines, TitleSearch* upper, TitleSearch* lower) 
     }
 }
 
-// Empties the editor's undo history and takes the loaded text as its first snapshot, so that
-// undo never reaches across a switch.
-void RestartUndo(TTextEditorEx& editor) {
-    editor.ClearUndoData();
-    editor.AddUndoData();
-}
-
 bool InList(const QStringList& list, const QString& ext) {
     return list.contains(ext, Qt::CaseInsensitive);
 }
@@ -136,6 +129,8 @@ Tmain::Tmain(QWidget* parent) : QMainWindow(parent) {
     };
     ruler->SetTextEditorEx(CodeEditor);
     CodeEditor->SetRuler(ruler);
+    // The histories of all documents keep within one budget.
+    CodeEditor->UndoStore.SetBudget(&UndoBudget);
     HTMLFormattingProcessor1 = new THTMLFormattingProcessor(this);
     HTMLFormattingProcessor1->SetTextEditorEx(CodeEditor);
     CSSFormattingProcessor1 = new TCSSFormattingProcessor(this);
@@ -185,10 +180,15 @@ Tmain::Tmain(QWidget* parent) : QMainWindow(parent) {
     DocumentFileCommands::Install(*this);
     Extensions::InstallInto(*this);
 
+    // A closed dialog leaves the keyboard with the editor.
+    focusAfterDialogs_ =
+        std::make_unique<Dialogs::ScopedClosedHandler>([this] { SelectCodeEditor(); });
+
     FormCreate();
 }
 
 Tmain::~Tmain() {
+    focusAfterDialogs_.reset();
     CodeEditor->OnChange = nullptr;
     CodeEditor->OnSelChange = nullptr;
     CodeEditor->OnReplaceProgress = nullptr;
@@ -256,18 +256,29 @@ void Tmain::AddDocumentTab(const QString& fileName) {
 void Tmain::NewDocTab(int mode, const QString& name) {
     if (mode == 0) {
         TFileData& record = OpenFiles.emplace_back();
+        record.Undo->SetBudget(&UndoBudget);
         record.FileName = name;
         AddDocumentTab(name);
         UpdateEditor();
         return;
     }
+    // A folder or a file with a NUL byte is refused with the reason; other failures (the
+    // system's reasons are not Swedish) with the plain message.
     auto lines = std::make_unique<LineStore>();
-    if (!lines->LoadFromFile(name, nullptr)) {
-        kvMessageBox(
-            QStringLiteral("Det gick inte att öppna filen \"%1\".").arg(DocFileName(name)));
+    QString error;
+    const bool folder = QFileInfo(name).isDir();
+    if (folder || !lines->LoadFromFile(name, &error)) {
+        QString message =
+            QStringLiteral("Det gick inte att öppna filen \"%1\".").arg(DocFileName(name));
+        if (folder)
+            message += QStringLiteral(" Det är en mapp, inte en fil.");
+        else if (error == LineStore::NulByteText())
+            message += QLatin1Char(' ') + error;
+        kvMessageBox(message);
         Abort();
     }
     TFileData& record = OpenFiles.emplace_back();
+    record.Undo->SetBudget(&UndoBudget);
     record.FileName = QFileInfo(name).absoluteFilePath();
     record.HasFile = true;
     record.Lines = std::move(lines);
@@ -306,14 +317,23 @@ void Tmain::UpdateEditor() {
             left.SelStart = CodeEditor->GetSelStart();
             left.SelLength = CodeEditor->GetSelLength();
             left.Lines->Swap(CodeEditor->Lines);
+            left.Undo->SwapHistory(CodeEditor->UndoStore);
             left.ViewMode = Views->ViewMode();
             left.Bookmarks = bmpn->Entries();
+        } else {
+            // The document the editor held is gone, and its history with it.
+            CodeEditor->ClearUndoData();
         }
         CodeEditor->Settings()->InteractiveFormatting = false;
-        LoadRecord(OpenFiles[static_cast<size_t>(t)]);
-        bmpn->SetEntries(OpenFiles[static_cast<size_t>(t)].Bookmarks);
-        Views->PgmGoMode(OpenFiles[static_cast<size_t>(t)].ViewMode);
-        RestartUndo(*CodeEditor);
+        TFileData& record = OpenFiles[static_cast<size_t>(t)];
+        LoadRecord(record);
+        // Each document keeps its own history; a document new to the editor starts one with
+        // its text as the first snapshot.
+        CodeEditor->UndoStore.SwapHistory(*record.Undo);
+        if (CodeEditor->UndoStore.Count() == 0)
+            CodeEditor->AddUndoData();
+        bmpn->SetEntries(record.Bookmarks);
+        Views->PgmGoMode(record.ViewMode);
         ChangeAppTitle();
         LastTabIndex = t;
         // The mode change has shown the page already, unless the program is starting.
@@ -327,6 +347,8 @@ void Tmain::UpdateEditor() {
     // The per-document items carry the Ctrl+digit shortcuts, so they follow every change.
     InitDocTabs();
     SelectionChange();
+    // The document opened or switched to takes the keys.
+    SelectCodeEditor();
 }
 
 void Tmain::SetModified() {

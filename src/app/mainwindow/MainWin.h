@@ -13,6 +13,8 @@
 #include "app/core/StatusTexts.h"
 #include "app/core/WebsiteData.h"
 #include "app/dialogs/Boxes.h"
+#include "editor/text/UndoBudget.h"
+#include "platform/Dialogs.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -137,6 +139,9 @@ public:
     void SetStatusPanel(int index, const QString& text);
 
     // --- the document table ------------------------------------------------------------------
+    // One memory budget for the undo histories of every document (the editor's and those of
+    // the documents not on screen).
+    TUndoBudget UndoBudget{TUndoStore::DefaultMemoryBudget};
     TOpenFiles OpenFiles;
     int OpenFilesCount() const { return static_cast<int>(OpenFiles.size()); }
     // The record whose document the editor holds; -1 when it holds none (after a close).
@@ -263,6 +268,12 @@ public:
     void InitPastes2();
     // The recent-file items of the File menu and the open button.
     void InitReopenNs();
+    // The editor's context menu; as it opens it gains "Ändra färgvärde" for a selected colour
+    // value or "Ändra specialtecken" for a selected entity, and loses them for anything else.
+    QMenu* documentPopup = nullptr;
+    void SetupExtMenuItems();
+    // The character at a linear offset of the editor's text ('\r' in a line break, 0 outside).
+    char CharAtOffset(int offset) const;
 
     // --- side panels (MainWinPanels.cpp) --------------------------------------------------------
     TSearchPanel* searchpn = nullptr;
@@ -366,5 +377,6 @@ private:
     std::array<QLabel*, 7> panels_{};
     TProcessorKind processorKind_ = TProcessorKind::HTML;
     TCoalescedCall actionUpdate_{[this] { CentralActionListUpdate(); }};
+    std::unique_ptr<Dialogs::ScopedClosedHandler> focusAfterDialogs_;
     bool shown_ = false;
 };

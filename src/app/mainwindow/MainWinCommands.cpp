@@ -52,8 +52,9 @@ void Tmain::BuildCommands() {
     PrintCommands = std::make_unique<TPrintCommands>(context, *CodeEditor);
     ToolCommands = std::make_unique<TToolCommands>(context, *CodeEditor);
     ExternalCommands = std::make_unique<TExternalCommands>(
-        context, TExternalPrograms{UseOtherBrowser, BrowserFileName, TextToolPath}, *FSControl,
-        MakePreviewBrowser);
+        context,
+        TExternalPrograms{UseOtherBrowser, BrowserFileName, TextToolPath, synHTMLext, caPreview},
+        *FSControl, MakePreviewBrowser);
     BookmarkCommands = std::make_unique<TBookmarkCommands>(*CodeEditor, *bmpn);
     WebSites = std::make_unique<TWebSiteCommands>(boxes_);
 

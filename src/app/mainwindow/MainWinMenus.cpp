@@ -8,6 +8,8 @@
 #include "app/preview/ViewModes.h"
 #include "controls/TabControlEx.h"
 #include "editor/model/TagUnderConstruction.h"
+#include "editor/view/InteractiveListMenu.h"
+#include "editor/view/TextEditorEx.h"
 #include "platform/Cp1252.h"
 #include "platform/SilentAbort.h"
 
@@ -19,6 +21,7 @@
 #include <QMimeData>
 #include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 
 namespace {
 
@@ -162,11 +165,95 @@ void Tmain::BuildMenus() {
     fill(TabsPopup, tabs.Items);
     FilesList->SetTabPopupMenu(TabsPopup);
     FilesList->SetPopupActivatesTab(true);
+
+    // The editor's menu gains its extras for a selected colour or entity as it opens; it does
+    // not open while the completion list is up.
+    const MenuLayout::TMenu& document = MenuLayout::DocumentPopup();
+    documentPopup = new QMenu(this);
+    documentPopup->setObjectName(QLatin1String(document.ObjectName));
+    fill(documentPopup, document.Items);
+    connect(documentPopup, &QMenu::aboutToShow, this, [this] { SetupExtMenuItems(); });
+    CodeEditor->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(CodeEditor, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        if (CodeEditor->ListMenu() && CodeEditor->ListMenu()->isVisible())
+            return;
+        documentPopup->popup(CodeEditor->mapToGlobal(at));
+    });
+}
+
+namespace {
+
+// The tag of an item of the editor's menu: 100 the colour extras, 200 the entity extras.
+constexpr const char* kExtraTag = "kvExtraTag";
+constexpr int kColourTag = 100, kEntityTag = 200;
+
+int ExtraTag(const QAction* item) {
+    return item ? item->property(kExtraTag).toInt() : 0;
+}
+
+bool IsHexDigit(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+}
+
+} // namespace
+
+char Tmain::CharAtOffset(int offset) const {
+    QPoint at;
+    if (offset < 0 || !CodeEditor->OffsetToPos(offset, &at))
+        return 0;
+    const auto line = CodeEditor->Lines.Get(at.y());
+    return at.x() < line.size() ? line[at.x()] : '\r';
+}
+
+void Tmain::SetupExtMenuItems() {
+    const int start = CodeEditor->GetSelStart(), length = CodeEditor->GetSelLength();
+    bool colour = false;
+    if (length == 7) {
+        const QByteArray text = CodeEditor->GetSelText();
+        colour = text.size() == 7 && text[0] == '#' &&
+                 std::all_of(text.begin() + 1, text.end(), IsHexDigit);
+    }
+    // The characters just after the selection's start and just before its end (around the
+    // caret when nothing is selected).
+    const bool entity =
+        length < 10 && CharAtOffset(start + length - 1) == ';' && CharAtOffset(start) == '&';
+    const auto first = [this] { return documentPopup->actions().value(0); };
+    if (!colour && !entity) {
+        while (ExtraTag(first()) >= kColourTag) {
+            QAction* item = first();
+            documentPopup->removeAction(item);
+            delete item;
+        }
+        return;
+    }
+    // Puts an extra at the top with a separator below it.
+    const auto extra = [this, &first](int tag, const QString& caption, const QString& command) {
+        if (ExtraTag(first()) == tag)
+            return;
+        QAction* top = first();
+        auto* separator = new QAction(documentPopup);
+        separator->setSeparator(true);
+        separator->setProperty(kExtraTag, tag);
+        documentPopup->insertAction(top, separator);
+        auto* item = new QAction(caption, documentPopup);
+        item->setObjectName(command);
+        item->setProperty(kExtraTag, tag);
+        MenuLayout::MarkRunTimeItem(item);
+        connect(item, &QAction::triggered, this, [this, command] { Commands().Trigger(command); });
+        documentPopup->insertAction(separator, item);
+    };
+    if (colour)
+        extra(kColourTag, QStringLiteral("Ändra färgvärde"), QStringLiteral("IInsertColor"));
+    else
+        extra(kEntityTag, QStringLiteral("Ändra specialtecken"), QStringLiteral("IInsertAlpha"));
 }
 
 QMenu* Tmain::Menu(const QString& objectName) const {
-    // A menu is found by its place on the menu bar, whoever owns it.
-    return FindMenu(menuBar()->actions(), objectName);
+    // A menu is found by its place on the menu bar, whoever owns it; else among the window's
+    // own menus (the tab strip's, the editor's).
+    if (QMenu* menu = FindMenu(menuBar()->actions(), objectName))
+        return menu;
+    return findChild<QMenu*>(objectName, Qt::FindDirectChildrenOnly);
 }
 
 void Tmain::AddToMenu(const QString& menu, const QString& command, const QString& before,

@@ -89,7 +89,8 @@ void Tmain::FormShow() {
     if (!CommandLineArguments.isEmpty()) {
         const QString file = CommandLineArguments.first();
         const QFileInfo info(file);
-        if (info.exists() && !info.isDir()) {
+        // A folder is opened as well, so that the refusal says it is a folder.
+        if (info.exists()) {
             RunCommand([&] { NewDocTab(1, file); });
         } else {
             LastQuestionResult = kvQuestionBox(QStringLiteral("Det gick inte att hitta filen ") +
@@ -118,6 +119,7 @@ void Tmain::FormShow() {
         return;
 
     ShowTimersAndData();
+    SelectCodeEditor();
 }
 
 bool Tmain::FormCloseQuery() {

@@ -1,4 +1,5 @@
 // The main window's timers, its background backups and its data files.
+#include "app/core/FileFilters.h"
 #include "app/mainwindow/MainWin.h"
 #include "app/preview/ViewModes.h"
 
@@ -53,8 +54,9 @@ void Tmain::OfferBackups() {
     LastQuestionResult =
         kvQuestionBox(TBackupService::OfferInformation(), TBackupService::OfferQuestion());
     if (LastQuestionResult == 6) {
+        // Every backup is listed, also those of documents without an extension.
         FileCommands->OpenDialogFile = Backups.Folder() + QLatin1Char('/');
-        RunCommand([this] { FileCommands->OpenDoc(); });
+        RunCommand([this] { FileCommands->OpenDoc(FileFilters::AllFilesIndex); });
     }
 }
 

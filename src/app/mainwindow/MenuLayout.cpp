@@ -174,6 +174,23 @@ const TMenu& TabsPopup() {
     return popup;
 }
 
+const TMenu& DocumentPopup() {
+    static const TMenu popup = {"documentPopup",
+                                "",
+                                false,
+                                {{"RDocUndo"},
+                                 {"RDocRedo"},
+                                 Separator,
+                                 {"RDocCut"},
+                                 {"RDocCopy"},
+                                 {"RDocPaste"},
+                                 {"RDocDelSel"},
+                                 Separator,
+                                 {"RSelectCurrentTag"},
+                                 {"RSelectAll"}}};
+    return popup;
+}
+
 } // namespace MenuLayout
 
 namespace MenuLayout {

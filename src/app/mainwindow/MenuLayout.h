@@ -26,10 +26,12 @@ struct TMenu {
 const std::vector<TMenu>& MenuBar();
 // The submenus the menus refer to.
 const std::vector<TMenu>& Submenus();
-// The main toolbar "Toolbar", the insert toolbar "InsertToolbar" and the tab strip's menu.
+// The main toolbar "Toolbar", the insert toolbar "InsertToolbar", the tab strip's menu and the
+// editor's context menu.
 const TMenu& MainToolbar();
 const TMenu& InsertToolbar();
 const TMenu& TabsPopup();
+const TMenu& DocumentPopup();
 
 } // namespace MenuLayout
 

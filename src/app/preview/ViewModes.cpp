@@ -46,6 +46,10 @@ void SetHint(QWidget* widget, const QString& hint) {
 
 } // namespace
 
+QString TViewModes::CopyNotWrittenText() {
+    return QString::fromUtf8(kCopyNotWritten);
+}
+
 TViewModes::TViewModes(TViewModesHost* host, std::unique_ptr<TPreviewBrowser> browser,
                        QWidget* parent, TCommandRegistry* commands)
     : host_(host), commands_(commands), browser_(std::move(browser)) {

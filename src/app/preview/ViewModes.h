@@ -35,6 +35,9 @@ public:
                QWidget* parent = nullptr, TCommandRegistry* commands = nullptr);
     ~TViewModes() override;
 
+    // The message when the copy of the text that a preview shows cannot be written.
+    static QString CopyNotWrittenText();
+
     // --- components ----------------------------------------------------------------------
     // The area the window puts below its tab strip; the window fills EditorPn with the ruler
     // and the editor.

@@ -1,5 +1,8 @@
 #include "app/preview/WebEnginePreviewBrowser.h"
 
+#include <QGuiApplication>
+#include <QOpenGLContext>
+#include <QOpenGLWidget>
 #include <QVBoxLayout>
 #include <QWebEngineDownloadRequest>
 #include <QWebEngineLoadingInfo>
@@ -26,6 +29,27 @@ QString Target(const QUrl& url) {
 TWebEnginePreviewBrowser::TWebEnginePreviewBrowser(QWidget* parent) : frame_(new QWidget(parent)) {
     auto* layout = new QVBoxLayout(frame_);
     layout->setContentsMargins(0, 0, 0, 0);
+    // The engine's view draws through OpenGL. A window made without it is made anew when the
+    // view first appears, and loses its state (a maximized window comes back normal): a
+    // hidden GL widget makes the window that takes this frame ready for the view from the
+    // start.
+    if (GLWindowsSupported()) {
+        auto* placeholder = new QOpenGLWidget(frame_);
+        placeholder->setObjectName(QStringLiteral("glPlaceholder"));
+        placeholder->hide();
+    }
+}
+
+bool TWebEnginePreviewBrowser::GLWindowsSupported() {
+    static const bool supported = [] {
+        // The offscreen platform has no GL; a context that cannot be made says so elsewhere.
+        if (QGuiApplication::platformName() == QLatin1String("offscreen") ||
+            QGuiApplication::platformName() == QLatin1String("minimal"))
+            return false;
+        QOpenGLContext probe;
+        return probe.create();
+    }();
+    return supported;
 }
 
 TWebEnginePreviewBrowser::~TWebEnginePreviewBrowser() {

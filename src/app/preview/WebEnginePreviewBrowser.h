@@ -22,6 +22,8 @@ public:
     QWebEngineView* View();
     void NavigateToFile(const QString& fileName) override;
     void Reload() override;
+    // The window system makes windows that draw through OpenGL (not so offscreen).
+    static bool GLWindowsSupported();
 
 private:
     void LoadingChanged(const QWebEngineLoadingInfo& info);

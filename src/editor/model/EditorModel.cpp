@@ -264,7 +264,7 @@ void TEditorModel::SetSelText(const QByteArray& s) {
     ShowSystemCaret();
 }
 
-void TEditorModel::SetSelLines(const std::vector<QByteArrayView>& lines) {
+void TEditorModel::SetSelLines(const std::vector<QByteArrayView>& lines, bool breakAfterLast) {
     if (Settings()->ReadOnly)
         return;
     HideSystemCaret();
@@ -277,13 +277,15 @@ void TEditorModel::SetSelLines(const std::vector<QByteArrayView>& lines) {
         to = from;
     LineStore::Builder text;
     text.AddToLine(Lines.Get(from.y()).first(from.x()));
-    for (QByteArrayView line : lines) {
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const QByteArrayView line = lines[i];
         if (line.contains('\0')) {
             text.AddText(WithoutNul(line.toByteArray()));
         } else {
             text.AddText(line);
         }
-        text.EndLine();
+        if (breakAfterLast || i + 1 < lines.size())
+            text.EndLine();
     }
     const qint64 inserted = text.TextLength() - from.x();
     text.AddToLine(Lines.Get(to.y()).sliced(to.x()));

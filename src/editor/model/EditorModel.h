@@ -76,10 +76,10 @@ public:
     QByteArray GetSelText() const;
     void SetSelText(const QByteArray& s);
     bool DeleteSelection();
-    // Replaces the selection with the lines, each followed by a line break: what SetSelText
-    // does with the lines joined, in one splice and without joining them (they may be views
-    // of this text, as GetRangeViews gives them).
-    void SetSelLines(const std::vector<QByteArrayView>& lines);
+    // Replaces the selection with the lines, each followed by a line break (the last one only
+    // with breakAfterLast): what SetSelText does with the lines joined, in one splice and
+    // without joining them (they may be views of this text, as GetRangeViews gives them).
+    void SetSelLines(const std::vector<QByteArrayView>& lines, bool breakAfterLast = true);
     bool HasSelection() const { return Caret.GetPos() != SelEnd.GetPos(); }
     bool SelectLine(int line);
     void SelectAll();

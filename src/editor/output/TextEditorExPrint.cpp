@@ -2,6 +2,7 @@
 #include "editor/colouring/FormattingProcessor.h"
 #include "editor/view/TextEditorEx.h"
 #include "platform/Cp1252.h"
+#include "platform/ProgramLocale.h"
 #include "platform/SilentAbort.h"
 
 #include <QDate>
@@ -46,10 +47,11 @@ QString ExpandFields(const QString& text, const QString& fileName, int page, int
                 field = QString::number(pages);
                 break;
             case 'D':
-                field = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+                field =
+                    ProgramLocale::Locale().toString(QDate::currentDate(), QLocale::ShortFormat);
                 break;
             case 'T':
-                field = QLocale::system().toString(QTime::currentTime(), QLocale::LongFormat);
+                field = ProgramLocale::Locale().toString(QTime::currentTime(), QLocale::LongFormat);
                 break;
             default:
                 known = false;

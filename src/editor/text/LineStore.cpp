@@ -918,6 +918,10 @@ QByteArrayView LineStore::PieceAt(qint64 offset, qint64* pieceStart) const {
     return QByteArrayView(chunks_[k]->text);
 }
 
+QString LineStore::NulByteText() {
+    return QStringLiteral("Filen innehåller NUL-tecken (byte 0) och kan inte visas som text.");
+}
+
 bool LineStore::LoadFromFile(const QString& fileName, QString* error) {
     QFile f(fileName);
     const auto fail = [error](const QString& why) {
@@ -940,7 +944,7 @@ bool LineStore::LoadFromFile(const QString& fileName, QString* error) {
             break;
         const size_t size = static_cast<size_t>(n);
         if (std::memchr(buffer.get(), '\0', size))
-            return fail(QStringLiteral("Filen innehåller NUL-tecken och kan inte visas som text."));
+            return fail(NulByteText());
         cr = cr || std::memchr(buffer.get(), '\r', size);
         lf = lf || std::memchr(buffer.get(), '\n', size);
         b.AddText(QByteArrayView(buffer.get(), n));

@@ -173,8 +173,9 @@ public:
 
     // Reads a file's bytes as the text, a block at a time. Fails (and changes nothing) when
     // the file cannot be read or holds a NUL byte, which the text cannot hold; *error then
-    // says why.
+    // says why (NulByteText() for a NUL byte).
     bool LoadFromFile(const QString& fileName, QString* error);
+    static QString NulByteText();
     // Writes the text atomically: the old file stays whole when anything fails.
     bool SaveToFile(const QString& fileName, QString* error) const;
 

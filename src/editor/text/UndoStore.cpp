@@ -2,6 +2,7 @@
 
 #include "editor/model/EditScopes.h"
 #include "editor/model/EditorModel.h"
+#include "editor/text/UndoBudget.h"
 #include "platform/SilentAbort.h"
 
 #include <algorithm>
@@ -20,6 +21,33 @@ qint64 TUndoStore::UnsharedCost(const LineStore::Snapshot& older,
     return EntryOverhead(older) + older.UnsharedBytes(newer);
 }
 
+TUndoStore::~TUndoStore() {
+    SetBudget(nullptr);
+}
+
+void TUndoStore::SetBudget(TUndoBudget* budget) {
+    if (budget_)
+        budget_->Detach(this);
+    budget_ = budget;
+    if (budget_) {
+        budget_->Attach(this);
+        budget_->Prune();
+    }
+}
+
+void TUndoStore::SwapHistory(TUndoStore& other) {
+    std::swap(entries_, other.entries_);
+    std::swap(pos_, other.pos_);
+    std::swap(used_, other.used_);
+    Prune();
+    other.Prune();
+}
+
+void TUndoStore::DropOldest() {
+    used_ -= entries_.front().Cost;
+    entries_.erase(entries_.begin());
+}
+
 void TUndoStore::Add(TEditorModel& editor) {
     if (restoring_)
         Abort();
@@ -34,6 +62,7 @@ void TUndoStore::Add(TEditorModel& editor) {
     entry.SelStart = editor.GetSelStart();
     entry.SelLength = editor.GetSelLength();
     entry.Cost = EntryOverhead(entry.Lines);
+    entry.Serial = budget_ ? budget_->NextSerial() : ++serial_;
     if (!entries_.empty()) {
         TUndoEntry& previous = entries_.back();
         used_ -= previous.Cost;
@@ -47,10 +76,12 @@ void TUndoStore::Add(TEditorModel& editor) {
 }
 
 void TUndoStore::Prune() {
-    while (used_ > MemoryBudget && entries_.size() > 2) {
-        used_ -= entries_.front().Cost;
-        entries_.erase(entries_.begin());
+    if (budget_) {
+        budget_->Prune();
+        return;
     }
+    while (used_ > MemoryBudget && entries_.size() > 2)
+        DropOldest();
 }
 
 void TUndoStore::Clear() {

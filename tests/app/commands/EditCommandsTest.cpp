@@ -2,6 +2,8 @@
 #include "MainWinFixture.h"
 #include "MarkedText.h"
 #include "app/preview/ViewModes.h"
+#include "controls/HexColorWin.h"
+#include "platform/ColorText.h"
 #include "platform/Cp1252.h"
 
 #include <QAction>
@@ -9,6 +11,7 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -250,10 +253,59 @@ TEST_F(EditCommandsTest, CopyAddsToTheHistoryNewestFirstWithoutDeduplication) {
     ASSERT_TRUE(Run("RDocCopy"));
     ASSERT_TRUE(Run("RDocCopy"));
     EXPECT_EQ(History(), QList<QByteArray>({"ef", "ef", "ab\r\ncd"}));
-    // An empty selection is not kept as a clip (it would paste nothing).
+    // An empty selection is copied as an empty entry.
     win->CodeEditor->SetSelLength(0);
     ASSERT_TRUE(Run("RDocCopy"));
-    EXPECT_EQ(History().size(), 3);
+    EXPECT_EQ(History(), QList<QByteArray>({"", "ef", "ef", "ab\r\ncd"}));
+    OpenEditMenu();
+    EXPECT_EQ(Texts(win->mnuPaste).value(2), QStringLiteral("\"\"")) << "below the system clip";
+}
+
+// The editor's menu gains "Ändra färgvärde" for a selected colour value and "Ändra
+// specialtecken" for a selected entity as it opens; a later kind goes on top of the other, and
+// a selection of neither kind takes all extras away.
+TEST_F(EditCommandsTest, TheEditorMenuGainsItsExtrasForAColourOrAnEntity) {
+    QMenu* popup = win->documentPopup;
+    ASSERT_NE(popup, nullptr);
+    EXPECT_EQ(win->Menu(QStringLiteral("documentPopup")), popup);
+    const QStringList plain = Texts(popup);
+    const QString colour = QStringLiteral("Ändra färgvärde"),
+                  entity = QStringLiteral("Ändra specialtecken");
+    const struct {
+        const char* text;
+        QStringList extras;
+    } steps[] = {
+        {"c: [#a0B1c2];", {colour, "-"}},
+        {"c: [#a0B1cg];", {}},
+        {"x [&amp;] y", {entity, "-"}},
+        {"x [&amp;] y", {entity, "-"}},
+        {"[#FFFFFF]", {colour, "-", entity, "-"}},
+        {"[&nbsp;abcd;]", {}},
+        {"|&amp;", {}},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.text);
+        Load(step.text);
+        emit popup->aboutToShow();
+        EXPECT_EQ(Texts(popup), step.extras + plain);
+    }
+
+    // "Ändra färgvärde" opens the colour dialog on the selected value and replaces it.
+    Load("c: [#a0B1c2];");
+    emit popup->aboutToShow();
+    TColor preset = 0;
+    Dialogs::ScopedModalHandler dialog([&](QDialog* d) {
+        auto* f = dynamic_cast<Thexcolor*>(d);
+        if (!f)
+            return int(Dialogs::mrCancel);
+        preset = f->Color();
+        f->SetColor(RGBColor(0x12, 0x34, 0x56));
+        f->btnInsert->click();
+        return f->result();
+    });
+    popup->actions().first()->trigger();
+    EXPECT_EQ(preset, RGBColor(0xA0, 0xB1, 0xC2));
+    EXPECT_EQ(Marks(*win->CodeEditor), QByteArray("c: #123456|;"));
 }
 
 TEST_F(EditCommandsTest, TheHistoryKeepsTheNewest25) {

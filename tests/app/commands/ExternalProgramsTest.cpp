@@ -1,5 +1,7 @@
 #include "MainWinFixture.h"
 #include "app/panels/SearchPanel.h"
+#include "app/preview/ViewModes.h"
+#include "platform/AppPaths.h"
 
 #include <QAction>
 #include <QMenu>
@@ -55,6 +57,42 @@ TEST_F(ExternalTest, ShowInBrowser) {
         EXPECT_EQ(seen, c.message.isEmpty() ? QStringList() : QStringList{c.message});
         EXPECT_EQ(started, c.start.isEmpty() ? QStringList() : QStringList{c.start});
     }
+}
+
+// With the system's browser, only a web page (an extension coloured as HTML or opened in
+// preview mode) is handed to the desktop as it is; any other document, which the desktop would
+// open by its type (a script would run), is shown through the preview copy of its text.
+TEST_F(ExternalTest, ShowInBrowserHandsOnlyWebPagesToTheDesktop) {
+    const QString copy = AppPaths::DataFile(QStringLiteral("_preview.html"));
+    win->caPreview = {QStringLiteral("xml")};
+    const struct {
+        const char* name;
+        bool direct;
+    } cases[] = {
+        {"sida.HTM", true},     {"data.xml", true}, {"run.sh", false},
+        {"app.desktop", false}, {"noext", false},   {"notes.txt", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        started.clear();
+        QFile::remove(copy);
+        const QString file = Make(QLatin1String(c.name), QByteArray("text of ") + c.name);
+        Open(file);
+        Run("VShowInBrowser");
+        EXPECT_EQ(started, QStringList{QStringLiteral("open|") + (c.direct ? file : copy)});
+        if (!c.direct) {
+            EXPECT_EQ(ReadTestFile(copy), QByteArray("text of ") + c.name + "\r\n");
+        }
+    }
+    // A copy that cannot be written is reported and nothing is opened.
+    Open(Make(QStringLiteral("run2.sh"), "echo"));
+    QFile::remove(copy);
+    ASSERT_TRUE(QDir().mkpath(copy + QStringLiteral("/blocked")));
+    started.clear();
+    Run("VShowInBrowser");
+    EXPECT_TRUE(started.isEmpty());
+    EXPECT_EQ(seen.value(seen.size() - 1), "M:" + TViewModes::CopyNotWrittenText());
+    QDir(copy).removeRecursively();
 }
 
 TEST_F(ExternalTest, ShowInBrowserIsOnTheViewMenu) {

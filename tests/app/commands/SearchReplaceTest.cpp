@@ -139,6 +139,30 @@ TEST_F(SearchTest, ReplaceAllLeavesAReadOnlyDocumentAlone) {
 
 // --- replace all in every document -----------------------------------------------------------
 
+// After a replacement in every document, each one takes it back with one undo, in its own tab.
+TEST_F(SearchTest, ReplaceAllInAllDocumentsCanBeUndoneInEveryTab) {
+    Type("x0");
+    Open(Make("a.txt", "x1 x2\r\n"));
+    Open(Make("b.txt", "x3\r\n"));
+    p->searchtext->setEditText(QStringLiteral("x"));
+    p->ReplaceText->setEditText(QStringLiteral("yy"));
+    p->ReplaceInAll->trigger();
+    const QByteArray before[] = {"x0\r\n", "x1 x2\r\n", "x3\r\n"};
+    for (int i = 2; i >= 0; --i) {
+        SCOPED_TRACE(i);
+        win->FilesList->setCurrentIndex(i);
+        EXPECT_TRUE(TextOf(i).startsWith("yy"));
+        ASSERT_TRUE(Run("RDocUndo"));
+        EXPECT_EQ(TextOf(i), before[i]);
+    }
+    // And each redoes it again after more switches.
+    for (int i = 0; i < 3; ++i) {
+        win->FilesList->setCurrentIndex(i);
+        ASSERT_TRUE(Run("RDocRedo"));
+        EXPECT_TRUE(TextOf(i).startsWith("yy"));
+    }
+}
+
 TEST_F(SearchTest, ReplaceAllInAllDocumentsRunsOncePerDocumentAndEndsOnTheLast) {
     win->Settings.ShowReplaceProgress = true;
     Type("no hit here");

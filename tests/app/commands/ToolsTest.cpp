@@ -41,18 +41,22 @@ TEST(CodeStatisticsTest, CountsPerFixture) {
     }
 }
 
-TEST(SortLinesTest, SortsWithoutCaseAndEndsEveryLine) {
+// Only the order of the lines changes: as many breaks as before, a final one only when the text
+// had one.
+TEST(SortLinesTest, SortsWithoutCaseAndKeepsTheBreaks) {
     const struct {
         std::vector<QByteArray> pieces;
         QByteArray expected;
     } cases[] = {
-        {{"b", "A", "c"}, "A\r\nb\r\nc\r\n"},
-        {{"c", "b", "a", ""}, "a\r\nb\r\nc\r\n"},       // a trailing break is no line
-        {{"b", "A", "B", "a"}, "A\r\na\r\nb\r\nB\r\n"}, // equal lines kept in their order
+        {{"b", "A", "c"}, "A\r\nb\r\nc"},
+        {{"c", "b", "a", ""}, "a\r\nb\r\nc\r\n"},   // a trailing break is no line
+        {{"b", "A", "B", "a"}, "A\r\na\r\nb\r\nB"}, // equal lines kept in their order
         {{"x", "x", ""}, "x\r\nx\r\n"},
-        {{"\xe9t", "Z", "\xc9t"}, "Z\r\n\xe9t\r\n\xc9t\r\n"}, // Windows-1252 case, byte order
+        {{"\xe9t", "Z", "\xc9t"}, "Z\r\n\xe9t\r\n\xc9t"}, // Windows-1252 case, byte order
         {{"ab", "a", ""}, "a\r\nab\r\n"},
         {{"", "b", ""}, "\r\nb\r\n"}, // an empty line sorts first
+        {{"b", ""}, "b\r\n"},
+        {{"b"}, "b"},
         {{""}, ""},
     };
     for (const auto& c : cases) {
@@ -138,7 +142,7 @@ TEST_F(ToolsTest, SortAllLinesRestoresTheSelectionAndUndoesInOneStep) {
     });
     ASSERT_TRUE(Run("VSortRows"));
     EXPECT_TRUE(selectedEnabled);
-    EXPECT_EQ(win->CodeEditor->Text(), QByteArray("A\r\nb\r\nc\r\n\r\n"));
+    EXPECT_EQ(win->CodeEditor->Text(), QByteArray("A\r\nb\r\nc\r\n"));
     EXPECT_EQ(win->CodeEditor->GetSelStart(), 3);
     EXPECT_EQ(win->CodeEditor->GetSelLength(), 1);
     win->CodeEditor->Undo();
@@ -154,17 +158,36 @@ TEST_F(ToolsTest, SortWithoutSelectionOffersAllLinesOnly) {
         return 1;
     });
     ASSERT_TRUE(Run("VSortRows"));
-    EXPECT_EQ(win->CodeEditor->Text(), QByteArray("x\r\ny\r\n\r\n"));
+    EXPECT_EQ(win->CodeEditor->Text(), QByteArray("x\r\ny\r\n"));
+    // Sorting again changes nothing at all.
+    ASSERT_TRUE(Run("VSortRows"));
+    EXPECT_EQ(win->CodeEditor->Text(), QByteArray("x\r\ny\r\n"));
 }
 
+// Sorting selected lines changes only their order, whether the selection ends with a break or
+// in the middle of a line, and leaves them selected.
 TEST_F(ToolsTest, SortSelectedLinesTouchesOnlyThem) {
-    Open(Make(QStringLiteral("part.txt"), "z\r\nd\r\nB\r\na\r\nq"));
-    Select(3, 9); // "d", "B", "a" with their breaks
+    const struct {
+        int start, length;
+        QByteArray sorted;
+    } cases[] = {
+        {3, 9, "z\r\na\r\nB\r\nd\r\nqx\r\n"},  // "d", "B", "a" with their breaks
+        {3, 7, "z\r\na\r\nB\r\nd\r\nqx\r\n"},  // ends before the break after "a"
+        {0, 4, "d\r\nz\r\nB\r\na\r\nqx\r\n"},  // ends after the "d" of its line
+        {3, 10, "z\r\na\r\nB\r\nd\r\nqx\r\n"}, // ends after the "q" of the last line
+    };
     Answer<TSortRows>([](TSortRows*) { return 1; });
-    ASSERT_TRUE(Run("VSortRows"));
-    EXPECT_EQ(win->CodeEditor->Text(), QByteArray("z\r\na\r\nB\r\nd\r\nq\r\n"));
-    win->CodeEditor->Undo();
-    EXPECT_EQ(win->CodeEditor->Text(), QByteArray("z\r\nd\r\nB\r\na\r\nq\r\n"));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.length);
+        Open(Make(QStringLiteral("part.txt"), "z\r\nd\r\nB\r\na\r\nqx"));
+        Select(c.start, c.length);
+        ASSERT_TRUE(Run("VSortRows"));
+        EXPECT_EQ(win->CodeEditor->Text(), c.sorted);
+        EXPECT_EQ(win->CodeEditor->GetSelStart(), c.start);
+        EXPECT_EQ(win->CodeEditor->GetSelLength(), c.length);
+        win->CodeEditor->Undo();
+        EXPECT_EQ(win->CodeEditor->Text(), QByteArray("z\r\nd\r\nB\r\na\r\nqx\r\n"));
+    }
 }
 
 TEST_F(ToolsTest, CancelledSortChangesNothing) {

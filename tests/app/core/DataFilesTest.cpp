@@ -47,7 +47,7 @@ TEST(ClipboardHistoryTest, EntriesComeBackExactly) {
               QByteArray("a\r\nb\r\nc"));
 }
 
-TEST(ClipboardHistoryTest, AddKeepsTheNewest25AndSkipsEmptyAndHugeTexts) {
+TEST(ClipboardHistoryTest, AddKeepsTheNewest25AndSkipsHugeTexts) {
     TClipboardHistory h;
     for (int i = 1; i <= 26; ++i)
         EXPECT_TRUE(h.Add(QByteArray::number(i)));
@@ -55,22 +55,26 @@ TEST(ClipboardHistoryTest, AddKeepsTheNewest25AndSkipsEmptyAndHugeTexts) {
     EXPECT_EQ(h.Entries().first(), QByteArray("26"));
     EXPECT_EQ(h.Entries().last(), QByteArray("2"));
 
-    EXPECT_FALSE(h.Add(QByteArray()));
     EXPECT_FALSE(h.Add(QByteArray(TClipboardHistory::MaxEntryBytes + 1, 'x')));
     EXPECT_TRUE(h.Add(QByteArray(TClipboardHistory::MaxEntryBytes, 'y')));
     EXPECT_EQ(h.Count(), 25);
     EXPECT_EQ(h.Entries().first().size(), TClipboardHistory::MaxEntryBytes);
     EXPECT_EQ(h.Entries()[1], QByteArray("26"));
+    // An empty copy is an entry too.
+    EXPECT_TRUE(h.Add(QByteArray()));
+    EXPECT_EQ(h.Count(), 25);
+    EXPECT_EQ(h.Entries().first(), QByteArray());
 }
 
 TEST_F(DataFilesTest, ClipboardHistoryRoundTripsThroughItsFile) {
     TClipboardHistory h;
     h.Add("first");
+    h.Add("");
     h.Add("two\r\nlines");
     h.Add("a\\nb");
     ASSERT_TRUE(h.Save(Path("ClipboardHistory.dat")));
     EXPECT_EQ(Read("ClipboardHistory.dat"),
-              QByteArray("\\#v2\r\na\\\\nb\r\ntwo\\nlines\r\nfirst\r\n"));
+              QByteArray("\\#v2\r\na\\\\nb\r\ntwo\\nlines\r\n\r\nfirst\r\n"));
 
     TClipboardHistory back;
     ASSERT_TRUE(back.Load(Path("ClipboardHistory.dat")));
@@ -155,6 +159,25 @@ TEST_F(DataFilesTest, AFileThatCouldNotBeReadIsNeverReplacedByAnEmptyList) {
     EXPECT_TRUE(messages_.isEmpty()) << messages_.join('\n').toStdString();
     EXPECT_TRUE(QFileInfo(Path("doctypes.dat/keep")).isFile());
     EXPECT_EQ(Read("AutoCloseTags.dat"), QByteArray("p\r\n"));
+}
+
+// A file that is there but cannot be read is never written over, whatever the run put into
+// its list; a missing one is written once its list has entries.
+TEST_F(DataFilesTest, AFileThatCouldNotBeReadIsNeverWrittenOver) {
+    for (const char* name : {"AutoCloseTags.dat", "doctypes.dat", "ClipboardHistory.dat"})
+        ASSERT_TRUE(MakeUnopenableFile(Path(QLatin1String(name)))) << name;
+    TDataFiles files(dir_.path());
+    files.LoadAll(report_);
+    EXPECT_EQ(messages_.size(), 3);
+    messages_.clear();
+    files.AutoCloseTagsList << "p";
+    files.DocTypesList << "html";
+    files.ClipboardHistory.Add("clip");
+    files.SaveTagLists(report_);
+    files.SaveClipboardHistory(report_);
+    EXPECT_TRUE(messages_.isEmpty()) << messages_.join('\n').toStdString();
+    for (const char* name : {"AutoCloseTags.dat", "doctypes.dat", "ClipboardHistory.dat"})
+        EXPECT_FALSE(QFileInfo(Path(QLatin1String(name))).isFile()) << name << " written over";
 }
 
 TEST_F(DataFilesTest, AllThreeRoundTripWithoutMessages) {

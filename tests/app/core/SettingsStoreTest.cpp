@@ -119,7 +119,13 @@ TEST_F(SettingsStoreTest, EmptyStoreGivesTheDefaults) {
     EXPECT_EQ(v.FontSize, 10);
     EXPECT_TRUE(v.AutoBackup);
     EXPECT_EQ(v.TabLength, 4);
-    EXPECT_TRUE(v.synHTMLext.isEmpty() && v.synCSSext.isEmpty() && v.synCUSText.isEmpty());
+    // A new store colours the usual file types; the user's lists start empty.
+    EXPECT_EQ(v.synHTMLext, (QStringList{"htm", "html", "xhtml", "shtml", "php", "asp"}));
+    EXPECT_EQ(v.synCSSext, QStringList{"css"});
+    EXPECT_EQ(v.synJSext, QStringList{"js"});
+    EXPECT_EQ(v.synSUBext, QStringList{"sub"});
+    EXPECT_EQ(v.synPASCALext, (QStringList{"pas", "dpr", "inc"}));
+    EXPECT_TRUE(v.synTXTEXext.isEmpty() && v.synCUSText.isEmpty());
     EXPECT_TRUE(v.CustomGroups.empty());
     EXPECT_EQ(v.BgColor, clWindow);
     EXPECT_EQ(v.RulerColor, 0xFF000010u);
@@ -207,6 +213,10 @@ INSTANTIATE_TEST_SUITE_P(
         // Missing values give their defaults.
         TStoredCase{"Other=1", "FontSize", 10, false},
         TStoredCase{"Other=1", "Maximized", true, false},
+        TStoredCase{"Other=1", "synCSSext", QStringList{"css"}, false},
+        // A stored colouring list, even an empty one, is never replaced by the seeded one.
+        TStoredCase{"synHTMLext=", "synHTMLext", QStringList(), false},
+        TStoredCase{"synJSext=mjs", "synJSext", QStringList{"mjs"}, false},
         // Numbers outside their ranges.
         TStoredCase{"FontSize=3", "FontSize", 10, false},
         TStoredCase{"FontSize=80", "FontSize", 10, false},

@@ -27,11 +27,22 @@ WayOut Click(const char* button) {
     };
 }
 
-WayOut Key(Qt::Key key, const char* target = nullptr) {
-    return [key, target](QDialog* d) {
+WayOut Key(Qt::Key key, const char* target = nullptr,
+           Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    return [key, target, modifiers](QDialog* d) {
         QWidget* w = target ? d->findChild<QWidget*>(QLatin1String(target)) : d;
         ASSERT_NE(w, nullptr);
-        QTest::keyClick(w, key);
+        QTest::keyClick(w, key, modifiers);
+    };
+}
+
+// A way out that must not close the box: afterwards the box is still up, unanswered, and is
+// then left as an unanswered box is.
+WayOut Unanswered(WayOut out) {
+    return [out](QDialog* d) {
+        out(d);
+        EXPECT_TRUE(d->isVisible());
+        EXPECT_EQ(d->result(), 0);
     };
 }
 
@@ -140,6 +151,13 @@ TEST(QuestionBox, ResultForEachWayOut) {
         {"Esc", Key(Qt::Key_Escape), 2},
         {"Enter", Key(Qt::Key_Return, "btnYes"), 6},
         {"close", CloseWindow, 2},
+        // The underlined letters, typed on the button that has the focus.
+        {"n", Key(Qt::Key_N, "btnYes"), 7},
+        {"Shift+J", Key(Qt::Key_J, "btnNo", Qt::ShiftModifier), 6},
+        {"Alt+N", Key(Qt::Key_N, "btnYes", Qt::AltModifier), 7},
+        // Other letters and Ctrl with a letter answer nothing: the box stays up.
+        {"x", Unanswered(Key(Qt::Key_X, "btnYes")), 2},
+        {"Ctrl+N", Unanswered(Key(Qt::Key_N, "btnYes", Qt::ControlModifier)), 2},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

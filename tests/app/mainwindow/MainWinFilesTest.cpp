@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -161,6 +162,33 @@ TEST_F(MainWinTest, FailedSaveKeepsTheDocument) {
     }
 }
 
+// Saving keeps the file's mode exactly, read-only and special bits included, and (where the
+// program may give it) its owner and group.
+TEST_F(MainWinTest, SavingKeepsTheFilesModeAndOwner) {
+    const bool root = ::geteuid() == 0;
+    for (const mode_t mode : {0444, 0400, 0640, 0755, 02755, 0604}) {
+        SCOPED_TRACE(QString::number(mode, 8).toStdString());
+        const QString path = Make(QStringLiteral("mode%1.html").arg(mode, 0, 8), "<p>a</p>");
+        const QByteArray name = QFile::encodeName(path);
+        if (root) {
+            ASSERT_EQ(::chown(name.constData(), 65534, 65534), 0);
+        }
+        ASSERT_EQ(::chmod(name.constData(), mode), 0);
+        Open(path);
+        Type("x");
+        ASSERT_TRUE(Run("ASaveDoc"));
+        EXPECT_TRUE(seen.isEmpty()) << seen.join('\n').toStdString();
+        EXPECT_EQ(ReadTestFile(path), QByteArray("x<p>a</p>\r\n"));
+        struct stat info {};
+        ASSERT_EQ(::stat(name.constData(), &info), 0);
+        EXPECT_EQ(info.st_mode & 07777, mode);
+        if (root) {
+            EXPECT_EQ(info.st_uid, 65534u);
+            EXPECT_EQ(info.st_gid, 65534u);
+        }
+    }
+}
+
 TEST_F(MainWinTest, SaveAsAppendsTheFiltersDefaultExtension) {
     struct Case {
         const char* typed;
@@ -279,22 +307,28 @@ TEST_F(MainWinTest, RecentFilesOrder) {
     EXPECT_EQ(RecentFiles::Files(), (QStringList{paths[0], paths[1], paths[2], paths[3]}));
     Open(paths[4]);
     EXPECT_EQ(RecentFiles::Files(), (QStringList{paths[4], paths[0], paths[1], paths[2]}));
-    // Saving the top file changes nothing; a file listed lower comes in again at the top.
+    // Saving the top file changes nothing; a file listed lower moves to the top, once.
     EXPECT_TRUE(Run("ASaveDoc"));
     EXPECT_EQ(RecentFiles::Files(), (QStringList{paths[4], paths[0], paths[1], paths[2]}));
     Click("b.txt (S)");
     EXPECT_TRUE(Run("ASaveDoc"));
-    EXPECT_EQ(RecentFiles::Files(), (QStringList{paths[1], paths[4], paths[0], paths[1]}));
+    EXPECT_EQ(RecentFiles::Files(), (QStringList{paths[1], paths[4], paths[0], paths[2]}));
 
     emit win->Arkiv1->aboutToShow();
     EXPECT_EQ(win->Reopen[0]->text(), "&1 b.txt");
     EXPECT_EQ(win->Reopen[1]->text(), "&2 e.txt");
-    EXPECT_EQ(win->Reopen[3]->statusTip(), paths[1]);
+    EXPECT_EQ(win->Reopen[3]->statusTip(), paths[2]);
     EXPECT_TRUE(win->Reopen[3]->isVisible());
     const int before = win->OpenFilesCount();
     win->Reopen[1]->trigger();
     EXPECT_EQ(win->OpenFilesCount(), before + 1);
     EXPECT_EQ(win->Current().FileName, paths[4]);
+    EXPECT_EQ(RecentFiles::Files(), (QStringList{paths[4], paths[1], paths[0], paths[2]}));
+    // While the list fills, a listed file moves up as well.
+    OpenKelvoraStore()->remove(QStringLiteral("Reopen"));
+    for (int i : {0, 1, 2, 1})
+        Open(paths[i]);
+    EXPECT_EQ(RecentFiles::Files(), (QStringList{paths[1], paths[0], paths[2]}));
 
     win->ShowReopenEnabled = false;
     emit win->ReopenPopup->aboutToShow();

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QTest>
+#include <utility>
 
 using ::testing::Test;
 
@@ -106,18 +107,28 @@ TEST_F(MainWinTest, AllDocCloseAsksEachAndStopsAtCancel) {
     EXPECT_EQ(ReadTestFile(File("1.txt")), "a");
 }
 
+// A refusal says why where the reason is ours: a NUL byte, a folder.
 TEST_F(MainWinTest, OpenFailureAddsNoTab) {
     struct Case {
         const char* name;
-        QByteArray bytes; // empty: the file does not exist
+        QByteArray bytes; // empty: the file does not exist; "/": a folder
+        const char* why;
     };
-    const Case cases[] = {{"missing.html", {}}, {"binary.html", QByteArray("a\0b", 3)}};
+    const Case cases[] = {
+        {"missing.html", {}, ""},
+        {"binary.html", QByteArray("a\0b", 3),
+         " Filen innehåller NUL-tecken (byte 0) och kan inte visas som text."},
+        {"mapp.html", "/", " Det är en mapp, inte en fil."},
+    };
+    QDir().mkpath(File("mapp.html"));
     for (const Case& c : cases) {
-        const QString path = c.bytes.isEmpty() ? File(c.name) : Make(c.name, c.bytes);
+        SCOPED_TRACE(c.name);
+        const QString path =
+            c.bytes.isEmpty() || c.bytes == "/" ? File(c.name) : Make(c.name, c.bytes);
         seen.clear();
         EXPECT_FALSE(RunCommand([&] { win->NewDocTab(1, path); }));
-        EXPECT_EQ(seen, QStringList{QStringLiteral("M:Det gick inte att öppna filen \"%1\".")
-                                        .arg(QLatin1String(c.name))});
+        EXPECT_EQ(seen, QStringList{QStringLiteral("M:Det gick inte att öppna filen \"%1\".%2")
+                                        .arg(QLatin1String(c.name), QString::fromUtf8(c.why))});
         EXPECT_EQ(win->OpenFilesCount(), 1);
         EXPECT_EQ(Captions(), QStringList{"Nytt dokument ()"});
     }
@@ -224,7 +235,15 @@ TEST_F(MainWinTest, ColouringChosenByExtension) {
     EXPECT_EQ(win->CurrentProcessorKind(), TProcessorKind::HTML) << "Nytt dokument";
     EXPECT_EQ(win->CodeEditor->FormattingProcessor(), win->ProcessorFor(TProcessorKind::HTML));
     EXPECT_NE(win->CodeEditor->FormattingProcessor(), nullptr);
-    EXPECT_EQ(win->ProcessorKindFor("/w/a.html"), TProcessorKind::None) << "lists start empty";
+    // A fresh settings store colours the usual web and program files.
+    for (const auto& [file, kind] : {std::pair{"/w/a.html", TProcessorKind::HTML},
+                                     {"/w/a.PHP", TProcessorKind::HTML},
+                                     {"/w/a.css", TProcessorKind::CSS},
+                                     {"/w/a.js", TProcessorKind::JS},
+                                     {"/w/a.sub", TProcessorKind::SUB},
+                                     {"/w/a.inc", TProcessorKind::Pascal},
+                                     {"/w/a.txt", TProcessorKind::None}})
+        EXPECT_EQ(win->ProcessorKindFor(file), kind) << file;
     win->synHTMLext = QStringList{"htm", "HTML"};
     win->synCSSext = QStringList{"css"};
     win->synCUSText = QStringList{"css", "ini"};
@@ -254,7 +273,9 @@ TEST_F(MainWinTest, EveryCommandIsInTheRegistry) {
 namespace {} // namespace
 
 // Undo after a switch must not bring back the other document's text.
-TEST_F(MainWinTest, UndoDoesNotReachAcrossASwitch) {
+// Each document keeps its own undo history across switches; undo never reaches into another
+// document, and a closed document's history goes with it.
+TEST_F(MainWinTest, EachDocumentKeepsItsUndoAcrossSwitches) {
     TTextEditorEx& editor = *win->CodeEditor;
     editor.SetSelText("first");
     editor.AddUndoData();
@@ -262,9 +283,25 @@ TEST_F(MainWinTest, UndoDoesNotReachAcrossASwitch) {
     editor.SetSelText("second");
     editor.AddUndoData();
     win->Commands().Run(QStringLiteral("WPrevDoc"));
-    EXPECT_FALSE(RunCommand([&] { editor.Undo(); })) << "nothing to undo after the switch";
     EXPECT_EQ(editor.Text(), "first\r\n");
+    ASSERT_TRUE(RunCommand([&] { editor.Undo(); }));
+    EXPECT_EQ(editor.Text(), "\r\n");
+    EXPECT_FALSE(RunCommand([&] { editor.Undo(); })) << "the other document is not reached";
     win->Commands().Run(QStringLiteral("WNextDoc"));
-    EXPECT_FALSE(RunCommand([&] { editor.Undo(); }));
     EXPECT_EQ(editor.Text(), "second\r\n");
+    ASSERT_TRUE(RunCommand([&] { editor.Undo(); }));
+    EXPECT_EQ(editor.Text(), "\r\n");
+    // Redo is kept across a switch as well.
+    win->Commands().Run(QStringLiteral("WPrevDoc"));
+    win->Commands().Run(QStringLiteral("WNextDoc"));
+    ASSERT_TRUE(RunCommand([&] { editor.Redo(); }));
+    EXPECT_EQ(editor.Text(), "second\r\n");
+
+    // Closing takes the history along; the document shown next has its own.
+    win->Current().Modified = false;
+    ASSERT_TRUE(RunCommand([&] { win->Commands().Run(QStringLiteral("ADocClose")); }));
+    EXPECT_EQ(editor.Text(), "\r\n");
+    ASSERT_TRUE(RunCommand([&] { editor.Redo(); }));
+    EXPECT_EQ(editor.Text(), "first\r\n");
+    EXPECT_EQ(win->UndoBudget.Used(), editor.UndoStore.MemoryUsed());
 }

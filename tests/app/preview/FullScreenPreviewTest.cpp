@@ -85,6 +85,28 @@ TEST_F(FullScreenMainWinTest, ShowsTheSavedFileOrThePreviewCopyFullScreen) {
     }
 }
 
+// A document that is not on disk as it stands is shown from a copy of its text as it is now.
+TEST_F(FullScreenMainWinTest, ThePageAfterAnEditIsTheCurrentText) {
+    const QString copy = AppPaths::DataFile(QStringLiteral("_preview.html"));
+    Open(Make(QStringLiteral("sida.html"), "<p>gammal</p>"));
+    Type("<p>ny</p>");
+    ASSERT_TRUE(win->Current().Modified);
+    win->Views->btnPreviewFullscreen->click();
+    EXPECT_EQ(browser->calls, std::vector<QString>{QStringLiteral("navigate ") + copy});
+    EXPECT_EQ(ReadTestFile(copy), win->CodeEditor->Text());
+    EXPECT_TRUE(seen.isEmpty());
+    win->FSControl->CloseBtn->click();
+
+    // A copy that cannot be written is reported; the preview still comes up.
+    QFile::remove(copy);
+    ASSERT_TRUE(QDir().mkpath(copy + QStringLiteral("/blocked")));
+    win->Views->btnPreviewFullscreen->click();
+    EXPECT_EQ(seen, QStringList{"M:" + TViewModes::CopyNotWrittenText()});
+    EXPECT_NE(win->PreviewFrm(), nullptr);
+    win->FSControl->CloseBtn->click();
+    QDir(copy).removeRecursively();
+}
+
 TEST_F(FullScreenMainWinTest, ASecondPreviewReplacesTheFirst) {
     win->Views->btnPreviewFullscreen->click();
     QPointer<TPreviewFrm> first = win->PreviewFrm();

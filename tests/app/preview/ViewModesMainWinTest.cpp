@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QWebEngineView>
+#include <QWindow>
 
 namespace {
 
@@ -272,4 +273,40 @@ TEST_F(MainWinTest, PreviewModeShowsNoStatusPanels) {
     win->ApplicationEvents1Hint(QStringLiteral("Spara|Sparar dokumentet"));
     win->ApplicationEvents1Hint(QString());
     EXPECT_TRUE(win->statusBar()->currentMessage().isEmpty());
+}
+
+// Switching modes never touches the window: a maximized window stays maximized on its own
+// native window while the page appears, and the end stores it as maximized.
+TEST_F(MainWinTest, ModeSwitchesKeepTheWindowAsItIs) {
+    Open(Make("a.html", "<p>a</p>"));
+    win->showMaximized();
+    QWindow* native = win->windowHandle();
+    ASSERT_TRUE(native);
+    auto* browser = static_cast<TWebEnginePreviewBrowser*>(win->Views->Browser());
+    for (const char* mode : {"VUserGoCombinationMode", "VUserGoPreviewPageMode", "VUserGoEditMode",
+                             "VUserGoCombinationMode"}) {
+        SCOPED_TRACE(mode);
+        ASSERT_TRUE(Run(mode));
+        if (browser->View()->isVisible()) {
+            EXPECT_TRUE(QTest::qWaitFor(
+                [&] { return browser->View()->url() == QUrl::fromLocalFile(File("a.html")); },
+                30000));
+        }
+        QTest::qWait(200);
+        EXPECT_EQ(win->windowHandle(), native) << "the window was made anew";
+        EXPECT_TRUE(win->isMaximized());
+    }
+    EXPECT_TRUE(win->close());
+    EXPECT_EQ(OpenKelvoraStore()->value("Settings/Maximized").toString(), "1");
+}
+
+// Where windows draw through OpenGL, the window that will hold the page is made for it from
+// the start.
+TEST_F(MainWinTest, TheWindowIsReadyForThePageBeforeItAppears) {
+    if (!TWebEnginePreviewBrowser::GLWindowsSupported()) {
+        GTEST_SKIP() << "no OpenGL windows on this platform";
+    }
+    win->show();
+    ASSERT_TRUE(win->windowHandle());
+    EXPECT_EQ(win->windowHandle()->surfaceType(), QSurface::OpenGLSurface);
 }

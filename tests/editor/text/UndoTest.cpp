@@ -1,4 +1,5 @@
 // Undo snapshots: undo, redo, cutting the redo entries, the silent aborts, the budget.
+#include "editor/text/UndoBudget.h"
 #include "editor/view/TextEditorEx.h"
 #include "platform/SilentAbort.h"
 
@@ -183,6 +184,51 @@ TEST_F(UndoTest, BudgetDropsTheOldestSnapshots) {
     EXPECT_EQ(undos, ed->UndoStore.Count() - 1);
     // The oldest kept snapshot is a later one than the first.
     EXPECT_NE(ed->Lines.Get(0).at(0), 'a');
+}
+
+// Stores that share a budget keep within it together: the oldest snapshots go first,
+// whichever store holds them, and every store keeps its shown snapshot and the one before.
+TEST(UndoBudgetTest, TheOldestSnapshotsOfAllStoresGoFirst) {
+    TTextEditorEx a, b;
+    TUndoStore parked;
+    TUndoBudget budget(qint64(2) << 20);
+    for (TUndoStore* store : {&a.UndoStore, &b.UndoStore, &parked})
+        store->SetBudget(&budget);
+    const auto snap = [](TTextEditorEx& ed, char fill) {
+        ed.SetText(QByteArray(620000, fill)); // one line of about 620 KB
+        ed.AddUndoData();
+    };
+    for (char f : {'a', 'b', 'c'})
+        snap(a, f);
+    for (char f : {'d', 'e', 'f', 'g'})
+        snap(b, f);
+    EXPECT_LE(budget.Used(), budget.Limit);
+    EXPECT_EQ(a.UndoStore.Count(), 2) << "a's snapshots are the oldest";
+    EXPECT_EQ(b.UndoStore.Count(), 3);
+    // A history parked in another store keeps counting.
+    b.UndoStore.SwapHistory(parked);
+    EXPECT_EQ(parked.Count(), 3);
+    EXPECT_EQ(b.UndoStore.Count(), 0);
+    snap(b, 'h');
+    snap(b, 'i');
+    EXPECT_LE(budget.Used(), budget.Limit);
+    EXPECT_EQ(a.UndoStore.Count(), 2) << "kept: shown and the one before";
+    EXPECT_EQ(parked.Count(), 2);
+    EXPECT_EQ(b.UndoStore.Count(), 2);
+    EXPECT_EQ(budget.Used(),
+              a.UndoStore.MemoryUsed() + b.UndoStore.MemoryUsed() + parked.MemoryUsed());
+    // The budget may go before its stores.
+    {
+        TUndoBudget brief(1);
+        TUndoStore store;
+        store.SetBudget(&brief);
+    }
+    TUndoStore later;
+    {
+        TUndoBudget gone(1);
+        later.SetBudget(&gone);
+    }
+    EXPECT_EQ(later.Budget(), nullptr);
 }
 
 TEST_F(UndoTest, BudgetKeepsTwoSnapshotsWhateverTheirSize) {

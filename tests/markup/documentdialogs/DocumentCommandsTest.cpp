@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QFontDialog>
 #include <QListWidget>
+#include <QMenu>
 
 namespace {
 
@@ -111,6 +112,18 @@ TEST_F(DocumentCommandsTest, DateDialogKeepsTheChosenRowAndInsertsIt) {
     ASSERT_TRUE(Run("IInsertDate"));
     ASSERT_TRUE(Run("IInsertDate"));
     EXPECT_EQ(Marks(), QByteArray("Idag: 14:05:10|!"));
+}
+
+// "Ändra specialtecken" of the editor's menu, for a selected entity, opens the window.
+TEST_F(DocumentCommandsTest, TheEditorMenuOpensTheWindowForASelectedEntity) {
+    Start("x [&eacute;] y");
+    emit win->documentPopup->aboutToShow();
+    QAction* change = win->documentPopup->actions().value(0);
+    ASSERT_NE(change, nullptr);
+    EXPECT_EQ(change->text(), QStringLiteral("Ändra specialtecken"));
+    change->trigger();
+    ASSERT_NE(Palette(), nullptr);
+    EXPECT_TRUE(Palette()->isVisible());
 }
 
 TEST_F(DocumentCommandsTest, SpecialCharacterWindowFindsTheSelectionAndInsertsCodes) {
