@@ -208,7 +208,9 @@ public:
     void InsertSimpleTag(const QByteArray& tagName, bool hasEndTag, quint8 letterCase);
 
     // The tag around the caret, read from at most 501 characters before the selection start
-    // and 500 from it: empty when none is found.
+    // and 500 from it: the offsets of its '<' and its '>', false when none is found.
+    bool LocateCurrentTag(qint64* start, qint64* end) const;
+    // That tag's text: empty when none is found.
     QByteArray GetCurrentTag() const;
     // That tag through the first following end tag of its element, else the tag alone.
     QByteArray GetCurrentTagSpan() const;
