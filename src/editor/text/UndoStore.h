@@ -49,6 +49,8 @@ public:
     bool ChangedSinceShown(const TEditorModel& editor) const;
 
 private:
+    // Undo (direction -1) or Redo (+1).
+    void Step(TEditorModel& editor, int direction);
     void Restore(TEditorModel& editor, const TUndoEntry& entry, int newPos);
     void Prune();
     static qint64 EntryOverhead(const LineStore::Snapshot& s);
