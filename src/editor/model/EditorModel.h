@@ -292,6 +292,9 @@ private:
         nextRepaint_ = TRepaint();
         nextTyped_ = false;
     }
+    // Removes the cells [from, to) of line y, both limited to the line's length; false when
+    // that leaves nothing to remove.
+    bool RemoveCells(int y, int from, int to);
     enum class TIndentChange { Indent, Unindent, Remove };
     void ChangeIndentation(TIndentChange mode);
 
