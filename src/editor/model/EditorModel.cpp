@@ -27,6 +27,15 @@ void ClampToText(const LineStore& lines, QPoint* p) {
         *p = QPoint(lines.Length(lines.Count() - 1), lines.Count() - 1);
 }
 
+// Reads a file into `lines`; a failure throws the program's error naming the file.
+void LoadOrThrow(LineStore& lines, const QString& fileName) {
+    QString error;
+    if (!lines.LoadFromFile(fileName, &error))
+        throw EKelvoraError(
+            QStringLiteral("EFOpenError"),
+            QStringLiteral("Det går inte att öppna filen \"%1\". %2").arg(fileName, error));
+}
+
 } // namespace
 
 TEditorModel::TEditorModel() : settings_(std::make_unique<TTextEditorExSettings>()) {
@@ -462,11 +471,7 @@ void TEditorModel::PasteFromClipboard() {
 
 void TEditorModel::LoadFromFile(const QString& fileName) {
     LineStore loaded;
-    QString error;
-    if (!loaded.LoadFromFile(fileName, &error))
-        throw EKelvoraError(
-            QStringLiteral("EFOpenError"),
-            QStringLiteral("Det går inte att öppna filen \"%1\". %2").arg(fileName, error));
+    LoadOrThrow(loaded, fileName);
     HideSystemCaret();
     if (loaded.IsEmpty())
         loaded.Add(QByteArray());
@@ -492,11 +497,7 @@ void TEditorModel::InsertFromFile(const QString& fileName) {
     if (Settings()->ReadOnly)
         return;
     LineStore loaded;
-    QString error;
-    if (!loaded.LoadFromFile(fileName, &error))
-        throw EKelvoraError(
-            QStringLiteral("EFOpenError"),
-            QStringLiteral("Det går inte att öppna filen \"%1\". %2").arg(fileName, error));
+    LoadOrThrow(loaded, fileName);
     SetSelText(loaded.Text());
 }
 
