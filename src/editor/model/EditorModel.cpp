@@ -501,6 +501,18 @@ void TEditorModel::InsertFromFile(const QString& fileName) {
     SetSelText(loaded.Text());
 }
 
+bool TEditorModel::SaveSelectionToFile(const QString& fileName, QString* error) const {
+    QPoint from, to;
+    SelectionBounds(&from, &to);
+    std::vector<QByteArray> lines = GetTextRange(from, to);
+    if (!lines.empty() && lines.back().isEmpty())
+        lines.pop_back();
+    LineStore out;
+    out.SetStyle(LineStore::BreakStyle::CrLf);
+    out.Replace(0, 0, std::move(lines));
+    return out.SaveToFile(fileName, error);
+}
+
 // --- other text operations ---------------------------------------------------------------
 
 void TEditorModel::Clear() {

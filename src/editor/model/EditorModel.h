@@ -106,6 +106,9 @@ public:
     void LoadFromFile(const QString& fileName);
     void SaveToFile(const QString& fileName);
     void InsertFromFile(const QString& fileName);
+    // Writes the selected lines, each followed by CR LF, to a file (a selection that ends at
+    // a line's start has no empty last line); false with the reason in *error on failure.
+    bool SaveSelectionToFile(const QString& fileName, QString* error) const;
 
     void Clear();
     void UpdateView();
