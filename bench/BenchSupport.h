@@ -5,13 +5,16 @@
 #include <QApplication>
 #include <QByteArray>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
+#include <QObject>
 #include <QString>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <fstream>
 #include <malloc.h>
@@ -302,16 +305,74 @@ private:
     int count_ = 0;
 };
 
+// Counts the paint events of the object it filters (a viewport, an editor), so that a figure
+// shows the repaint really ran.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+// Takes the first argument that `matches` out of argv (before the benchmark library reads
+// them) and returns it; nullptr when there is none.
+template <typename Matches> const char* TakeArgument(int& argc, char** argv, Matches matches) {
+    for (int i = 1; i < argc; ++i)
+        if (matches(argv[i])) {
+            const char* taken = argv[i];
+            for (int j = i; j + 1 < argc; ++j)
+                argv[j] = argv[j + 1];
+            --argc;
+            return taken;
+        }
+    return nullptr;
+}
+
+// Takes the flag `name` (such as "--no_undo") out of argv; whether it was given.
+inline bool TakeFlag(int& argc, char** argv, const char* name) {
+    return TakeArgument(argc, argv, [name](const char* a) { return std::strcmp(a, name) == 0; });
+}
+
+// Takes "--lines=N" out of argv into *lines (at least 10); *lines stays without it.
+inline void TakeLinesOption(int& argc, char** argv, int* lines) {
+    constexpr const char* kPrefix = "--lines=";
+    const size_t n = std::strlen(kPrefix);
+    if (const char* arg = TakeArgument(
+            argc, argv, [n, kPrefix](const char* a) { return std::strncmp(a, kPrefix, n) == 0; }))
+        *lines = std::max(10, std::atoi(arg + n));
+}
+
+// Keeps the program's settings and data in the temporary folder; before the application.
+inline void UseTemporaryUserFolders() {
+    const QByteArray root = TempDir().toLocal8Bit();
+    for (const char* var : {"XDG_CONFIG_HOME", "XDG_DATA_HOME"})
+        setenv(var, root.constData(), 1);
+}
+
+// The names the program's settings are kept under; after the application is made.
+inline void NameApplication() {
+    QApplication::setOrganizationName(QStringLiteral("Tolvane"));
+    QApplication::setApplicationName(QStringLiteral("Kelvora"));
+}
+
+// Runs the benchmarks the command line selects and ends with the summary table.
+inline int RunWithSummary() {
+    Summary summary;
+    benchmark::RunSpecifiedBenchmarks(&summary);
+    benchmark::Shutdown();
+    return 0;
+}
+
 // Runs the registered benchmarks inside an offscreen QApplication whose settings and data
 // live in the temporary folder.
 inline int RunInApplication(int argc, char** argv) {
     UseOffscreenPlatform();
-    const QByteArray root = TempDir().toLocal8Bit();
-    for (const char* var : {"XDG_CONFIG_HOME", "XDG_DATA_HOME"})
-        setenv(var, root.constData(), 1);
+    UseTemporaryUserFolders();
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Tolvane"));
-    QApplication::setApplicationName(QStringLiteral("Kelvora"));
+    NameApplication();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -56,6 +56,20 @@ Setup& Shared() {
     return setup;
 }
 
+// A session logged in to the shared server; null, with the benchmark skipped, without one.
+std::shared_ptr<TFtpSession> LoggedIn(benchmark::State& state) {
+    if (!Shared().ok) {
+        state.SkipWithError("no FTP server");
+        return nullptr;
+    }
+    auto session = std::make_shared<TFtpSession>();
+    if (!session->Open(Shared().Login())) {
+        state.SkipWithError("no login");
+        return nullptr;
+    }
+    return session;
+}
+
 void BM_DiskCopy50MB(benchmark::State& state) {
     Setup& s = Shared();
     const QString target = s.localDir + QStringLiteral("/kopia.bin");
@@ -68,33 +82,29 @@ void BM_DiskCopy50MB(benchmark::State& state) {
 }
 
 void BM_Upload50MB(benchmark::State& state) {
-    Setup& s = Shared();
-    if (!s.ok)
-        return state.SkipWithError("no FTP server");
-    TFtpSession session;
-    if (!session.Open(s.Login()))
-        return state.SkipWithError("no login");
+    const Setup& s = Shared();
+    const std::shared_ptr<TFtpSession> session = LoggedIn(state);
+    if (!session)
+        return;
     for (auto _ : state) {
         QFile file(s.localFile);
         if (!file.open(QIODevice::ReadOnly) ||
-            !session.Upload(&file, QStringLiteral("/upp.bin"), false))
+            !session->Upload(&file, QStringLiteral("/upp.bin"), false))
             state.SkipWithError("upload failed");
     }
     state.SetBytesProcessed(state.iterations() * kSize);
 }
 
 void BM_Download50MB(benchmark::State& state) {
-    Setup& s = Shared();
-    if (!s.ok)
-        return state.SkipWithError("no FTP server");
-    TFtpSession session;
-    if (!session.Open(s.Login()))
-        return state.SkipWithError("no login");
+    const Setup& s = Shared();
+    const std::shared_ptr<TFtpSession> session = LoggedIn(state);
+    if (!session)
+        return;
     for (auto _ : state) {
         // As a transfer writes it: a temporary file beside the target, renamed when complete.
         QSaveFile file(s.localDir + QStringLiteral("/ner.bin"));
         if (!file.open(QIODevice::WriteOnly) ||
-            !session.Download(QStringLiteral("/stor.bin"), &file, false) || !file.commit())
+            !session->Download(QStringLiteral("/stor.bin"), &file, false) || !file.commit())
             state.SkipWithError("download failed");
     }
     state.SetBytesProcessed(state.iterations() * kSize);
@@ -103,12 +113,10 @@ void BM_Download50MB(benchmark::State& state) {
 // A worker downloads 50 MB while the main thread's event loop runs a 5 ms timer; the counter
 // is the longest time between two ticks (what a repaint would wait at most).
 void BM_WorkerDownloadEventLoopGap(benchmark::State& state) {
-    Setup& s = Shared();
-    if (!s.ok)
-        return state.SkipWithError("no FTP server");
-    auto session = std::make_shared<TFtpSession>();
-    if (!session->Open(s.Login()))
-        return state.SkipWithError("no login");
+    const Setup& s = Shared();
+    const std::shared_ptr<TFtpSession> session = LoggedIn(state);
+    if (!session)
+        return;
     qint64 worstGap = 0;
     for (auto _ : state) {
         TFtpTransferJob job;

@@ -332,20 +332,10 @@ int main(int argc, char** argv) {
     gX11 = std::getenv("DISPLAY") && !std::getenv("QT_QPA_PLATFORM");
     if (!gX11)
         UseOffscreenPlatform();
-    for (int i = 1; i < argc; ++i)
-        if (std::string(argv[i]).rfind("--lines=", 0) == 0) {
-            gLines = std::max(10, std::atoi(argv[i] + 8));
-            for (int j = i; j + 1 < argc; ++j)
-                argv[j] = argv[j + 1];
-            --argc;
-            break;
-        }
-    const QByteArray root = bench::TempDir().toLocal8Bit();
-    for (const char* var : {"XDG_CONFIG_HOME", "XDG_DATA_HOME"})
-        setenv(var, root.constData(), 1);
+    bench::TakeLinesOption(argc, argv, &gLines);
+    bench::UseTemporaryUserFolders();
     ProbeApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Tolvane"));
-    QApplication::setApplicationName(QStringLiteral("Kelvora"));
+    bench::NameApplication();
     Dialogs::SetModalHandler([](QDialog*) { return int(Dialogs::mrNo); });
     InstallAllSubsystems();
     std::printf("keys through %s\n", gX11 ? "the X server" : "posted key events (offscreen)");
@@ -367,8 +357,5 @@ int main(int argc, char** argv) {
             ->Unit(benchmark::kMicrosecond);
 #endif
     }
-    bench::Summary summary;
-    benchmark::RunSpecifiedBenchmarks(&summary);
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunWithSummary();
 }

@@ -160,16 +160,7 @@ template <typename Editor> QSize FittedSize() {
     return size;
 }
 
-// Counts the paints of a viewport.
-class PaintCounter : public QObject {
-public:
-    int paints = 0;
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
+using bench::PaintCounter;
 
 // (a) A new editor with the document, which has never painted, is shown: its first paint.
 template <typename Editor> void FirstPaint(benchmark::State& state, Doc doc) {
@@ -255,8 +246,5 @@ int main(int argc, char** argv) {
 #ifdef KV_HAVE_QSCINTILLA
     Register<Peer>("peer");
 #endif
-    bench::Summary summary;
-    benchmark::RunSpecifiedBenchmarks(&summary);
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunWithSummary();
 }

@@ -309,19 +309,9 @@ void Register() {
 int main(int argc, char** argv) {
     UseOffscreenPlatform();
     // --lines=N: a document of N lines (and N hits); 2,000,000 shows how the costs grow.
-    for (int i = 1; i < argc; ++i)
-        if (std::string(argv[i]).rfind("--lines=", 0) == 0) {
-            kLines = std::max(10, std::atoi(argv[i] + 8));
-            for (int j = i; j + 1 < argc; ++j)
-                argv[j] = argv[j + 1];
-            --argc;
-            break;
-        }
+    bench::TakeLinesOption(argc, argv, &kLines);
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     Register();
-    bench::Summary summary;
-    benchmark::RunSpecifiedBenchmarks(&summary);
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunWithSummary();
 }

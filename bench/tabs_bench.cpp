@@ -40,16 +40,7 @@ void Open(Tmain& win, const QString& file) {
         std::abort();
 }
 
-// Counts the paints of the editor.
-class PaintCounter : public QObject {
-public:
-    int paints = 0;
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
+using bench::PaintCounter;
 
 // A switch to the other document and back, each painted.
 void BM_SwitchBetweenTwo50MBDocuments(benchmark::State& state) {

@@ -25,16 +25,7 @@ namespace {
 constexpr int kLines = 1000000;
 constexpr int kMiddle = 500000;
 
-// Counts the paint events of a viewport, so that a figure shows the repaint really ran.
-class PaintCounter : public QObject {
-public:
-    int paints = 0;
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
+using bench::PaintCounter;
 
 void SendKey(QWidget* w, Qt::Key key, Qt::KeyboardModifiers mods, const QString& text) {
     QKeyEvent press(QEvent::KeyPress, key, mods, text);
@@ -329,15 +320,7 @@ void MeasureUndoSnapshots() {
 int main(int argc, char** argv) {
     UseOffscreenPlatform();
     // --no_undo leaves out the snapshot measurement.
-    bool undo = true;
-    for (int i = 1; i < argc; ++i)
-        if (std::string(argv[i]) == "--no_undo") {
-            undo = false;
-            for (int j = i; j + 1 < argc; ++j)
-                argv[j] = argv[j + 1];
-            --argc;
-            break;
-        }
+    const bool undo = !bench::TakeFlag(argc, argv, "--no_undo");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     Register<Ours>("ours");

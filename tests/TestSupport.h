@@ -7,7 +7,8 @@
 // point below it).
 QString TestRootDir();
 
-// Writes bytes to a file below the test folder and returns its path.
+// Writes bytes to a file (a name below the test folder, or an absolute path), making its
+// folders; returns its path, empty when it cannot be written.
 QString WriteTestFile(const QString& name, const QByteArray& bytes);
 QByteArray ReadTestFile(const QString& path);
 

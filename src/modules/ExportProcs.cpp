@@ -79,21 +79,13 @@ template <class Fn> kv_status EditorDo(Fn&& fn) {
     });
 }
 
-kv_status GetWidestLine(int32_t* result) {
-    return IntOut(result, [](Tmain& w) { return Editor(w).GetWidestLine(); });
+// An editor operation without arguments or result, such as DecodeOmega.
+template <auto Operation> kv_status EditorStep() {
+    return EditorDo([](TTextEditorEx& e) { (e.*Operation)(); });
 }
 
-kv_status DecodeOmega() {
-    return EditorDo([](TTextEditorEx& e) { e.DecodeOmega(); });
-}
-kv_status EncodeOmega() {
-    return EditorDo([](TTextEditorEx& e) { e.EncodeOmega(); });
-}
-kv_status DecodeAlpha() {
-    return EditorDo([](TTextEditorEx& e) { e.DecodeAlpha(); });
-}
-kv_status EncodeAlpha() {
-    return EditorDo([](TTextEditorEx& e) { e.EncodeAlpha(); });
+kv_status GetWidestLine(int32_t* result) {
+    return IntOut(result, [](Tmain& w) { return Editor(w).GetWidestLine(); });
 }
 
 kv_status InsertFromFile(const char* fileName) {
@@ -106,28 +98,10 @@ kv_status InsertFromFile(const char* fileName) {
     });
 }
 
-kv_status SelectCurrentTagSpan() {
-    return EditorDo([](TTextEditorEx& e) { e.SelectCurrentTagSpan(); });
-}
-kv_status SelectCurrentTag() {
-    return EditorDo([](TTextEditorEx& e) { e.SelectCurrentTag(); });
-}
-kv_status ROT13() {
-    return EditorDo([](TTextEditorEx& e) { e.ROT13(); });
-}
-
 // Undo and redo restore a text: no pending snapshot may follow them.
-kv_status Redo() {
+template <auto Step> kv_status UndoOrRedo() {
     return Call([](Tmain& w) -> kv_status {
-        Editor(w).Redo();
-        w.Debounce.UndoneOrRedone();
-        w.RequestActionUpdate();
-        return KV_OK;
-    });
-}
-kv_status Undo() {
-    return Call([](Tmain& w) -> kv_status {
-        Editor(w).Undo();
+        (Editor(w).*Step)();
         w.Debounce.UndoneOrRedone();
         w.RequestActionUpdate();
         return KV_OK;
@@ -394,16 +368,16 @@ kv_function_table MakeTable() {
     t.InsertDate = RunAction<"IInsertDate">;
 
     t.GetWidestLine = GetWidestLine;
-    t.DecodeOmega = DecodeOmega;
-    t.EncodeOmega = EncodeOmega;
-    t.DecodeAlpha = DecodeAlpha;
-    t.EncodeAlpha = EncodeAlpha;
+    t.DecodeOmega = EditorStep<&TTextEditorEx::DecodeOmega>;
+    t.EncodeOmega = EditorStep<&TTextEditorEx::EncodeOmega>;
+    t.DecodeAlpha = EditorStep<&TTextEditorEx::DecodeAlpha>;
+    t.EncodeAlpha = EditorStep<&TTextEditorEx::EncodeAlpha>;
     t.InsertFromFile = InsertFromFile;
-    t.SelectCurrentTagSpan = SelectCurrentTagSpan;
-    t.SelectCurrentTag = SelectCurrentTag;
-    t.ROT13 = ROT13;
-    t.Redo = Redo;
-    t.Undo = Undo;
+    t.SelectCurrentTagSpan = EditorStep<&TTextEditorEx::SelectCurrentTagSpan>;
+    t.SelectCurrentTag = EditorStep<&TTextEditorEx::SelectCurrentTag>;
+    t.ROT13 = EditorStep<&TTextEditorEx::ROT13>;
+    t.Redo = UndoOrRedo<&TTextEditorEx::Redo>;
+    t.Undo = UndoOrRedo<&TTextEditorEx::Undo>;
     t.CanRedo = CanRedo;
     t.CanUndo = CanUndo;
 

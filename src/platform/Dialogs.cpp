@@ -261,18 +261,24 @@ ScopedFileHandler::~ScopedFileHandler() {
     TheFileHandler() = std::move(previous_);
 }
 
-QHBoxLayout* OkCancelRow(QDialog* dialog, const QString& okCaption) {
-    auto* ok = new QPushButton(okCaption, dialog);
-    ok->setObjectName(QStringLiteral("okBtn"));
-    ok->setDefault(true);
-    QObject::connect(ok, &QPushButton::clicked, dialog, [dialog] { dialog->done(mrOk); });
-    auto* cancel = new QPushButton(QStringLiteral("Avbryt"), dialog);
-    cancel->setObjectName(QStringLiteral("cancelBtn"));
-    QObject::connect(cancel, &QPushButton::clicked, dialog, [dialog] { dialog->done(mrCancel); });
+QHBoxLayout* OkCancelRow(QDialog* dialog, const QString& okCaption, QPushButton** ok,
+                         QPushButton** cancel) {
+    auto* okButton = new QPushButton(okCaption, dialog);
+    okButton->setObjectName(QStringLiteral("okBtn"));
+    okButton->setDefault(true);
+    QObject::connect(okButton, &QPushButton::clicked, dialog, [dialog] { dialog->done(mrOk); });
+    auto* cancelButton = new QPushButton(QStringLiteral("Avbryt"), dialog);
+    cancelButton->setObjectName(QStringLiteral("cancelBtn"));
+    QObject::connect(cancelButton, &QPushButton::clicked, dialog,
+                     [dialog] { dialog->done(mrCancel); });
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
+    if (ok)
+        *ok = okButton;
+    if (cancel)
+        *cancel = cancelButton;
     return buttons;
 }
 

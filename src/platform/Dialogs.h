@@ -7,13 +7,13 @@
 
 class QDialog;
 class QFont;
+class QHBoxLayout;
 class QLabel;
+class QPushButton;
 class QWidget;
 
 // The one way every modal dialog, box, prompt and file dialog of the program is run. Tests
 // install handlers that answer in place of the user, so no test waits on a real modal window.
-class QHBoxLayout;
-
 namespace Dialogs {
 
 // Runs a dialog modally and returns its result. With a handler installed the dialog is shown
@@ -116,7 +116,9 @@ private:
 };
 
 // A right-aligned row of a default button (`okCaption`, closes with mrOk, named "okBtn")
-// and "Avbryt" (closes with mrCancel, named "cancelBtn").
-QHBoxLayout* OkCancelRow(QDialog* dialog, const QString& okCaption);
+// and "Avbryt" (closes with mrCancel, named "cancelBtn"); the buttons are handed out through
+// `ok` and `cancel` where given. A button inserted at 0 stands at the row's left end.
+QHBoxLayout* OkCancelRow(QDialog* dialog, const QString& okCaption, QPushButton** ok = nullptr,
+                         QPushButton** cancel = nullptr);
 
 } // namespace Dialogs

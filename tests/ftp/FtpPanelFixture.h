@@ -64,17 +64,10 @@ protected:
     QString ServerFolder() const { return File(QStringLiteral("server")); }
     QString LocalFolder() const { return File(QStringLiteral("local")); }
     QString OnServer(const QString& relative, const QByteArray& bytes = "x") {
-        return Write(QDir(ServerFolder()).filePath(relative), bytes);
+        return WriteTestFile(QDir(ServerFolder()).filePath(relative), bytes);
     }
     QString Local(const QString& relative, const QByteArray& bytes = "x") {
-        return Write(QDir(LocalFolder()).filePath(relative), bytes);
-    }
-    static QString Write(const QString& path, const QByteArray& bytes) {
-        QDir().mkpath(QFileInfo(path).path());
-        QFile f(path);
-        f.open(QIODevice::WriteOnly);
-        f.write(bytes);
-        return path;
+        return WriteTestFile(QDir(LocalFolder()).filePath(relative), bytes);
     }
 
     // An account for the test server; reloads the panel's account list.

@@ -27,23 +27,14 @@ protected:
 
     // Writes a file below the served folder / below the local folder; returns its path.
     QString OnServer(const QString& relative, const QByteArray& bytes) {
-        return Write(QDir(base + QStringLiteral("/server")).filePath(relative), bytes);
+        return WriteTestFile(QDir(base + QStringLiteral("/server")).filePath(relative), bytes);
     }
     QString Local(const QString& relative, const QByteArray& bytes) {
-        return Write(QDir(base + QStringLiteral("/local")).filePath(relative), bytes);
+        return WriteTestFile(QDir(base + QStringLiteral("/local")).filePath(relative), bytes);
     }
     QString ServerFolder() const { return base + QStringLiteral("/server"); }
     QString LocalFolder() const { return base + QStringLiteral("/local"); }
     static QByteArray Bytes(const QString& path) { return ReadTestFile(path); }
-
-    static QString Write(const QString& path, const QByteArray& bytes) {
-        QDir().mkpath(QFileInfo(path).path());
-        QFile f(path);
-        if (!f.open(QIODevice::WriteOnly))
-            return QString();
-        f.write(bytes);
-        return path;
-    }
 
     QString base;
     TFtpTestServer server;

@@ -137,8 +137,6 @@ void TCustomFormattingProcessor::FormatLine(int line, int first, int count, int 
             const int group = GroupOf(s + start, end - start);
             if (group < 0)
                 return;
-            const TCharFormat f = GroupFormat(base, group);
-            for (int c = std::max(start, first); c < std::min(end, last); ++c)
-                o[c - first] = f;
+            KeywordColouring::FillRun(o, first, last, start, end, GroupFormat(base, group));
         });
 }

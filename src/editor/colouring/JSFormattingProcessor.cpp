@@ -46,23 +46,8 @@ void TJSFormattingProcessor::FormatLine(int line, int first, int count, int just
     TCharFormat base;
     if (!BeginLinePass(line, first, count, justTypedColumn, true, out, &base))
         return;
-    const QByteArray text = TextEditorEx()->Lines.Get(line).Raw();
-    TCharFormat* o = out.data();
-    if (IsCommentLine(text)) {
-        std::fill(o, o + count, TCharFormat{CommentColor, base.Style});
-        return;
-    }
-    const char* s = text.constData();
-    const TCharFormat sep{BlockSepColor, base.Style};
-    const TCharFormat keyword{KeywordColor, KeywordBold ? TFontStyles(fsBold) : base.Style};
-    for (int i = 0; i < count; ++i)
-        o[i] = s[first + i] == '{' || s[first + i] == '}' ? sep : base;
-    KeywordColouring::ForEachRun(
-        s, static_cast<int>(text.size()), first, first + count, IsWordChar,
-        [&](int start, int end) {
-            if (!IsKeyword(QByteArray::fromRawData(s + start, end - start)))
-                return;
-            for (int c = std::max(start, first); c < std::min(end, first + count); ++c)
-                o[c - first] = keyword;
-        });
+    KeywordColouring::ColourLine(
+        TextEditorEx()->Lines.Get(line).Raw(), first, count, base,
+        {CommentColor, BlockSepColor, KeywordColor, KeywordBold},
+        [](char c) { return c == '{' || c == '}'; }, IsWordChar, IsKeyword, out.data());
 }

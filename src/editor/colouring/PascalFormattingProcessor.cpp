@@ -177,14 +177,12 @@ void TPascalFormattingProcessor::FormatLine(int line, int first, int count, int 
     const TCharFormat keyword{KeywordColor, KeywordBold ? TFontStyles(fsBold) : base.Style};
     KeywordColouring::ForEachRun(s, n, first, last, IsWordChar, [&](int start, int end) {
         if (IsKeywordText(s + start, end - start))
-            for (int c = std::max(start, first); c < std::min(end, last); ++c)
-                o[c - first] = keyword;
+            KeywordColouring::FillRun(o, first, last, start, end, keyword);
     });
     const TCharFormat number{NumberColor, base.Style};
     KeywordColouring::ForEachRun(s, n, first, last, IsNumberChar, [&](int start, int end) {
         if (IsNumberRun(s, n, start, end))
-            for (int c = std::max(start, first); c < std::min(end, last); ++c)
-                o[c - first] = number;
+            KeywordColouring::FillRun(o, first, last, start, end, number);
     });
 
     // One pass from the line start: the comment and string states depend on what came before.

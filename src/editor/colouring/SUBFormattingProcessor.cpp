@@ -185,23 +185,7 @@ void TSUBFormattingProcessor::FormatLine(int line, int first, int count, int jus
     TCharFormat base;
     if (!BeginLinePass(line, first, count, justTypedColumn, true, out, &base))
         return;
-    const QByteArray text = TextEditorEx()->Lines.Get(line).Raw();
-    TCharFormat* o = out.data();
-    if (TJSFormattingProcessor::IsCommentLine(text)) {
-        std::fill(o, o + count, TCharFormat{CommentColor, base.Style});
-        return;
-    }
-    const char* s = text.constData();
-    const TCharFormat holder{PHolderColor, base.Style};
-    const TCharFormat keyword{KeywordColor, KeywordBold ? TFontStyles(fsBold) : base.Style};
-    for (int i = 0; i < count; ++i)
-        o[i] = IsPlaceholderChar(s[first + i]) ? holder : base;
-    KeywordColouring::ForEachRun(
-        s, static_cast<int>(text.size()), first, first + count, IsSubWordChar,
-        [&](int start, int end) {
-            if (!IsKeyword(QByteArray::fromRawData(s + start, end - start)))
-                return;
-            for (int c = std::max(start, first); c < std::min(end, first + count); ++c)
-                o[c - first] = keyword;
-        });
+    KeywordColouring::ColourLine(TextEditorEx()->Lines.Get(line).Raw(), first, count, base,
+                                 {CommentColor, PHolderColor, KeywordColor, KeywordBold},
+                                 IsPlaceholderChar, IsSubWordChar, IsKeyword, out.data());
 }

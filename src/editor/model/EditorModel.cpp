@@ -27,6 +27,15 @@ void ClampToText(const LineStore& lines, QPoint* p) {
         *p = QPoint(lines.Length(lines.Count() - 1), lines.Count() - 1);
 }
 
+// Reads a file into `lines`; a failure throws the program's error naming the file.
+void LoadOrThrow(LineStore& lines, const QString& fileName) {
+    QString error;
+    if (!lines.LoadFromFile(fileName, &error))
+        throw EKelvoraError(
+            QStringLiteral("EFOpenError"),
+            QStringLiteral("Det går inte att öppna filen \"%1\". %2").arg(fileName, error));
+}
+
 } // namespace
 
 TEditorModel::TEditorModel() : settings_(std::make_unique<TTextEditorExSettings>()) {
@@ -464,11 +473,7 @@ void TEditorModel::PasteFromClipboard() {
 
 void TEditorModel::LoadFromFile(const QString& fileName) {
     LineStore loaded;
-    QString error;
-    if (!loaded.LoadFromFile(fileName, &error))
-        throw EKelvoraError(
-            QStringLiteral("EFOpenError"),
-            QStringLiteral("Det går inte att öppna filen \"%1\". %2").arg(fileName, error));
+    LoadOrThrow(loaded, fileName);
     HideSystemCaret();
     if (loaded.IsEmpty())
         loaded.Add(QByteArray());
@@ -494,12 +499,20 @@ void TEditorModel::InsertFromFile(const QString& fileName) {
     if (Settings()->ReadOnly)
         return;
     LineStore loaded;
-    QString error;
-    if (!loaded.LoadFromFile(fileName, &error))
-        throw EKelvoraError(
-            QStringLiteral("EFOpenError"),
-            QStringLiteral("Det går inte att öppna filen \"%1\". %2").arg(fileName, error));
+    LoadOrThrow(loaded, fileName);
     SetSelText(loaded.Text());
+}
+
+bool TEditorModel::SaveSelectionToFile(const QString& fileName, QString* error) const {
+    QPoint from, to;
+    SelectionBounds(&from, &to);
+    std::vector<QByteArray> lines = GetTextRange(from, to);
+    if (!lines.empty() && lines.back().isEmpty())
+        lines.pop_back();
+    LineStore out;
+    out.SetStyle(LineStore::BreakStyle::CrLf);
+    out.Replace(0, 0, std::move(lines));
+    return out.SaveToFile(fileName, error);
 }
 
 // --- other text operations ---------------------------------------------------------------

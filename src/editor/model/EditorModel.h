@@ -106,6 +106,9 @@ public:
     void LoadFromFile(const QString& fileName);
     void SaveToFile(const QString& fileName);
     void InsertFromFile(const QString& fileName);
+    // Writes the selected lines, each followed by CR LF, to a file (a selection that ends at
+    // a line's start has no empty last line); false with the reason in *error on failure.
+    bool SaveSelectionToFile(const QString& fileName, QString* error) const;
 
     void Clear();
     void UpdateView();
@@ -208,7 +211,9 @@ public:
     void InsertSimpleTag(const QByteArray& tagName, bool hasEndTag, quint8 letterCase);
 
     // The tag around the caret, read from at most 501 characters before the selection start
-    // and 500 from it: empty when none is found.
+    // and 500 from it: the offsets of its '<' and its '>', false when none is found.
+    bool LocateCurrentTag(qint64* start, qint64* end) const;
+    // That tag's text: empty when none is found.
     QByteArray GetCurrentTag() const;
     // That tag through the first following end tag of its element, else the tag alone.
     QByteArray GetCurrentTagSpan() const;
@@ -290,6 +295,9 @@ private:
         nextRepaint_ = TRepaint();
         nextTyped_ = false;
     }
+    // Removes the cells [from, to) of line y, both limited to the line's length; false when
+    // that leaves nothing to remove.
+    bool RemoveCells(int y, int from, int to);
     enum class TIndentChange { Indent, Unindent, Remove };
     void ChangeIndentation(TIndentChange mode);
 

@@ -17,40 +17,6 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
-// The tag around offset p: the offsets of its '<' and its '>'. The backward scan stops at a
-// '>' (the caret stands after a closed tag), the forward scan at a '<'.
-bool LocateTag(const LineStore& lines, qint64 p, qint64* start, qint64* end) {
-    const qint64 total = lines.TextLength();
-    if (p < 0 || p > total)
-        return false;
-    const qint64 from = std::max<qint64>(p - kBack, 0);
-    const QByteArray w = TTextFormReader::Slice(lines, from, std::min(p + kAhead, total));
-    const qsizetype rel = static_cast<qsizetype>(p - from);
-    qsizetype s = -1;
-    for (qsizetype i = rel - 1; i >= 0; --i) {
-        if (w[i] == '>')
-            return false;
-        if (w[i] == '<') {
-            s = i;
-            break;
-        }
-    }
-    if (s < 0)
-        return false;
-    for (qsizetype i = rel; i < w.size(); ++i) {
-        if (w[i] == '<')
-            return false;
-        if (w[i] == '>') {
-            if (i - s <= 1)
-                return false; // "<>" is no tag
-            *start = from + s;
-            *end = from + i;
-            return true;
-        }
-    }
-    return false;
-}
-
 // Offset just past the first end tag of `name` at or after `from` (names compared regardless
 // of case), -1 when there is none.
 qint64 EndTagEnd(const LineStore& lines, const QByteArray& name, qint64 from) {
@@ -108,16 +74,51 @@ void TEditorModel::InsertSimpleTag(const QByteArray& tagName, bool hasEndTag, qu
 
 // --- reading -----------------------------------------------------------------------------
 
+// The backward scan stops at a '>' (the caret stands after a closed tag), the forward scan at
+// a '<'.
+bool TEditorModel::LocateCurrentTag(qint64* start, qint64* end) const {
+    const qint64 p = GetSelStart();
+    const qint64 total = Lines.TextLength();
+    if (p < 0 || p > total)
+        return false;
+    const qint64 from = std::max<qint64>(p - kBack, 0);
+    const QByteArray w = TTextFormReader::Slice(Lines, from, std::min(p + kAhead, total));
+    const qsizetype rel = static_cast<qsizetype>(p - from);
+    qsizetype s = -1;
+    for (qsizetype i = rel - 1; i >= 0; --i) {
+        if (w[i] == '>')
+            return false;
+        if (w[i] == '<') {
+            s = i;
+            break;
+        }
+    }
+    if (s < 0)
+        return false;
+    for (qsizetype i = rel; i < w.size(); ++i) {
+        if (w[i] == '<')
+            return false;
+        if (w[i] == '>') {
+            if (i - s <= 1)
+                return false; // "<>" is no tag
+            *start = from + s;
+            *end = from + i;
+            return true;
+        }
+    }
+    return false;
+}
+
 QByteArray TEditorModel::GetCurrentTag() const {
     qint64 start, end;
-    if (!LocateTag(Lines, GetSelStart(), &start, &end))
+    if (!LocateCurrentTag(&start, &end))
         return QByteArray();
     return TTextFormReader::Slice(Lines, start, end + 1);
 }
 
 QByteArray TEditorModel::GetCurrentTagSpan() const {
     qint64 start, end;
-    if (!LocateTag(Lines, GetSelStart(), &start, &end))
+    if (!LocateCurrentTag(&start, &end))
         return QByteArray();
     const QByteArray tag = TTextFormReader::Slice(Lines, start, end + 1);
     const qint64 spanEnd = EndTagEnd(Lines, ExtractTagName(tag), end);
@@ -126,7 +127,7 @@ QByteArray TEditorModel::GetCurrentTagSpan() const {
 
 void TEditorModel::SelectCurrentTag() {
     qint64 start, end;
-    if (!LocateTag(Lines, GetSelStart(), &start, &end))
+    if (!LocateCurrentTag(&start, &end))
         return;
     SetSelStart(static_cast<int>(start));
     SetSelLength(static_cast<int>(end - start + 1));
@@ -134,7 +135,7 @@ void TEditorModel::SelectCurrentTag() {
 
 void TEditorModel::SelectCurrentTagSpan() {
     qint64 start, end;
-    if (!LocateTag(Lines, GetSelStart(), &start, &end))
+    if (!LocateCurrentTag(&start, &end))
         return;
     const QByteArray name = ExtractTagName(TTextFormReader::Slice(Lines, start, end + 1));
     SetSelStart(static_cast<int>(start));

@@ -180,14 +180,8 @@ void TEditorModel::DeleteWordLeft() {
     CaretHidden hidden(this);
     const QPoint c = Caret.GetPos();
     const QPoint w = WordLeft(c);
-    if (w.y() != c.y())
+    if (w.y() != c.y() || !RemoveCells(c.y(), w.x(), c.x()))
         return;
-    const QByteArray& line = Lines.Get(c.y());
-    const int to = std::min(c.x(), static_cast<int>(line.size()));
-    if (w.x() >= to)
-        return;
-    const QByteArray shorter = line.left(w.x()) + line.mid(to);
-    Edit(TRepaint::Rows(c.y(), c.y()), false, [&] { Lines.Put(c.y(), shorter); });
     FlagScope collapse(ForceCollapse);
     Caret.SetX(w.x());
 }
@@ -198,14 +192,20 @@ void TEditorModel::DeleteWordRight() {
     CaretHidden hidden(this);
     const QPoint c = Caret.GetPos();
     const QPoint w = WordRight(c);
-    if (w.y() != c.y())
-        return;
-    const QByteArray& line = Lines.Get(c.y());
-    const int from = std::min(c.x(), static_cast<int>(line.size()));
-    if (w.x() <= from)
-        return;
-    const QByteArray shorter = line.left(from) + line.mid(w.x());
-    Edit(TRepaint::Rows(c.y(), c.y()), false, [&] { Lines.Put(c.y(), shorter); });
+    if (w.y() == c.y())
+        RemoveCells(c.y(), c.x(), w.x());
+}
+
+bool TEditorModel::RemoveCells(int y, int from, int to) {
+    const QByteArray& line = Lines.Get(y);
+    const int length = static_cast<int>(line.size());
+    from = std::min(from, length);
+    to = std::min(to, length);
+    if (from >= to)
+        return false;
+    const QByteArray shorter = line.left(from) + line.mid(to);
+    Edit(TRepaint::Rows(y, y), false, [&] { Lines.Put(y, shorter); });
+    return true;
 }
 
 void TEditorModel::InsertLineBreak() {

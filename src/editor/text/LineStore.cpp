@@ -319,23 +319,33 @@ size_t HighestBit(size_t n) {
         bit *= 2;
     return n ? bit : 0;
 }
+
+// Descends the index trees: the number of leading chunks whose total in `by` stays at or
+// below `target`. *rest gets what is left of target after them, *along their total in `with`.
+template <class By, class With>
+size_t Descend(const std::vector<By>& by, const std::vector<With>& with, size_t n, By target,
+               By* rest, With* along) {
+    size_t pos = 0;
+    By left = target;
+    With sum = 0;
+    for (size_t step = HighestBit(n); step; step >>= 1) {
+        if (pos + step <= n && by[pos + step] <= left) {
+            pos += step;
+            left -= by[pos];
+            sum += with[pos];
+        }
+    }
+    *rest = left;
+    *along = sum;
+    return pos;
+}
 } // namespace
 
 size_t LineStore::ChunkOf(int index, int* within, qint64* bytesBefore) const {
     EnsureIndex();
     // The number of leading chunks that end at or before the line: the line's chunk.
-    const size_t n = chunks_.size();
-    size_t pos = 0;
-    int rest = index;
     qint64 bytes = 0;
-    for (size_t step = HighestBit(n); step; step >>= 1) {
-        if (pos + step <= n && treeLines_[pos + step] <= rest) {
-            pos += step;
-            rest -= treeLines_[pos];
-            bytes += treeBytes_[pos];
-        }
-    }
-    *within = rest;
+    const size_t pos = Descend(treeLines_, treeBytes_, chunks_.size(), index, within, &bytes);
     if (bytesBefore)
         *bytesBefore = bytes;
     return pos;
@@ -343,18 +353,8 @@ size_t LineStore::ChunkOf(int index, int* within, qint64* bytesBefore) const {
 
 size_t LineStore::ChunkAtOffset(qint64 offset, int* linesBefore, qint64* bytesBefore) const {
     EnsureIndex();
-    const size_t n = chunks_.size();
-    size_t pos = 0;
-    qint64 rest = offset;
-    int lines = 0;
-    for (size_t step = HighestBit(n); step; step >>= 1) {
-        if (pos + step <= n && treeBytes_[pos + step] <= rest) {
-            pos += step;
-            rest -= treeBytes_[pos];
-            lines += treeLines_[pos];
-        }
-    }
-    *linesBefore = lines;
+    qint64 rest = 0;
+    const size_t pos = Descend(treeBytes_, treeLines_, chunks_.size(), offset, &rest, linesBefore);
     *bytesBefore = offset - rest;
     return pos;
 }

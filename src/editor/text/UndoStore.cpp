@@ -125,19 +125,14 @@ bool TUndoStore::ChangedSinceShown(const TEditorModel& editor) const {
 }
 
 void TUndoStore::Undo(TEditorModel& editor) {
-    if (editor.Settings()->ReadOnly)
-        return;
-    if (restoring_)
-        Abort();
-    if (ChangedSinceShown(editor))
-        Add(editor);
-    if (!CanUndo())
-        Abort();
-    const int n = static_cast<int>(entries_.size());
-    Restore(editor, entries_[static_cast<size_t>(n + pos_ - 2)], pos_ - 1);
+    Step(editor, -1);
 }
 
 void TUndoStore::Redo(TEditorModel& editor) {
+    Step(editor, +1);
+}
+
+void TUndoStore::Step(TEditorModel& editor, int direction) {
     if (editor.Settings()->ReadOnly)
         return;
     if (restoring_)
@@ -145,8 +140,9 @@ void TUndoStore::Redo(TEditorModel& editor) {
     // Text typed since the shown snapshot is kept; it ends what there was to redo.
     if (ChangedSinceShown(editor))
         Add(editor);
-    if (!CanRedo())
+    if (!(direction < 0 ? CanUndo() : CanRedo()))
         Abort();
-    const int n = static_cast<int>(entries_.size());
-    Restore(editor, entries_[static_cast<size_t>(n + pos_)], pos_ + 1);
+    const int newPos = pos_ + direction;
+    Restore(editor, entries_[static_cast<size_t>(static_cast<int>(entries_.size()) + newPos - 1)],
+            newPos);
 }

@@ -65,6 +65,8 @@ public:
 
 private:
     friend class TUndoBudget;
+    // Undo (direction -1) or Redo (+1).
+    void Step(TEditorModel& editor, int direction);
     void Restore(TEditorModel& editor, const TUndoEntry& entry, int newPos);
     void Prune();
     void DropOldest();

@@ -93,12 +93,7 @@ void TInteractiveListMenu::SetColor(TColor color) {
 
 void TInteractiveListMenu::SetBorderStyle(TBorderStyle style) {
     borderStyle_ = style;
-    if (style == TBorderStyle::bsNone) {
-        setFrameShape(QFrame::NoFrame);
-    } else {
-        setFrameShape(QFrame::StyledPanel);
-        setFrameShadow(QFrame::Sunken);
-    }
+    ApplyBorderStyle(this, style);
 }
 
 void TInteractiveListMenu::SetUseCaret(bool value) {

@@ -76,14 +76,18 @@ TTextEditorEx::~TTextEditorEx() {
 
 // --- properties --------------------------------------------------------------------------
 
+void ApplyBorderStyle(QFrame* frame, TBorderStyle style) {
+    if (style == TBorderStyle::bsNone) {
+        frame->setFrameShape(QFrame::NoFrame);
+    } else {
+        frame->setFrameShape(QFrame::StyledPanel);
+        frame->setFrameShadow(QFrame::Sunken);
+    }
+}
+
 void TTextEditorEx::SetBorderStyle(TBorderStyle style) {
     borderStyle_ = style;
-    if (style == TBorderStyle::bsNone) {
-        setFrameShape(QFrame::NoFrame);
-    } else {
-        setFrameShape(QFrame::StyledPanel);
-        setFrameShadow(QFrame::Sunken);
-    }
+    ApplyBorderStyle(this, style);
 }
 
 void TTextEditorEx::SetFormattingProcessor(TFormattingProcessor* processor) {

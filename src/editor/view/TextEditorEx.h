@@ -32,6 +32,8 @@ using TMouseMoveEvent =
     std::function<void(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y)>;
 
 enum class TBorderStyle { bsNone, bsSingle };
+// Gives a frame the look of a border style: none, or a sunken panel.
+void ApplyBorderStyle(QFrame* frame, TBorderStyle style);
 
 // Page layout for printing, in printer pixels.
 struct TTextEditorExPrintingSettings {

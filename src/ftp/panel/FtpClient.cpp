@@ -303,13 +303,26 @@ QList<int> TFtpClient::SelectedRows(const QListWidget* list) {
     return rows;
 }
 
-int TFtpClient::ChosenServerRow() const {
+bool TFtpClient::ChosenServerName(const QString& noneMessage, QString* name) {
     const QListWidget* list = panel_->FTPServerFiles;
     const QListWidgetItem* current = list->currentItem();
+    int row = -1;
     if (current && current->isSelected())
-        return list->row(current);
-    const QList<int> rows = SelectedRows(list);
-    return rows.isEmpty() ? -1 : rows.first();
+        row = list->row(current);
+    else if (const QList<int> rows = SelectedRows(list); !rows.isEmpty())
+        row = rows.first();
+    if (row < 0) {
+        main_.kvMessageBox(noneMessage);
+        return false;
+    }
+    *name = serverEntries_.value(row).Name;
+    return true;
+}
+
+bool TFtpClient::AskNewFolderName(QString* name) {
+    return main_.kvInputBox(QStringLiteral("Ange katalogens namn:"), QStringLiteral("Ny katalog"),
+                            name) &&
+           !name->isEmpty();
 }
 
 QString TFtpClient::ServerPathOf(const QString& name) const {
@@ -345,12 +358,9 @@ void TFtpClient::FTPServerDelFile() {
 void TFtpClient::FTPServerDelDir() {
     if (!FTPConnected)
         return;
-    const int row = ChosenServerRow();
-    if (row < 0) {
-        main_.kvMessageBox(QStringLiteral("Ingen katalog är markerad för borttagning."));
+    QString name;
+    if (!ChosenServerName(QStringLiteral("Ingen katalog är markerad för borttagning."), &name))
         return;
-    }
-    const QString name = serverEntries_.value(row).Name;
     if (main_.kvQuestionBox(QStringLiteral("Katalogen %1 kommer att tas bort.").arg(Quoted(name)),
                             QStringLiteral("Vill du fortsätta?")) != Dialogs::mrYes)
         return;
@@ -363,12 +373,9 @@ void TFtpClient::FTPServerDelDir() {
 void TFtpClient::FTPServerRenameFile() {
     if (!FTPConnected)
         return;
-    const int row = ChosenServerRow();
-    if (row < 0) {
-        main_.kvMessageBox(QStringLiteral("Ingen fil är markerad för namnbyte."));
+    QString name;
+    if (!ChosenServerName(QStringLiteral("Ingen fil är markerad för namnbyte."), &name))
         return;
-    }
-    const QString name = serverEntries_.value(row).Name;
     QString answer;
     if (!main_.kvInputBox(QStringLiteral("Ange nytt namn för filen %1:").arg(Quoted(name)), name,
                           &answer) ||
@@ -384,9 +391,7 @@ void TFtpClient::FTPServerCreateDir() {
     if (!FTPConnected)
         return;
     QString answer;
-    if (!main_.kvInputBox(QStringLiteral("Ange katalogens namn:"), QStringLiteral("Ny katalog"),
-                          &answer) ||
-        answer.isEmpty())
+    if (!AskNewFolderName(&answer))
         return;
     if (!session_->MakeFolder(FtpServerPath::Resolve(FTPServerPath, answer)))
         main_.kvMessageBox(QStringLiteral("Ett fel uppstod när katalogen skulle skapas."));
@@ -397,9 +402,7 @@ void TFtpClient::FTPLocalCreateDir() {
     if (FTPLocalPath.isEmpty())
         return;
     QString answer;
-    if (!main_.kvInputBox(QStringLiteral("Ange katalogens namn:"), QStringLiteral("Ny katalog"),
-                          &answer) ||
-        answer.isEmpty())
+    if (!AskNewFolderName(&answer))
         return;
     if (!QDir(FTPLocalPath).mkdir(answer))
         main_.kvMessageBox(QStringLiteral("Ett fel uppstod när katalogen skulle skapas."));

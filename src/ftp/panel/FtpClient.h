@@ -83,9 +83,11 @@ private:
     void ShowServerEntries(const QList<TFtpEntry>& entries);
     // The selected rows of a list, top to bottom.
     static QList<int> SelectedRows(const QListWidget* list);
-    // The row a one-entry command works on: the focused row when it is selected, else the
-    // first selected; -1 for none.
-    int ChosenServerRow() const;
+    // The name of the entry a one-entry command works on: the focused row when it is
+    // selected, else the first selected. With none, shows `noneMessage` and gives false.
+    bool ChosenServerName(const QString& noneMessage, QString* name);
+    // Asks for the name of a new folder; false when cancelled or left empty.
+    bool AskNewFolderName(QString* name);
     QString ServerPathOf(const QString& name) const;
 
     Tmain& main_;

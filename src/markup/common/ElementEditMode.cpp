@@ -11,9 +11,6 @@
 
 namespace {
 
-// How far the tag at the caret is looked for: 501 characters back, 500 forward.
-constexpr qint64 kBack = 501;
-constexpr qint64 kAhead = 500;
 // The block size of the searches for the other tag of an element.
 constexpr qint64 kBlock = 64 * 1024;
 
@@ -28,40 +25,6 @@ char Lower(char c) {
 // A character that may continue an element name ("h1", "x-y", "o:p").
 bool IsNameChar(char c) {
     return !IsBlank(c) && c != '>' && c != '/' && c != '<' && c != '=';
-}
-
-// The tag around offset p: the offsets of its '<' and '>'. The backward scan stops at a '>'
-// (the caret stands after a closed tag), the forward one at a '<'.
-bool LocateTag(const LineStore& lines, qint64 p, qint64* start, qint64* end) {
-    const qint64 total = lines.TextLength();
-    if (p < 0 || p > total)
-        return false;
-    const qint64 from = std::max<qint64>(p - kBack, 0);
-    const QByteArray w = TTextFormReader::Slice(lines, from, std::min(p + kAhead, total));
-    const qsizetype rel = static_cast<qsizetype>(p - from);
-    qsizetype s = -1;
-    for (qsizetype i = rel - 1; i >= 0; --i) {
-        if (w[i] == '>')
-            return false;
-        if (w[i] == '<') {
-            s = i;
-            break;
-        }
-    }
-    if (s < 0)
-        return false;
-    for (qsizetype i = rel; i < w.size(); ++i) {
-        if (w[i] == '<')
-            return false;
-        if (w[i] == '>') {
-            if (i - s <= 1)
-                return false;
-            *start = from + s;
-            *end = from + i;
-            return true;
-        }
-    }
-    return false;
 }
 
 // The start and end tags of one element in the text: "<name" and "</name", each followed by
@@ -266,7 +229,7 @@ TElementEditMode TElementEditMode::Inspect(const TEditorModel& editor, const QBy
     TElementEditMode mode;
     const LineStore& lines = editor.Lines;
     qint64 tagStart, tagEnd;
-    if (!LocateTag(lines, editor.GetSelStart(), &tagStart, &tagEnd))
+    if (!editor.LocateCurrentTag(&tagStart, &tagEnd))
         return mode;
     const QByteArray tag = TTextFormReader::Slice(lines, tagStart, tagEnd + 1);
     mode.kind_ = TKind::Refused;

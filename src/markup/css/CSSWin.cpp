@@ -233,18 +233,9 @@ TCSS::TCSS(Tmain& window, TCSSMode mode, QWidget* parent)
     }
     layout->addWidget(PreviewGroup, 1);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    btnGenerate = new QPushButton(QStringLiteral("&Generera"), this);
-    btnGenerate->setObjectName(QStringLiteral("okBtn"));
-    btnGenerate->setDefault(true);
-    btnCancel = new QPushButton(QStringLiteral("Avbryt"), this);
-    btnCancel->setObjectName(QStringLiteral("cancelBtn"));
-    buttons->addWidget(btnGenerate);
-    buttons->addWidget(btnCancel);
+    QHBoxLayout* buttons =
+        Dialogs::OkCancelRow(this, QStringLiteral("&Generera"), &btnGenerate, &btnCancel);
     layout->addLayout(buttons);
-    connect(btnGenerate, &QPushButton::clicked, this, [this] { done(Dialogs::mrOk); });
-    connect(btnCancel, &QPushButton::clicked, this, [this] { done(Dialogs::mrCancel); });
 
     // The preview follows every change, a moment after the last one.
     previewTimer_ = new QTimer(this);

@@ -4,7 +4,6 @@
 #include "controls/CaptionGroup.h"
 #include "markup/tagref/TagRefWin.h"
 #include "platform/Dialogs.h"
-#include "platform/SilentAbort.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -29,23 +28,11 @@ TSpecDTD::TSpecDTD(Tmain& window, QWidget* parent) : QDialog(parent), window_(wi
     form->addRow(QStringLiteral("&Dokumenttyp:"), pDOCTYPE);
     layout->addWidget(Group);
 
-    auto* buttons = new QHBoxLayout;
-    btnRef = new QPushButton(QStringLiteral("&Taggreferens"), this);
-    buttons->addWidget(btnRef);
-    buttons->addStretch();
-    btnGenerate = new QPushButton(QStringLiteral("&Generera"), this);
-    btnGenerate->setObjectName(QStringLiteral("okBtn"));
-    btnGenerate->setDefault(true);
-    btnCancel = new QPushButton(QStringLiteral("Avbryt"), this);
-    btnCancel->setObjectName(QStringLiteral("cancelBtn"));
-    buttons->addWidget(btnGenerate);
-    buttons->addWidget(btnCancel);
+    btnRef = TagReferenceButton(window_, QStringLiteral("!DOCTYPE"), this);
+    QHBoxLayout* buttons =
+        Dialogs::OkCancelRow(this, QStringLiteral("&Generera"), &btnGenerate, &btnCancel);
+    buttons->insertWidget(0, btnRef);
     layout->addLayout(buttons);
-    connect(btnGenerate, &QPushButton::clicked, this, [this] { done(Dialogs::mrOk); });
-    connect(btnCancel, &QPushButton::clicked, this, [this] { done(Dialogs::mrCancel); });
-    connect(btnRef, &QPushButton::clicked, this, [this] {
-        RunCommand([this] { ShowTagReference(window_, QStringLiteral("!DOCTYPE")); });
-    });
 }
 
 QString TSpecDTD::DefaultDoctype() {

@@ -4,7 +4,6 @@
 #include "controls/CaptionGroup.h"
 #include "markup/tagref/TagRefWin.h"
 #include "platform/Dialogs.h"
-#include "platform/SilentAbort.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -25,20 +24,9 @@ TSpecTitle::TSpecTitle(Tmain& window, QWidget* parent) : QDialog(parent), window
     form->addRow(QStringLiteral("&Sidtitel:"), pTITLE);
     layout->addWidget(Group);
 
-    auto* buttons = new QHBoxLayout;
-    btnRef = new QPushButton(QStringLiteral("&Taggreferens"), this);
-    buttons->addWidget(btnRef);
-    buttons->addStretch();
-    btnGenerate = new QPushButton(QStringLiteral("&Generera"), this);
-    btnGenerate->setObjectName(QStringLiteral("okBtn"));
-    btnGenerate->setDefault(true);
-    btnCancel = new QPushButton(QStringLiteral("Avbryt"), this);
-    btnCancel->setObjectName(QStringLiteral("cancelBtn"));
-    buttons->addWidget(btnGenerate);
-    buttons->addWidget(btnCancel);
+    btnRef = TagReferenceButton(window_, QStringLiteral("TITLE"), this);
+    QHBoxLayout* buttons =
+        Dialogs::OkCancelRow(this, QStringLiteral("&Generera"), &btnGenerate, &btnCancel);
+    buttons->insertWidget(0, btnRef);
     layout->addLayout(buttons);
-    connect(btnGenerate, &QPushButton::clicked, this, [this] { done(Dialogs::mrOk); });
-    connect(btnCancel, &QPushButton::clicked, this, [this] { done(Dialogs::mrCancel); });
-    connect(btnRef, &QPushButton::clicked, this,
-            [this] { RunCommand([this] { ShowTagReference(window_, QStringLiteral("TITLE")); }); });
 }

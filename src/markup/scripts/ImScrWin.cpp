@@ -6,7 +6,6 @@
 #include "markup/tagref/TagRefWin.h"
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
-#include "platform/SilentAbort.h"
 
 #include <QCollator>
 #include <QDir>
@@ -48,25 +47,13 @@ Timscr::Timscr(Tmain& window, const QString& folder, QWidget* parent)
     panes->addWidget(Information, 1, Qt::AlignTop);
     layout->addLayout(panes, 1);
 
-    auto* buttons = new QHBoxLayout;
-    btnRef = new QPushButton(QStringLiteral("&Taggreferens"), this);
+    btnRef = TagReferenceButton(window_, QStringLiteral("SCRIPT"), this);
     btnRef->setAutoDefault(false);
-    buttons->addWidget(btnRef);
-    buttons->addStretch();
-    btnInsert = new QPushButton(QStringLiteral("&Infoga"), this);
-    btnInsert->setObjectName(QStringLiteral("okBtn"));
-    btnInsert->setDefault(true);
+    QHBoxLayout* buttons =
+        Dialogs::OkCancelRow(this, QStringLiteral("&Infoga"), &btnInsert, &btnCancel);
     btnInsert->setEnabled(false);
-    btnCancel = new QPushButton(QStringLiteral("Avbryt"), this);
-    btnCancel->setObjectName(QStringLiteral("cancelBtn"));
-    buttons->addWidget(btnInsert);
-    buttons->addWidget(btnCancel);
+    buttons->insertWidget(0, btnRef);
     layout->addLayout(buttons);
-    connect(btnInsert, &QPushButton::clicked, this, [this] { done(Dialogs::mrOk); });
-    connect(btnCancel, &QPushButton::clicked, this, [this] { done(Dialogs::mrCancel); });
-    connect(btnRef, &QPushButton::clicked, this, [this] {
-        RunCommand([this] { ShowTagReference(window_, QStringLiteral("SCRIPT")); });
-    });
     connect(scripts, &QListWidget::currentRowChanged, this, [this] { GetInfo(); });
     connect(scripts, &QListWidget::itemDoubleClicked, this, [this] {
         if (btnInsert->isEnabled())

@@ -62,24 +62,12 @@ Tscript::Tscript(Tmain& window, QWidget* parent) : QDialog(parent), window_(wind
     scriptEditor = new TDialogEditor(window_, TDialogEditor::TColouring::JavaScript, this);
     layout->addWidget(scriptEditor, 1);
 
-    auto* buttons = new QHBoxLayout;
-    btnRef = new QPushButton(QStringLiteral("&Taggreferens"), this);
+    btnRef = TagReferenceButton(window_, QStringLiteral("SCRIPT"), this);
     btnRef->setAutoDefault(false);
-    buttons->addWidget(btnRef);
-    buttons->addStretch();
-    btnGenerate = new QPushButton(QStringLiteral("&Generera"), this);
-    btnGenerate->setObjectName(QStringLiteral("okBtn"));
-    btnGenerate->setDefault(true);
-    btnCancel = new QPushButton(QStringLiteral("Avbryt"), this);
-    btnCancel->setObjectName(QStringLiteral("cancelBtn"));
-    buttons->addWidget(btnGenerate);
-    buttons->addWidget(btnCancel);
+    QHBoxLayout* buttons =
+        Dialogs::OkCancelRow(this, QStringLiteral("&Generera"), &btnGenerate, &btnCancel);
+    buttons->insertWidget(0, btnRef);
     layout->addLayout(buttons);
-    connect(btnGenerate, &QPushButton::clicked, this, [this] { done(Dialogs::mrOk); });
-    connect(btnCancel, &QPushButton::clicked, this, [this] { done(Dialogs::mrCancel); });
-    connect(btnRef, &QPushButton::clicked, this, [this] {
-        RunCommand([this] { ShowTagReference(window_, QStringLiteral("SCRIPT")); });
-    });
 
     // The statements and the indenting, with their keys anywhere in the dialog.
     const auto item = [this](const QString& caption, const char* key, void (Tscript::*handler)()) {

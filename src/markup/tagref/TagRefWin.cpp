@@ -6,7 +6,9 @@
 #include "markup/tagref/TagReference.h"
 #include "markup/tagref/TagReferenceData.h"
 #include "platform/Dialogs.h"
+#include "platform/SilentAbort.h"
 
+#include <QPushButton>
 #include <QVBoxLayout>
 
 Ttagref::Ttagref(const QString& tagName, std::function<void(const QString&)> report,
@@ -39,4 +41,12 @@ void ShowTagReference(Tmain& window, const QString& tagName) {
     Ttagref dialog(
         tagName, [&window](const QString& text) { window.kvMessageBox(text); }, &window);
     Dialogs::RunModal(&dialog);
+}
+
+QPushButton* TagReferenceButton(Tmain& window, const QString& tagName, QWidget* parent) {
+    auto* button = new QPushButton(QStringLiteral("&Taggreferens"), parent);
+    QObject::connect(button, &QPushButton::clicked, parent, [&window, tagName] {
+        RunCommand([&window, &tagName] { ShowTagReference(window, tagName); });
+    });
+    return button;
 }

@@ -4,6 +4,7 @@
 #include <QString>
 #include <functional>
 
+class QPushButton;
 class Tmain;
 class TPanelCaption;
 class TReferenceBox;
@@ -29,3 +30,6 @@ private:
 
 // Shows the reference window of an element modally over the main window.
 void ShowTagReference(Tmain& window, const QString& tagName);
+
+// A "&Taggreferens" button that shows the reference of `tagName` at a command boundary.
+QPushButton* TagReferenceButton(Tmain& window, const QString& tagName, QWidget* parent);

@@ -486,19 +486,9 @@ void TSubroutineStatements::Import(const TArgs& a) {
 
 void TSubroutineStatements::Export(const TArgs& a) {
     const QString path = Cp1252::Decode(a.Arg());
-    // The selected text as lines, each followed by CR LF: a selection that ends at the start
-    // of a line has no empty last line.
-    TTextEditorEx& e = *run_.Main().CodeEditor;
-    QPoint from, to;
-    e.SelectionBounds(&from, &to);
-    std::vector<QByteArray> lines = e.GetTextRange(from, to);
-    if (!lines.empty() && lines.back().isEmpty())
-        lines.pop_back();
-    LineStore out;
-    out.SetStyle(LineStore::BreakStyle::CrLf);
-    out.Replace(0, 0, std::move(lines));
     QString error;
-    if (path.isEmpty() || QFileInfo(path).isDir() || !out.SaveToFile(path, &error))
+    if (path.isEmpty() || QFileInfo(path).isDir() ||
+        !run_.Main().CodeEditor->SaveSelectionToFile(path, &error))
         Fail("Det gick inte att exportera till fil.", a.LineIndex);
 }
 

@@ -1,3 +1,4 @@
+#include "ChangedSettings.h"
 #include "TestSupport.h"
 
 #include "app/core/SettingsStore.h"
@@ -67,41 +68,26 @@ QVariant FieldValue(const S& v, const TSettingDescriptor& d) {
 
 // Gives every value of the table something other than its default.
 S EveryValueChanged() {
-    S v;
-    int n = 0;
-    for (const TSettingDescriptor& d : SettingsDescriptors()) {
-        ++n;
-        std::visit(
-            [&](auto field) {
-                using F = decltype(field);
-                if constexpr (std::is_same_v<F, bool S::*>)
-                    v.*field = !std::get<bool>(d.Default);
-                else if constexpr (std::is_same_v<F, int S::*>) {
-                    const int def = std::get<int>(d.Default);
-                    v.*field = def < d.Max ? def + 1 : def - 1;
-                } else if constexpr (std::is_same_v<F, TColor S::*>)
-                    v.*field = std::get<TColor>(d.Default) ^ (0x010203u * n);
-                else if constexpr (std::is_same_v<F, QString S::*>)
-                    v.*field = QStringLiteral("värde, \"%1\" ").arg(d.Name);
-                else if constexpr (std::is_same_v<F, QStringList S::*>)
-                    v.*field = QStringList{d.Name, "två ord", "a,b", "\"q\"", QString(), "@x"};
-                else if constexpr (std::is_same_v<F, std::array<QString, 10> S::*>)
-                    (v.*field)[d.Index] = QStringLiteral("/sub/key%1.sub").arg(d.Index);
-                else {
-                    for (int i = 0; i < 3; ++i) {
-                        TCustomKeywordGroup g;
-                        g.Keywords = QStringList{QStringLiteral("ord%1").arg(i), "med blank"};
-                        g.Color = 0x102030u + i;
-                        g.Bold = i == 0;
-                        g.Italic = i == 1;
-                        g.Underline = i != 2;
-                        (v.*field).push_back(g);
-                    }
-                }
-            },
-            d.Field);
-    }
-    return v;
+    return EveryValueChangedBy([](S& values, const TSettingDescriptor& d, auto field, int n) {
+        using F = decltype(field);
+        if constexpr (std::is_same_v<F, TColor S::*>)
+            values.*field = std::get<TColor>(d.Default) ^ (0x010203u * n);
+        else if constexpr (std::is_same_v<F, QString S::*>)
+            values.*field = QStringLiteral("värde, \"%1\" ").arg(d.Name);
+        else if constexpr (std::is_same_v<F, QStringList S::*>)
+            values.*field = QStringList{d.Name, "två ord", "a,b", "\"q\"", QString(), "@x"};
+        else {
+            for (int i = 0; i < 3; ++i) {
+                TCustomKeywordGroup g;
+                g.Keywords = QStringList{QStringLiteral("ord%1").arg(i), "med blank"};
+                g.Color = 0x102030u + i;
+                g.Bold = i == 0;
+                g.Italic = i == 1;
+                g.Underline = i != 2;
+                (values.*field).push_back(g);
+            }
+        }
+    });
 }
 
 TEST_F(SettingsStoreTest, EmptyStoreGivesTheDefaults) {

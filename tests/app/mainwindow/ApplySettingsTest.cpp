@@ -1,3 +1,4 @@
+#include "ChangedSettings.h"
 #include "StartupFixture.h"
 
 #include "app/dialogs/WelcomeWin.h"
@@ -50,36 +51,20 @@ QStringList Differences(const S& a, const S& b) {
 
 // Every value other than its default (plain colours, a font family that exists by name).
 S EveryValueChanged() {
-    S v;
-    int n = 0;
-    for (const TSettingDescriptor& d : SettingsDescriptors()) {
-        ++n;
-        std::visit(
-            [&](auto field) {
-                using F = decltype(field);
-                if constexpr (std::is_same_v<F, bool S::*>)
-                    v.*field = !std::get<bool>(d.Default);
-                else if constexpr (std::is_same_v<F, int S::*>) {
-                    const int def = std::get<int>(d.Default);
-                    v.*field = def < d.Max ? def + 1 : def - 1;
-                } else if constexpr (std::is_same_v<F, TColor S::*>)
-                    v.*field = 0x010203u * static_cast<TColor>(n);
-                else if constexpr (std::is_same_v<F, QString S::*>)
-                    v.*field = QStringLiteral("/värde, \"%1\" ").arg(d.Name);
-                else if constexpr (std::is_same_v<F, QStringList S::*>)
-                    v.*field = QStringList{d.Name.toLower(), "två ord", "a,b"};
-                else if constexpr (std::is_same_v<F, std::array<QString, 10> S::*>)
-                    (v.*field)[d.Index] = QStringLiteral("/sub/key%1.sub").arg(d.Index);
-                else
-                    for (int i = 0; i < 3; ++i)
-                        (v.*field).push_back({{QStringLiteral("ord%1").arg(i)},
-                                              0x102030u + i,
-                                              i == 0,
-                                              i == 1,
-                                              i != 2});
-            },
-            d.Field);
-    }
+    S v = EveryValueChangedBy([](S& values, const TSettingDescriptor& d, auto field, int n) {
+        using F = decltype(field);
+        if constexpr (std::is_same_v<F, TColor S::*>)
+            values.*field = 0x010203u * static_cast<TColor>(n);
+        else if constexpr (std::is_same_v<F, QString S::*>)
+            values.*field = QStringLiteral("/värde, \"%1\" ").arg(d.Name);
+        else if constexpr (std::is_same_v<F, QStringList S::*>)
+            values.*field = QStringList{d.Name.toLower(), "två ord", "a,b"};
+        else
+            for (int i = 0; i < 3; ++i)
+                (values.*field)
+                    .push_back(
+                        {{QStringLiteral("ord%1").arg(i)}, 0x102030u + i, i == 0, i == 1, i != 2});
+    });
     v.FontName = QStringLiteral("DejaVu Sans Mono");
     v.Width = 640;
     v.Height = 560; // room for every side panel shown at once

@@ -1,3 +1,5 @@
+#include "PaintSpy.h"
+
 #include "editor/colouring/CustomFormattingProcessor.h"
 #include "editor/colouring/DIRUZFormattingProcessor.h"
 #include "editor/colouring/JSFormattingProcessor.h"
@@ -298,17 +300,6 @@ TEST(ColouringJustTyped, KeywordProcessorsRepaintTheLine) {
         EXPECT_EQ(recorder.repainted, repaints ? std::vector<int>{1} : std::vector<int>{});
     }
 }
-
-// Collects the regions the viewport paints.
-class PaintSpy : public QObject {
-public:
-    QRegion painted;
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::Paint)
-            painted += static_cast<QPaintEvent*>(e)->region();
-        return false;
-    }
-};
 
 TEST(ColouringJustTyped, TypingTheLastLetterOfAKeywordRepaintsItsFirstLetters) {
     TTextEditorEx editor;

@@ -1,3 +1,5 @@
+#include "PaintSpy.h"
+
 #include "editor/colouring/CSSFormattingProcessor.h"
 #include "editor/colouring/HTMLFormattingProcessor.h"
 #include "editor/view/TextEditorEx.h"
@@ -12,17 +14,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// Collects the regions the viewport is asked to paint.
-class PaintSpy : public QObject {
-public:
-    QRegion painted;
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::Paint)
-            painted += static_cast<QPaintEvent*>(e)->region();
-        return false;
-    }
-};
 
 class PaintTest : public ::testing::Test {
 protected:

@@ -31,7 +31,7 @@ protected:
     }
     QByteArray FileBytes(const QString& name) { return ReadTestFile(FtpAccounts::FileOf(name)); }
     void PutAccount(const QString& name, const QByteArray& bytes) {
-        Write(FtpAccounts::FileOf(name), bytes);
+        WriteTestFile(FtpAccounts::FileOf(name), bytes);
     }
 };
 
