@@ -266,8 +266,11 @@ TEST(HexColorCustomFile, RoundTripKeepsBadLinesAndLeavesTheColor) {
     EXPECT_EQ(ReadCustomFile(), QByteArray("#112233\nnonsense\n#GG0000\n#aabbcc\n"));
 }
 
-TEST(HexColorCustomFile, MissingFileShowsTheNoteWhichIsNeverWritten) {
-    QFile::remove(Thexcolor::CustomColorsFile());
+namespace {
+
+// Opens the dialog, saves the colour 010203 among the custom colours and closes it; returns
+// what the custom list showed when the dialog opened.
+QStringList SaveOneColourAndClose() {
     THexColorDialog dialog;
     QStringList shown;
     Dialogs::ScopedModalHandler handler([&](QDialog* d) {
@@ -279,7 +282,14 @@ TEST(HexColorCustomFile, MissingFileShowsTheNoteWhichIsNeverWritten) {
         return f->result();
     });
     EXPECT_FALSE(dialog.Execute());
-    EXPECT_EQ(shown, QStringList{"Det gick inte att öppna filen."});
+    return shown;
+}
+
+} // namespace
+
+TEST(HexColorCustomFile, MissingFileShowsTheNoteWhichIsNeverWritten) {
+    QFile::remove(Thexcolor::CustomColorsFile());
+    EXPECT_EQ(SaveOneColourAndClose(), QStringList{"Det gick inte att öppna filen."});
     EXPECT_EQ(ReadCustomFile(), QByteArray("#010203\n"));
 }
 
@@ -288,18 +298,7 @@ TEST(HexColorCustomFile, MissingFileShowsTheNoteWhichIsNeverWritten) {
 TEST(HexColorCustomFile, AFileThatCouldNotBeReadIsNeverWrittenOver) {
     QFile::remove(Thexcolor::CustomColorsFile());
     ASSERT_TRUE(MakeUnopenableFile(Thexcolor::CustomColorsFile()));
-    THexColorDialog dialog;
-    QStringList shown;
-    Dialogs::ScopedModalHandler handler([&](QDialog* d) {
-        auto* f = dynamic_cast<Thexcolor*>(d);
-        shown = Entries(f->CustomColors);
-        f->SetColor(RGBColor(1, 2, 3));
-        f->SaveCustom->click();
-        f->btnClose->click();
-        return f->result();
-    });
-    EXPECT_FALSE(dialog.Execute());
-    EXPECT_EQ(shown, QStringList{"Det gick inte att öppna filen."});
+    EXPECT_EQ(SaveOneColourAndClose(), QStringList{"Det gick inte att öppna filen."});
     const QFileInfo after(Thexcolor::CustomColorsFile());
     EXPECT_TRUE(after.exists() && !after.isFile()) << "written over";
     QFile::remove(Thexcolor::CustomColorsFile());
