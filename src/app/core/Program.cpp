@@ -1,6 +1,5 @@
 #include "app/core/Program.h"
 
-#include "app/core/SettingsStore.h"
 #include "app/dialogs/SplashWin.h"
 #include "app/dialogs/options/OptionsCommands.h"
 #include "app/mainwindow/MainWin.h"
@@ -88,7 +87,6 @@ bool TProgram::Start() {
         return true;
     }
 
-    MarkFirstRunOfNewStore(*OpenKelvoraStore());
     main_ = std::make_unique<Tmain>();
     main_->CommandLineArguments = arguments_;
     OptionsDialog(*main_);

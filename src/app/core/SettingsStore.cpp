@@ -690,13 +690,6 @@ bool IsFirstRun(QSettings& store) {
     return store.contains(kSettingsGroup + QLatin1Char('/') + kFirstRun);
 }
 
-bool MarkFirstRunOfNewStore(QSettings& store) {
-    if (!store.allKeys().isEmpty())
-        return false;
-    store.setValue(kSettingsGroup + QLatin1Char('/') + kFirstRun, 1);
-    return Flush(store);
-}
-
 QString ReadTpPath(QSettings& mervantaStore) {
     if (!mervantaStore.childGroups().contains(kSettingsGroup))
         return QString();

@@ -254,9 +254,6 @@ TRunningMark MarkRunning(QSettings& store, int slot);
 bool ClearRunning(QSettings& store, int slot);
 // FirstRun exists (never written; deleted by WriteSettings).
 bool IsFirstRun(QSettings& store);
-// The installation's step: a store that holds nothing yet (the user's first start) gets
-// FirstRun, so that this start shows the welcome window. False when nothing was written.
-bool MarkFirstRunOfNewStore(QSettings& store);
 
 // TextToolPath from the Mervanta store: its TpPath; kDefaultTextToolPath when the Settings group
 // exists without it; empty when there is no such group. Never writes.
