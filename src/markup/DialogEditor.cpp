@@ -114,21 +114,8 @@ void TDialogEditor::UpdatePopup() {
 }
 
 void TDialogEditor::ToggleMainSetting(Tmain& window, const QString& toggle) {
-    if (window.Commands().Has(toggle)) {
+    if (window.Commands().Has(toggle))
         window.Commands().Trigger(toggle);
-        return;
-    }
-    TTextEditorExSettings* s = window.CodeEditor->Settings();
-    const bool coding = toggle == QLatin1String("ChSettA");
-    bool& flag = coding ? s->AutoEncode : s->AutoIndent;
-    flag = !flag;
-    if (coding)
-        window.SetStatusPanel(6, flag ? QStringLiteral("Automatisk teckenkodning aktiverad")
-                                      : QStringLiteral("Automatisk teckenkodning inaktiverad"));
-    else
-        window.SetStatusPanel(6, flag ? QStringLiteral("Automatisk indentering aktiverad")
-                                      : QStringLiteral("Automatisk indentering inaktiverad"));
-    window.NormalizeAdditionalPanel(2);
 }
 
 bool TDialogEditor::eventFilter(QObject* watched, QEvent* event) {

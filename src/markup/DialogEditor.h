@@ -38,8 +38,7 @@ public:
     void UpdatePopup();
 
     // Flips the main window's automatic character coding ("ChSettA") or automatic
-    // indentation ("ChSettB"): its quick toggle when it has one, else the editor switch with
-    // the status note.
+    // indentation ("ChSettB") through its quick toggle.
     static void ToggleMainSetting(Tmain& window, const QString& toggle);
 
 protected:
